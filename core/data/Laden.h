@@ -1,0 +1,22 @@
+#pragma once
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+#include "game/Tabellen.h"
+
+namespace pelu {
+
+// The one error of loading a data file; the message names the file, the
+// section and what was wrong (with the line number where known).
+class Ladefehler : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Loads Bilddaten, then Bankdaten and Taktikdaten from `datei`, converting
+// the geometry to pixels around the board centre (mitteX, mitteY).
+// Succeeds completely or throws Ladefehler.
+Tabellen DatendateiLaden(const std::string& datei, int16_t mitteX = 299, int16_t mitteY = 274);
+
+} // namespace pelu

@@ -1,0 +1,13 @@
+#pragma once
+#include <cstdint>
+
+#include "game/Spielzustand.h"
+#include "game/Zufall.h"
+
+namespace pelu {
+
+// The value of one roll of colour `farbe`: one draw, or up to two (three
+// figures at home) or three (four at home) tries for a 5.
+int16_t WurfWert(const Figurentabelle& Figur, int farbe, Zufallsquelle& zufall);
+
+} // namespace pelu

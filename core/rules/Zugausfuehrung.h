@@ -1,0 +1,24 @@
+#pragma once
+#include <cstdint>
+
+#include "game/Spielzustand.h"
+#include "game/Tabellen.h"
+
+namespace pelu {
+
+// Slot the figure takes on its Zielfeld: first free of 2, 3, 4, 1, 5..8, else 9.
+int16_t PlatzSuchen(const Figurentabelle& Figur, int16_t figur);
+
+// Writes the move of `figur` to field `ziel`, slot `platz` into the table:
+// distance, arrival orders on both fields, field, slot and state.
+void FigurSetzen(Figurentabelle& Figur, const Tabellen& daten, int16_t figur, int16_t ziel,
+                 int16_t platz, int16_t schritte);
+
+// The figure that moves down into the main slot `platz` vacated on `feld`,
+// or 0 when none does.
+int16_t PlatzNachruecken(const Figurentabelle& Figur, int16_t feld, int16_t platz);
+
+// The lowest-numbered figure marked to go home, with its mark cleared; 0 if none.
+int16_t NaechsterHeimkehrer(Figurentabelle& Figur);
+
+} // namespace pelu

@@ -1,0 +1,38 @@
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "Befehle.h"
+
+namespace {
+
+const char* const Hilfe =
+    "Aufruf: pelu-sim BEFEHL [OPTIONEN]\n"
+    "\n"
+    "Befehle:\n"
+    "  pruefen   eine Datendatei laden und ihre Tabellen zeigen\n"
+    "  zuege     Zuege und Computerwahl fuer eine Stellung und einen Wurf\n"
+    "  spielen   ganze Spiele ohne Fenster spielen\n"
+    "\n"
+    "pelu-sim BEFEHL --help zeigt die Optionen eines Befehls.\n";
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> argumente(argv + 1, argv + argc);
+    if (argumente.empty()) {
+        std::cerr << "pelu-sim: kein Befehl angegeben (pruefen, zuege, spielen)\n";
+        return 2;
+    }
+    const std::string befehl = argumente.front();
+    argumente.erase(argumente.begin());
+    if (befehl == "--help" || befehl == "-h" || befehl == "hilfe") {
+        std::cout << Hilfe;
+        return 0;
+    }
+    if (befehl == "pruefen") return BefehlPruefen(argumente);
+    if (befehl == "zuege") return BefehlZuege(argumente);
+    if (befehl == "spielen") return BefehlSpielen(argumente);
+    std::cerr << "pelu-sim: unbekannter Befehl '" << befehl << "' (pruefen, zuege, spielen)\n";
+    return 2;
+}
