@@ -4,6 +4,13 @@
 
 namespace pelu {
 
+// State of the four game buttons (assignment, start, stop, proposal).
+// Ruhe: idle (assignment and start enabled). Spiel: a game runs (stop and
+// proposal enabled). Auslauf: stopped, but the turn in progress is still
+// being played out; like Ruhe except that the assignment stays disabled, so
+// the figure table is never cleared under a running turn.
+enum class Knopfzustand { Ruhe, Spiel, Auslauf };
+
 // The window as the game sees it. The desktop window implements it with Qt
 // controls; tests and the simulator implement it without a window.
 // Colours are palette indexes (0..15); colours and figures are numbered
@@ -35,8 +42,8 @@ public:
     virtual void ProgrammTimerIntervall(int millisekunden) = 0;
     virtual void FahrTimerAn(bool an) = 0;
 
-    // The four game buttons together: playing (true) or idle (false) state.
-    virtual void Spielknoepfe(bool spielend) = 0;
+    // The four game buttons together.
+    virtual void Spielknoepfe(Knopfzustand zustand) = 0;
     // The player scroll bars: shown or hidden (the assignment is open).
     virtual void SpielerwahlSichtbar(bool sichtbar) = 0;
     // The player value (0..8) of a colour's scroll bar.
