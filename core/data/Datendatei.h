@@ -1,0 +1,48 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "data/Feldleser.h"
+
+namespace pelu {
+
+// The text of a data file, read section by section. Each section is looked
+// for from the start of the text again, as if the file were opened anew.
+// Every failure throws Ladefehler with the file, the section and the line.
+class Datendatei {
+  public:
+    Datendatei(std::string_view text, std::string dateiname)
+        : text_(text), dateiname_(std::move(dateiname)), leser_(text) {}
+
+    // Starts reading at the top of the text and reads fields until the
+    // header `name:` has been read.
+    void SucheAbschnitt(const std::string& name);
+
+    // The next value of the section. `wasFehlt` completes the sentence
+    // "Die Datei endet, ..." should the text end before a value is found.
+    double LiesWert(std::string_view wasFehlt);
+
+    // The next value rounded to a 16-bit integer (ties to even); a value
+    // outside -32768..32767 fails.
+    int16_t LiesGanzzahl(std::string_view wasFehlt);
+
+    // Line of the field that gave the last value.
+    int WertZeile() const { return wertZeile_; }
+
+    // Throws Ladefehler for the current section; `zeile` 0 names no line.
+    [[noreturn]] void Fehler(int zeile, const std::string& text) const;
+
+  private:
+    std::string_view text_;
+    std::string dateiname_;
+    std::string abschnitt_;
+    Feldleser leser_;
+    std::string_view wertfeld_;
+    int wertZeile_ = 0;
+};
+
+// Shows a field in a message: shortened and without control characters.
+std::string FeldZeigen(std::string_view feld);
+
+} // namespace pelu
