@@ -1,8 +1,103 @@
 #include <iostream>
+#include <string>
 
 #include "Befehle.h"
+#include "data/Laden.h"
 
-int BefehlPruefen(const std::vector<std::string>&) {
-    std::cerr << "pelu-sim: noch nicht gebaut\n";
+namespace {
+
+const char* const Hilfe =
+    "Aufruf: pelu-sim pruefen [--daten DATEI] [--tabellen]\n"
+    "\n"
+    "Laedt eine Datendatei wie das Spiel und meldet, was darin fehlt oder falsch ist.\n"
+    "\n"
+    "  --daten DATEI   die Datendatei (Vorgabe: Peludaten.txt im aktuellen Ordner)\n"
+    "  --tabellen      statt der Zusammenfassung die geladenen Tabellen ausgeben\n"
+    "  --help          diese Hilfe\n";
+
+// The board centre of the desktop program (inner board 597 x 547 pixels).
+constexpr int16_t MitteX = 299;
+constexpr int16_t MitteY = 274;
+
+struct Auftrag {
+    std::string datei = "Peludaten.txt";
+    bool tabellen = false;
+};
+
+int Falsch(const std::string& text) {
+    std::cerr << "pelu-sim pruefen: " << text << "\n";
     return 2;
+}
+
+bool ZeileBelegt(const int16_t (&zeile)[12]) {
+    for (int j = 1; j <= 10; ++j)
+        if (zeile[j] != 0) return true;
+    return false;
+}
+
+void TabellenAusgeben(const pelu::Tabellen& t) {
+    for (int n = 0; n <= 130; ++n) {
+        if (!ZeileBelegt(t.Bilddaten[n])) continue;
+        std::cout << "bilddaten " << n;
+        for (int j = 1; j <= 10; ++j)
+            std::cout << ' ' << t.Bilddaten[n][j];
+        std::cout << '\n';
+    }
+    std::cout << "bankdaten";
+    for (int i = 1; i <= 12; ++i)
+        std::cout << ' ' << t.Bankdaten[i];
+    std::cout << '\n';
+    for (int i = 1; i <= 36; ++i)
+        std::cout << "taktikdaten " << i << ' ' << t.Taktikdaten[i][0] << ' ' << t.Taktikdaten[i][1]
+                  << ' ' << t.Taktikdaten[i][2] << '\n';
+}
+
+void ZusammenfassungAusgeben(const pelu::Tabellen& t) {
+    int zeilen = 0;
+    for (const auto& zeile : t.Bilddaten)
+        zeilen += ZeileBelegt(zeile) ? 1 : 0;
+    std::cout << "bilddaten: " << zeilen << " Felder mit Geometrie geladen\n"
+              << "bankdaten: 12 Bankfelder geladen\n"
+              << "taktikdaten: 36 Reihen zu je 3 Werten geladen\n";
+}
+
+} // namespace
+
+int BefehlPruefen(const std::vector<std::string>& argumente) {
+    Auftrag auftrag;
+    bool datenGenannt = false;
+    for (std::size_t i = 0; i < argumente.size(); ++i) {
+        const std::string& arg = argumente[i];
+        if (arg == "--help" || arg == "-h") {
+            std::cout << Hilfe;
+            return 0;
+        }
+        if (arg == "--tabellen") {
+            auftrag.tabellen = true;
+        } else if (arg == "--daten") {
+            if (datenGenannt) return Falsch("--daten ist mehrfach angegeben");
+            if (i + 1 >= argumente.size() || argumente[i + 1].empty() ||
+                argumente[i + 1].rfind("--", 0) == 0)
+                return Falsch("--daten braucht einen Dateinamen");
+            auftrag.datei = argumente[++i];
+            datenGenannt = true;
+        } else {
+            return Falsch("unbekanntes Argument '" + arg +
+                          "' (erlaubt: --daten DATEI, --tabellen)");
+        }
+    }
+
+    pelu::Tabellen tabellen;
+    try {
+        tabellen = pelu::DatendateiLaden(auftrag.datei, MitteX, MitteY);
+    } catch (const pelu::Ladefehler& fehler) {
+        std::cerr << fehler.what() << "\n";
+        return 1;
+    }
+    if (auftrag.tabellen) {
+        TabellenAusgeben(tabellen);
+    } else {
+        ZusammenfassungAusgeben(tabellen);
+    }
+    return 0;
 }
