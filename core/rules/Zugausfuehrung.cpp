@@ -1,0 +1,98 @@
+#include "rules/Zugausfuehrung.h"
+
+namespace pelu {
+
+namespace {
+
+bool GueltigeFigur(int figur) {
+    return figur >= 1 && figur <= FigurAnzahl;
+}
+
+bool IstBank(const Tabellen& daten, int feld) {
+    for (int i = 1; i <= 12; ++i) {
+        if (daten.Bankdaten[i] == feld) return true;
+    }
+    return false;
+}
+
+// State on arrival; later lines win, so a lane field listed as a bench
+// still counts as lane.
+void ZustandSetzen(FigurDaten& fig, const Tabellen& daten, int ziel) {
+    if (ziel >= 1 && ziel <= 68) fig.Zustand = ZustandStrecke;
+    if (IstBank(daten, ziel)) fig.Zustand = ZustandBank;
+    if (ziel >= 101 && ziel <= 104) {
+        fig.Zustand = ZustandHeim;
+        fig.Weg = 0;
+    }
+    if (ziel >= 69 && ziel <= 99) fig.Zustand = ZustandEinlauf;
+    if (ziel >= 105 && ziel <= 108) fig.Zustand = ZustandZiel;
+}
+
+} // namespace
+
+int16_t PlatzSuchen(const Figurentabelle& Figur, int16_t figur) {
+    if (!GueltigeFigur(figur)) return 2;
+    const int ziel = Figur[figur].Zielfeld;
+    bool belegt[10] = {};
+    for (int g = 1; g <= FigurAnzahl; ++g) {
+        const int platz = Figur[g].Platz;
+        if (Figur[g].Feld == ziel && platz >= 1 && platz <= 9) belegt[platz] = true;
+    }
+    // Main slots first, slot 1 last of them; overflow slots after.
+    static constexpr int16_t Reihenfolge[] = {2, 3, 4, 1, 5, 6, 7, 8};
+    for (int16_t platz : Reihenfolge) {
+        if (!belegt[platz]) return platz;
+    }
+    return 9;
+}
+
+void FigurSetzen(Figurentabelle& Figur, const Tabellen& daten, int16_t figur, int16_t ziel,
+                 int16_t platz, int16_t schritte) {
+    if (!GueltigeFigur(figur)) return;
+    FigurDaten& fig = Figur[figur];
+    fig.Weg = static_cast<int16_t>(fig.Weg + schritte);
+    const int alt = fig.Feld;
+
+    int anzahl = 0;
+    for (int g = 1; g <= FigurAnzahl; ++g) {
+        if (Figur[g].Feld == alt && Figur[g].Stapel > fig.Stapel) --Figur[g].Stapel;
+        if (Figur[g].Feld == ziel && Figur[g].Stapel >= 1) ++anzahl;
+    }
+    fig.Stapel = static_cast<int16_t>(anzahl + 1);
+
+    const int farbe = FarbeVonFigur(figur);
+    anzahl = 0;
+    for (int g = ErsteFigur(farbe); g <= LetzteFigur(farbe); ++g) {
+        if (Figur[g].Feld == alt && Figur[g].Farbstapel > fig.Farbstapel) --Figur[g].Farbstapel;
+        if (Figur[g].Feld == ziel && Figur[g].Farbstapel >= 1) ++anzahl;
+    }
+    fig.Farbstapel = static_cast<int16_t>(anzahl + 1);
+
+    fig.Feld = ziel;
+    fig.Platz = platz;
+    ZustandSetzen(fig, daten, ziel);
+}
+
+int16_t PlatzNachruecken(const Figurentabelle& Figur, int16_t feld, int16_t platz) {
+    // Leaving an overflow slot frees no main place.
+    if (platz >= 5) return 0;
+    int16_t nachruecker = 0;
+    for (int g = 1; g <= FigurAnzahl; ++g) {
+        if (Figur[g].Feld != feld || Figur[g].Platz <= 4) continue;
+        if (nachruecker == 0 || Figur[g].Platz > Figur[nachruecker].Platz)
+            nachruecker = static_cast<int16_t>(g);
+    }
+    return nachruecker;
+}
+
+int16_t NaechsterHeimkehrer(Figurentabelle& Figur) {
+    for (int g = 1; g <= FigurAnzahl; ++g) {
+        if (Figur[g].Heimschicken == 1) {
+            Figur[g].Heimschicken = 0;
+            return static_cast<int16_t>(g);
+        }
+    }
+    return 0;
+}
+
+} // namespace pelu

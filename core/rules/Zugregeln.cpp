@@ -1,0 +1,139 @@
+#include "rules/Zugregeln.h"
+
+namespace pelu {
+
+namespace {
+
+bool GueltigeFigur(int figur) {
+    return figur >= 1 && figur <= FigurAnzahl;
+}
+
+// Whether field x lies strictly between `von` and `ziel` along a path that
+// may break after `ende` and resume at `anfang` (ende = 0: unbroken).
+bool ImDurchgang(int x, int von, int ziel, int ende, int anfang) {
+    if (ende == 0) return von < x && x < ziel;
+    return (von < x && x <= ende) || (anfang <= x && x < ziel);
+}
+
+// A figure that arrived after a blocking figure on its field stays there
+// while that figure blocks; on the exit field only its own colour's earlier
+// exits (distance 5 as well) hold it.
+bool Gehalten(const Figurentabelle& Figur, int f) {
+    const FigurDaten& fig = Figur[f];
+    for (int g = 1; g <= FigurAnzahl; ++g) {
+        const FigurDaten& andere = Figur[g];
+        if (andere.Feld != fig.Feld || andere.Stapel >= fig.Stapel || andere.Farbstapel < 2)
+            continue;
+        if (fig.Weg > 5 || (fig.Weg == 5 && andere.Weg == 5)) return true;
+    }
+    return false;
+}
+
+bool Gesperrt(const Figurentabelle& Figur, int von, int ziel, int ende, int anfang) {
+    for (int g = 1; g <= FigurAnzahl; ++g) {
+        if (Figur[g].Farbstapel >= 2 && ImDurchgang(Figur[g].Feld, von, ziel, ende, anfang))
+            return true;
+    }
+    return false;
+}
+
+// Target and passage of a figure on the board, or no target (Zielfeld 0).
+void ZielBestimmen(Figurentabelle& Figur, int f, int s) {
+    FigurDaten& fig = Figur[f];
+    const int p = fig.Feld;
+    const int d = fig.Weg;
+    const int summe = d + s;
+    int ziel = 0;    // target as the block test sees it
+    int endziel = 0; // target actually written
+    if (summe <= 68) {
+        ziel = p + s;
+        if (ziel > 68) {
+            ziel -= 68;
+            fig.Abschnittende = 68;
+            fig.Abschnittanfang = 1;
+        }
+        endziel = ziel;
+    } else if (summe <= 75 && d > 68) {
+        ziel = endziel = p + s;
+    } else if (summe <= 75) {
+        ziel = endziel = p + s - fig.Wendefeld + fig.Einlauf - 1;
+        fig.Abschnittende = fig.Wendefeld;
+        fig.Abschnittanfang = fig.Einlauf;
+    } else if (summe == 76) {
+        ziel = fig.Einlauf + 7;
+        if (d <= 68) {
+            fig.Abschnittende = fig.Wendefeld;
+            fig.Abschnittanfang = fig.Einlauf;
+        }
+        endziel = fig.Heimfeld + 4;
+    } else {
+        return; // the goal needs an exact roll
+    }
+    if (Gesperrt(Figur, p, ziel, fig.Abschnittende, fig.Abschnittanfang)) return;
+    fig.Zielfeld = static_cast<int16_t>(endziel);
+}
+
+} // namespace
+
+Zugmoeglichkeit ZuegeErmitteln(Figurentabelle& Figur, int16_t spieler, int16_t wurf) {
+    Zugmoeglichkeit ergebnis;
+    ergebnis.Schritte = wurf == 6 ? int16_t{12} : wurf;
+    const int s = ergebnis.Schritte;
+    for (int f = 1; f <= FigurAnzahl; ++f) {
+        Figur[f].Zielfeld = 0;
+        Figur[f].Abschnittende = 0;
+        Figur[f].Abschnittanfang = 0;
+    }
+
+    // With a 5, a player with a figure at home must bring one out.
+    bool rauskommen = false;
+    if (s == 5) {
+        for (int f = 1; f <= FigurAnzahl; ++f) {
+            FigurDaten& fig = Figur[f];
+            if (fig.Spieler != spieler || fig.Zustand != ZustandHeim) continue;
+            const int ausgang = fig.Wendefeld + 5;
+            fig.Zielfeld = static_cast<int16_t>(ausgang > 68 ? ausgang - 68 : ausgang);
+            rauskommen = true;
+        }
+    }
+    if (!rauskommen) {
+        for (int f = 1; f <= FigurAnzahl; ++f) {
+            const FigurDaten& fig = Figur[f];
+            if (fig.Spieler != spieler || fig.Zustand == ZustandAusserSpiel ||
+                fig.Zustand == ZustandHeim || fig.Zustand == ZustandZiel)
+                continue;
+            if (Gehalten(Figur, f)) continue;
+            ZielBestimmen(Figur, f, s);
+        }
+    }
+
+    // Nobody may become the ninth figure on a field; arrival orders are
+    // gap-free, so a figure with Stapel 8 marks a full field.
+    int voll = 0;
+    for (int g = 1; g <= FigurAnzahl; ++g) {
+        if (Figur[g].Stapel == 8) voll = Figur[g].Feld;
+    }
+    for (int f = 1; f <= FigurAnzahl; ++f) {
+        if (voll != 0 && Figur[f].Zielfeld == voll) Figur[f].Zielfeld = 0;
+        if (Figur[f].Zielfeld > 0) ergebnis.Moeglich = true;
+    }
+    return ergebnis;
+}
+
+void HeimschickenMarkieren(Figurentabelle& Figur, int16_t spieler, int16_t figur) {
+    for (int g = 1; g <= FigurAnzahl; ++g)
+        Figur[g].Heimschicken = 0;
+    // A figure without a target does not move and passes nobody.
+    if (!GueltigeFigur(figur) || Figur[figur].Zielfeld <= 0) return;
+    const FigurDaten& zieher = Figur[figur];
+    for (int g = 1; g <= FigurAnzahl; ++g) {
+        FigurDaten& opfer = Figur[g];
+        if (opfer.Spieler == spieler || opfer.Spieler < 1) continue;
+        if (opfer.Farbstapel < 1 || opfer.Zustand != ZustandStrecke) continue;
+        if (ImDurchgang(opfer.Feld, zieher.Feld, zieher.Zielfeld, zieher.Abschnittende,
+                        zieher.Abschnittanfang))
+            opfer.Heimschicken = 1;
+    }
+}
+
+} // namespace pelu
