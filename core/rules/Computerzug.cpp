@@ -1,0 +1,83 @@
+#include "rules/Computerzug.h"
+
+#include "rules/Bedrohung.h"
+#include "rules/Zugregeln.h"
+#include "rules/Zugwahl.h"
+
+namespace pelu {
+
+namespace {
+
+// With a 5: a figure of the player's colour with most figures at home.
+int16_t Rausbringen(Figurentabelle& Figur, int16_t spieler) {
+    int besteFarbe = 0;
+    for (int farbe = 1; farbe <= FarbAnzahl; ++farbe) {
+        FigurDaten& erste = Figur[ErsteFigur(farbe)];
+        if (erste.Spieler != spieler) continue;
+        for (int g = ErsteFigur(farbe); g <= LetzteFigur(farbe); ++g) {
+            if (Figur[g].Zustand == ZustandHeim) ++erste.ImHaus;
+        }
+        if (besteFarbe == 0 || erste.ImHaus > Figur[ErsteFigur(besteFarbe)].ImHaus)
+            besteFarbe = farbe;
+    }
+    if (besteFarbe == 0 || Figur[ErsteFigur(besteFarbe)].ImHaus < 1) return 0;
+    for (int f = ErsteFigur(besteFarbe); f <= FigurAnzahl; ++f) {
+        if (Figur[f].Zielfeld > 0) return static_cast<int16_t>(f);
+    }
+    return 0;
+}
+
+// The lowest-numbered figure with a target beyond the track, which the
+// triple-twelve rule cannot touch.
+int16_t InSicherheit(const Figurentabelle& Figur) {
+    for (int f = 1; f <= FigurAnzahl; ++f) {
+        if (Figur[f].Zielfeld > 68) return static_cast<int16_t>(f);
+    }
+    return 0;
+}
+
+void Bewerten(Figurentabelle& Figur, const Tabellen& daten, int16_t spieler) {
+    for (int16_t f = 1; f <= FigurAnzahl; ++f) {
+        if (Figur[f].Zielfeld <= 0) continue;
+        Bedrohungen(Figur, spieler, Figur[f].Feld, false);
+        Figur[f].GefahrJetzt = Gefahr(Figur, daten, f, Figur[f].Feld);
+        // Figures this move sends home threaten nobody afterwards.
+        HeimschickenMarkieren(Figur, spieler, f);
+        Bedrohungen(Figur, spieler, Figur[f].Zielfeld, true);
+        Figur[f].GefahrZiel = Gefahr(Figur, daten, f, Figur[f].Zielfeld);
+    }
+}
+
+} // namespace
+
+int16_t ComputerZug(Figurentabelle& Figur, const Tabellen& daten, int16_t spieler, int16_t wurf,
+                    int16_t wurfzahl) {
+    for (int f = 1; f <= FigurAnzahl; ++f) {
+        FigurDaten& fig = Figur[f];
+        fig.Heimschicken = 0;
+        fig.Bedrohung = 0;
+        fig.GefahrJetzt = 0;
+        fig.GefahrZiel = 0;
+        fig.Prioritaet = 0;
+        fig.ImHaus = 0;
+    }
+    if (wurf == 5) {
+        const int16_t figur = Rausbringen(Figur, spieler);
+        if (figur != 0) return figur;
+    }
+    if (wurf == 6 && wurfzahl == 2) {
+        const int16_t figur = InSicherheit(Figur);
+        if (figur != 0) return figur;
+    }
+    Bewerten(Figur, daten, spieler);
+    const int16_t figur = ZugWaehlen(Figur, daten, spieler);
+    if (figur != 0) return figur;
+    // A table whose priorities all lie above 37 chooses nobody; a computer
+    // player must still move, so the first movable figure goes.
+    for (int16_t f = 1; f <= FigurAnzahl; ++f) {
+        if (Figur[f].Zielfeld > 0) return f;
+    }
+    return 0;
+}
+
+} // namespace pelu

@@ -1,0 +1,77 @@
+#include "rules/Zugwahl.h"
+
+#include "rules/Bedrohung.h"
+#include "rules/Zugregeln.h"
+
+namespace pelu {
+
+namespace {
+
+// Priority from the tactic table; the last matching row wins, no match gives 0.
+// Lane moves get fixed priorities instead.
+void PrioritaetSetzen(FigurDaten& fig, const Tabellen& daten) {
+    const int16_t katZiel = GefahrKategorie(fig.GefahrZiel);
+    const int16_t katJetzt = GefahrKategorie(fig.GefahrJetzt);
+    for (int k = 1; k <= 36; ++k) {
+        if (daten.Taktikdaten[k][1] == katJetzt && daten.Taktikdaten[k][0] == katZiel)
+            fig.Prioritaet = daten.Taktikdaten[k][2];
+    }
+    if (fig.Weg > 68) {
+        fig.Prioritaet = 21;
+        if (fig.Zielfeld > 104) fig.Prioritaet = 20;
+    }
+}
+
+// Among the moves within three of the best, the one sending most figures home.
+int16_t BesterHeimschicker(Figurentabelle& Figur, int16_t spieler, int m) {
+    int16_t sieger = 0;
+    int meiste = 0;
+    for (int f = 1; f <= FigurAnzahl; ++f) {
+        const int prioritaet = Figur[f].Prioritaet;
+        if (Figur[f].Zielfeld <= 0 || prioritaet < m || prioritaet > m + 3) continue;
+        HeimschickenMarkieren(Figur, spieler, static_cast<int16_t>(f));
+        int anzahl = 0;
+        for (int g = 1; g <= FigurAnzahl; ++g)
+            anzahl += Figur[g].Heimschicken;
+        if (anzahl > meiste) {
+            meiste = anzahl;
+            sieger = static_cast<int16_t>(f);
+        }
+    }
+    return sieger;
+}
+
+} // namespace
+
+int16_t ZugWaehlen(Figurentabelle& Figur, const Tabellen& daten, int16_t spieler) {
+    for (int f = 1; f <= FigurAnzahl; ++f) {
+        if (Figur[f].Zielfeld > 0) PrioritaetSetzen(Figur[f], daten);
+    }
+
+    int m = 37;
+    int16_t figur = 0;
+    for (int f = 1; f <= FigurAnzahl; ++f) {
+        if (Figur[f].Zielfeld > 0 && Figur[f].Prioritaet < m) {
+            m = Figur[f].Prioritaet;
+            figur = static_cast<int16_t>(f);
+        }
+    }
+    if (m <= 0) return figur;
+
+    const int16_t heimschicker = BesterHeimschicker(Figur, spieler, m);
+    if (heimschicker != 0) return heimschicker;
+
+    // Poor moves: risk the figure that has least to lose; good moves: push
+    // the one that is furthest on.
+    const bool schlecht = m >= 17;
+    int16_t gewaehlt = 0;
+    for (int f = 1; f <= FigurAnzahl; ++f) {
+        if (Figur[f].Zielfeld <= 0 || Figur[f].Prioritaet != m) continue;
+        if (schlecht ? (gewaehlt == 0 || Figur[f].Weg < Figur[gewaehlt].Weg)
+                     : Figur[f].Weg > (gewaehlt == 0 ? 0 : Figur[gewaehlt].Weg))
+            gewaehlt = static_cast<int16_t>(f);
+    }
+    return gewaehlt != 0 ? gewaehlt : figur;
+}
+
+} // namespace pelu
