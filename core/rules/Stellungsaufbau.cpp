@@ -1,0 +1,52 @@
+#include "rules/Stellungsaufbau.h"
+
+#include "rules/Zugausfuehrung.h"
+
+namespace pelu {
+
+int16_t WegAufFeld(int farbe, int16_t feld) {
+    if (farbe < 1 || farbe > FarbAnzahl) return -1;
+    if (feld == HeimfeldVon(farbe)) return 0;
+    if (feld == ZielfeldVon(farbe)) return 76;
+    const int einlauf = EinlaufVon(farbe);
+    if (feld >= einlauf && feld <= einlauf + 6) return static_cast<int16_t>(feld - einlauf + 69);
+    if (feld >= 1 && feld <= 68) {
+        const int weg = feld - WendefeldVon(farbe);
+        return static_cast<int16_t>(weg <= 0 ? weg + 68 : weg);
+    }
+    return -1;
+}
+
+Figurentabelle Grundstellung(const std::array<int16_t, FarbAnzahl>& spieler) {
+    Figurentabelle Figur{};
+    for (int farbe = 1; farbe <= FarbAnzahl; ++farbe) {
+        for (int k = 1; k <= 4; ++k) {
+            FigurDaten& fig = Figur[ErsteFigur(farbe) + k - 1];
+            fig.Feld = HeimfeldVon(farbe);
+            fig.Heimfeld = HeimfeldVon(farbe);
+            fig.Platz = fig.Stapel = fig.Farbstapel = static_cast<int16_t>(k);
+            fig.Wendefeld = WendefeldVon(farbe);
+            fig.Einlauf = EinlaufVon(farbe);
+            fig.Spieler = spieler[farbe - 1];
+            fig.Zustand = fig.Spieler >= 1 ? ZustandHeim : ZustandAusserSpiel;
+        }
+    }
+    return Figur;
+}
+
+void FigurenHinstellen(Figurentabelle& Figur, const Tabellen& daten, int16_t feld,
+                       const std::vector<int16_t>& figuren) {
+    for (const int16_t f : figuren) {
+        if (f < 1 || f > FigurAnzahl || Figur[f].Feld == feld) continue;
+        const int16_t weg = WegAufFeld(FarbeVonFigur(f), feld);
+        if (weg < 0) continue;
+        // Arrive exactly as a move would, so the table stays consistent.
+        const int16_t zielVorher = Figur[f].Zielfeld;
+        Figur[f].Zielfeld = feld;
+        const int16_t platz = PlatzSuchen(Figur, f);
+        FigurSetzen(Figur, daten, f, feld, platz, static_cast<int16_t>(weg - Figur[f].Weg));
+        Figur[f].Zielfeld = zielVorher;
+    }
+}
+
+} // namespace pelu

@@ -1,0 +1,38 @@
+#include "rules/Wurf.h"
+
+#include <algorithm>
+
+#include "game/Rundung.h"
+
+namespace pelu {
+
+namespace {
+
+int16_t Ziehung(Zufallsquelle& zufall) {
+    const float r = zufall.Rnd();
+    // A source that strays outside [0, 1) must still give a die face.
+    if (!(r >= 0.0f)) return 1;
+    if (r >= 1.0f) return 6;
+    return std::min<int16_t>(Int(6.0f * r + 1.0f), 6);
+}
+
+} // namespace
+
+int16_t WurfWert(const Figurentabelle& Figur, int farbe, Zufallsquelle& zufall) {
+    int imHaus = 0;
+    if (farbe >= 1 && farbe <= FarbAnzahl) {
+        for (int f = ErsteFigur(farbe); f <= LetzteFigur(farbe); ++f) {
+            if (Figur[f].Zustand == ZustandHeim) ++imHaus;
+        }
+    }
+    // Three or four figures at home: extra tries for the 5 that brings one out.
+    const int versuche = imHaus >= 3 ? imHaus - 1 : 1;
+    int16_t wurf = 0;
+    for (int i = 0; i < versuche; ++i) {
+        wurf = Ziehung(zufall);
+        if (wurf == 5) break;
+    }
+    return wurf;
+}
+
+} // namespace pelu
