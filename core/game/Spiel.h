@@ -1,59 +1,127 @@
 #pragma once
 #include <cstdint>
 
+#include "board/Fahrt.h"
 #include "game/Formular.h"
+#include "game/Spielbeobachter.h"
 #include "game/Spielzustand.h"
 #include "game/Tabellen.h"
 #include "game/Zufall.h"
 
 namespace pelu {
 
-class Spielbeobachter;
+// The state machine's own variables, kept between ticks.
+struct Ablaufvariablen {
+    int16_t Wurf = 0;           // die value of the last roll; 0 = none yet in this turn
+    int16_t Schritte = 0;       // fields to move for this roll (12 for a 6)
+    bool Zugmoeglich = false;   // some figure of the current player can move
+    int16_t Wahl = 0;           // the computer's choice for this roll
+    int16_t Zugfeld = 0;        // target field of the animation under way
+    int16_t Zugplatz = 0;       // target slot of the animation under way
+    int16_t Nachrueckfigur = 0; // figure moving down into the vacated slot; 0 = none
+    int16_t Heimfigur = 0;      // figure being sent home; 0 = none
+    int16_t Spielstand = 1;     // 1 = play on, 3 = every player in play has finished
+    int16_t Rangzaehler = 0;    // players ranked so far in this game
+};
 
 // One game table: the game state, the phase state machine, the animation
 // and every command handler. The owner of the form forwards its events
 // here and decides when timer ticks arrive.
+//
+// Timer contract: the game switches the timers only through the form
+// (ProgrammTimerAn, ProgrammTimerIntervall, FahrTimerAn). The owner delivers
+// ProgrammTakt while the program timer is on and FahrTakt while the
+// animation timer is on; a tick delivered while the game has switched that
+// timer off is ignored.
 class Spiel {
-public:
-    // `tabellen` must be loaded; the form and the random source must
-    // outlive the game. The board centre and figure half size come from
-    // the window layout.
-    Spiel(const Tabellen& tabellen, Formular& form, Zufallsquelle& zufall,
-          int16_t mitteX = 299, int16_t mitteY = 274, int16_t halbeFigur = 7);
-    ~Spiel();
+  public:
+    // `tabellen` must be loaded; the tables, the form and the random source
+    // must outlive the game. The board centre and figure half size come from
+    // the window layout; the start-up values are applied here.
+    Spiel(const Tabellen& tabellen, Formular& form, Zufallsquelle& zufall, int16_t mitteX = 299,
+          int16_t mitteY = 274, int16_t halbeFigur = 7);
     Spiel(const Spiel&) = delete;
     Spiel& operator=(const Spiel&) = delete;
 
-    // Optional observer of game events (the simulator's trace).
+    // Optional observer of game events (the simulator's trace); nullptr
+    // removes it. It must outlive the game or be removed first.
     void BeobachterSetzen(Spielbeobachter* beobachter);
 
-    // Start-up: timers off, stop and proposal disabled, one roll per
-    // colour so every die shows a face before the first game.
+    // Start-up: timers off, idle buttons, one roll per colour so every die
+    // shows a face before the first game. The second form takes the start-up
+    // rolls from another source, so a scripted source is not consumed.
     void Initialisierung();
+    void Initialisierung(Zufallsquelle& anlaufZufall);
 
-    // Commands.
+    // Commands. Start works when idle or while a stopped game finishes its
+    // turn (that turn is cut off: its animation ends at once and nothing of
+    // it is written any more); stop only while a game runs; the assignment
+    // only when idle. Commands at other moments are ignored.
     void BefehlStart();
     void BefehlStopp();
     void BefehlHilfe();
     void BefehlFigurenwahl();
     void BefehlTurbo(bool an);
 
-    // Mouse on a figure image (figure 1..16). MausUeberFigur returns true
-    // when the hand pointer is to be shown.
+    // Mouse on a figure image (figure 1..16; other numbers are ignored).
+    // MausUeberFigur returns true when the hand pointer is to be shown.
     void KlickFigur(int figur);
     bool MausUeberFigur(int figur);
 
-    // Timer ticks.
+    // Timer ticks: one state machine step, one animation step.
     void ProgrammTakt();
     void FahrTakt();
 
-    const Spielzustand& Zustand() const;
-    Spielzustand& Zustand();
-    const Tabellen& Daten() const;
+    const Spielzustand& Zustand() const { return z_; }
+    Spielzustand& Zustand() { return z_; }
+    const Tabellen& Daten() const { return daten_; }
+    const Ablaufvariablen& Ablauf() const { return a_; }
+    const Fahrt& Fahrtzustand() const { return fahrt_; }
+    // The state of the game buttons as last set.
+    Knopfzustand Knoepfe() const { return knoepfe_; }
 
-private:
-    struct Impl;
-    Impl* impl_;
+  private:
+    // The state machine (Spielablauf.cpp).
+    void Spielablauf();
+    void PhaseStart();
+    void PhaseWuerfelleer();
+    void PhaseWuerfeln();
+    void PhaseWuerfelAnzeigezeit();
+    void PhaseWartenFigurwahl();
+    void PhaseZiehen();
+    void PhasePutzen();
+    void PhaseNaechsterSpielzug();
+    void PhaseSpielende();
+
+    // Players, ranking and displays (Spielanzeige.cpp).
+    void LiesSpieler();
+    void Rangfolge();
+    void ZeigeInfo(int16_t farbNr, const char* text);
+    void ZeigeZugzahl();
+
+    // Dice, figures and animation (Spielfiguren.cpp).
+    int16_t WuerfelWerfen(int16_t farbNr, Zufallsquelle& zufall);
+    void FigurPlatzieren(int16_t figur, int16_t feld, int16_t platz);
+    void FigurenAufstellen();
+    void FahrtStarten(int16_t figur, int16_t zielFeld, int16_t zielPlatz);
+    void FahrtSchritt();
+
+    void ProgrammTimer(bool an);
+    void FahrTimer(bool an);
+    void Spielknoepfe(Knopfzustand zustand);
+
+    const Tabellen& daten_;
+    Formular& form_;
+    Zufallsquelle& zufall_;
+    Spielbeobachter stumm_;
+    Spielbeobachter* beobachter_ = &stumm_;
+
+    Spielzustand z_;
+    Ablaufvariablen a_;
+    Fahrt fahrt_;
+    Knopfzustand knoepfe_ = Knopfzustand::Ruhe;
+    bool programmTimerAn_ = false;
+    bool fahrTimerAn_ = false;
 };
 
 } // namespace pelu

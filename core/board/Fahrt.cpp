@@ -1,0 +1,50 @@
+#include "board/Fahrt.h"
+
+#include <cmath>
+
+#include "board/Platzkoordinaten.h"
+#include "game/Rundung.h"
+
+namespace pelu {
+
+int16_t FahrtSchrittzahl(float d, float tempo) {
+    // A pace of zero or less would give endless steps; finish at once instead.
+    if (!(tempo > 0.0f)) return 1;
+    const float anteil = d / tempo;
+    if (!(anteil < 32766.0f)) return 32767;
+    return static_cast<int16_t>(Int(anteil) + 1);
+}
+
+Fahrt FahrtAnlegen(const Tabellen& daten, int16_t figur, int16_t vonFeld, int16_t vonPlatz,
+                   int16_t zielFeld, int16_t zielPlatz, float tempo) {
+    Fahrt f;
+    f.FahrFigur = figur;
+    f.VonFeld = vonFeld;
+    f.VonPlatz = vonPlatz;
+    const Punkt start = PlatzKoordinaten(daten, vonFeld, vonPlatz);
+    const Punkt ziel = PlatzKoordinaten(daten, zielFeld, zielPlatz);
+    f.StartX = start.x;
+    f.StartY = start.y;
+    f.ZielX = ziel.x;
+    f.ZielY = ziel.y;
+    const auto dx = static_cast<float>(static_cast<int16_t>(f.ZielX - f.StartX));
+    const auto dy = static_cast<float>(static_cast<int16_t>(f.ZielY - f.StartY));
+    const auto d = static_cast<float>(std::sqrt(static_cast<double>(dx * dx + dy * dy)));
+    f.Schrittzahl = FahrtSchrittzahl(d, tempo);
+    f.SchrittX = dx / static_cast<float>(f.Schrittzahl);
+    f.SchrittY = dy / static_cast<float>(f.Schrittzahl);
+    f.Schrittnummer = 0;
+    return f;
+}
+
+Fahrtpunkt FahrtWeiter(Fahrt& fahrt) {
+    ++fahrt.Schrittnummer;
+    const auto n = static_cast<float>(fahrt.Schrittnummer);
+    Fahrtpunkt p;
+    p.x = n * fahrt.SchrittX + static_cast<float>(fahrt.StartX);
+    p.y = n * fahrt.SchrittY + static_cast<float>(fahrt.StartY);
+    p.Letzter = fahrt.Schrittnummer >= fahrt.Schrittzahl;
+    return p;
+}
+
+} // namespace pelu

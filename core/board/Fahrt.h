@@ -1,0 +1,45 @@
+#pragma once
+#include <cstdint>
+
+#include "game/Tabellen.h"
+
+namespace pelu {
+
+// One move animation: the figure glides in a straight line from its slot to
+// the target slot in equal steps, one step per animation tick.
+struct Fahrt {
+    int16_t FahrFigur = 0;
+    int16_t VonFeld = 0; // field and slot the figure left; the refill reads them
+    int16_t VonPlatz = 0;
+    int16_t StartX = 0;
+    int16_t StartY = 0;
+    int16_t ZielX = 0;
+    int16_t ZielY = 0;
+    float SchrittX = 0.0f;
+    float SchrittY = 0.0f;
+    int16_t Schrittzahl = 0;
+    int16_t Schrittnummer = 0;
+};
+
+// Steps for a distance `d` (single precision) at `tempo` pixels per step:
+// one more than the whole step lengths in the distance, so no step is longer
+// than `tempo` and a zero distance still takes one step.
+int16_t FahrtSchrittzahl(float d, float tempo);
+
+// Sets up the animation of `figur` from (vonFeld, vonPlatz) to
+// (zielFeld, zielPlatz); step 0, nothing moved yet.
+Fahrt FahrtAnlegen(const Tabellen& daten, int16_t figur, int16_t vonFeld, int16_t vonPlatz,
+                   int16_t zielFeld, int16_t zielPlatz, float tempo);
+
+// Centre of the image after a step, and whether it was the last one.
+struct Fahrtpunkt {
+    float x = 0.0f;
+    float y = 0.0f;
+    bool Letzter = false;
+};
+
+// One step. Each position is computed from the start point, so rounding
+// errors do not accumulate.
+Fahrtpunkt FahrtWeiter(Fahrt& fahrt);
+
+} // namespace pelu

@@ -1,0 +1,128 @@
+#include "game/Spiel.h"
+
+namespace pelu {
+
+namespace {
+
+// Sets a guard flag False for the length of a step and True again after it,
+// also when the step is left by an exception (a scripted random source may
+// throw), so the game stays steppable.
+class Sperre {
+  public:
+    explicit Sperre(bool& frei) : frei_(frei) { frei_ = false; }
+    ~Sperre() { frei_ = true; }
+    Sperre(const Sperre&) = delete;
+    Sperre& operator=(const Sperre&) = delete;
+
+  private:
+    bool& frei_;
+};
+
+bool GueltigeFigur(int figur) {
+    return figur >= 1 && figur <= FigurAnzahl;
+}
+
+} // namespace
+
+Spiel::Spiel(const Tabellen& tabellen, Formular& form, Zufallsquelle& zufall, int16_t mitteX,
+             int16_t mitteY, int16_t halbeFigur)
+    : daten_(tabellen), form_(form), zufall_(zufall) {
+    StartwerteSetzen(z_, mitteX, mitteY, halbeFigur);
+}
+
+void Spiel::BeobachterSetzen(Spielbeobachter* beobachter) {
+    beobachter_ = beobachter != nullptr ? beobachter : &stumm_;
+}
+
+void Spiel::Initialisierung() {
+    Initialisierung(zufall_);
+}
+
+void Spiel::Initialisierung(Zufallsquelle& anlaufZufall) {
+    ProgrammTimer(false);
+    FahrTimer(false);
+    Spielknoepfe(Knopfzustand::Ruhe);
+    for (int16_t farbe = 1; farbe <= FarbAnzahl; ++farbe)
+        WuerfelWerfen(farbe, anlaufZufall);
+}
+
+void Spiel::BefehlStart() {
+    if (knoepfe_ == Knopfzustand::Spiel) return;
+    // A stopped game may still be finishing its turn: cut its animation off
+    // so nothing of the old turn is written over the new game.
+    if (fahrTimerAn_) FahrTimer(false);
+    z_.FahrenEnde = true;
+    Spielknoepfe(Knopfzustand::Spiel);
+    form_.SpielerwahlSichtbar(false);
+    z_.Stopp = false;
+    z_.Spielphase = Phase::Start;
+    ProgrammTimer(true);
+}
+
+void Spiel::BefehlStopp() {
+    if (knoepfe_ != Knopfzustand::Spiel) return;
+    Spielknoepfe(Knopfzustand::Auslauf);
+    z_.Stopp = true;
+}
+
+void Spiel::BefehlHilfe() {
+    if (z_.Hilfsfigur > 0) z_.Blinken = true;
+}
+
+void Spiel::BefehlFigurenwahl() {
+    if (knoepfe_ != Knopfzustand::Ruhe) return;
+    z_.Figur = {};
+    form_.SpielerwahlSichtbar(true);
+}
+
+void Spiel::BefehlTurbo(bool an) {
+    z_.Einstellung[2] = an ? 50 : 8;
+    z_.Einstellung[3] = an ? 1 : 2;
+    z_.Einstellung[4] = an ? 1 : 2;
+    form_.ProgrammTimerIntervall(an ? 50 : 200);
+}
+
+void Spiel::KlickFigur(int figur) {
+    if (!GueltigeFigur(figur)) return;
+    const FigurDaten& f = z_.Figur[figur];
+    if (f.Zielfeld >= 1 && f.Spieler >= 1) z_.Gewaehlt = static_cast<int16_t>(figur);
+}
+
+bool Spiel::MausUeberFigur(int figur) {
+    if (!GueltigeFigur(figur)) return false;
+    const FigurDaten& f = z_.Figur[figur];
+    if (f.Zielfeld < 1 || f.Spieler < 1) return false;
+    // A blinking proposal must never be left hidden.
+    if (z_.Hilfsfigur > 0) form_.FigurSichtbar(z_.Hilfsfigur, true);
+    z_.Blinken = false;
+    return true;
+}
+
+void Spiel::ProgrammTakt() {
+    if (!programmTimerAn_ || !z_.ProgrammFrei) return;
+    Sperre sperre(z_.ProgrammFrei);
+    Spielablauf();
+}
+
+void Spiel::FahrTakt() {
+    if (!fahrTimerAn_ || !z_.FahrenFrei) return;
+    Sperre sperre(z_.FahrenFrei);
+    FahrtSchritt();
+}
+
+void Spiel::ProgrammTimer(bool an) {
+    programmTimerAn_ = an;
+    form_.ProgrammTimerAn(an);
+}
+
+void Spiel::FahrTimer(bool an) {
+    fahrTimerAn_ = an;
+    form_.FahrTimerAn(an);
+}
+
+void Spiel::Spielknoepfe(Knopfzustand zustand) {
+    knoepfe_ = zustand;
+    form_.Spielknoepfe(zustand);
+}
+
+} // namespace pelu

@@ -1,0 +1,218 @@
+#include "game/Spiel.h"
+#include "rules/Computerzug.h"
+#include "rules/Zugausfuehrung.h"
+#include "rules/Zugregeln.h"
+
+namespace pelu {
+
+void Spiel::Spielablauf() {
+    switch (z_.Spielphase) {
+    case Phase::Start: PhaseStart(); break;
+    case Phase::Wuerfelleer: PhaseWuerfelleer(); break;
+    case Phase::Wuerfeln: PhaseWuerfeln(); break;
+    case Phase::WuerfelAnzeigezeit: PhaseWuerfelAnzeigezeit(); break;
+    case Phase::WartenFigurwahl: PhaseWartenFigurwahl(); break;
+    case Phase::Ziehen: PhaseZiehen(); break;
+    case Phase::Putzen: PhasePutzen(); break;
+    case Phase::NaechsterSpielzug: PhaseNaechsterSpielzug(); break;
+    case Phase::Spielende: PhaseSpielende(); break;
+    case Phase::Keine: break;
+    }
+}
+
+void Spiel::PhaseStart() {
+    ZeigeInfo(0, "Start");
+    z_.Figur = {};
+    z_.AktFarbe = 1;
+    // Nothing of an earlier game, finished or cut off, carries over.
+    a_ = Ablaufvariablen{};
+    z_.Wurfzahl = 0;
+    z_.Gewaehlt = 0;
+    z_.Hilfsfigur = 0;
+    z_.Blinken = false;
+    LiesSpieler();
+    FigurenAufstellen();
+    for (int k = 1; k <= FarbAnzahl; ++k) {
+        z_.Zugzahl[k] = 0;
+        form_.RangSetzen(k, "");
+    }
+    ZeigeZugzahl();
+    for (int k = 1; k <= FarbAnzahl; ++k)
+        form_.WuerfelVerstecken(k);
+    if (z_.Figur[LetzteFigur(1)].Spieler > 0) {
+        z_.Wurfzahl = 0;
+        z_.AktSpieler = z_.Figur[LetzteFigur(1)].Spieler;
+        a_.Wurf = 0;
+        z_.Wartezaehler = z_.Einstellung[3];
+        z_.Spielphase = Phase::Wuerfelleer;
+    } else {
+        z_.Spielphase = Phase::NaechsterSpielzug;
+    }
+}
+
+void Spiel::PhaseWuerfelleer() {
+    --z_.Wartezaehler;
+    if (z_.Wartezaehler < 1) {
+        form_.WuerfelZeichnen(z_.AktFarbe, 0);
+        z_.Spielphase = Phase::Wuerfeln;
+    }
+}
+
+void Spiel::PhaseWuerfeln() {
+    a_.Wurf = WuerfelWerfen(z_.AktFarbe, zufall_);
+    beobachter_->Gewuerfelt(z_.AktFarbe, a_.Wurf);
+    ++z_.Wurfzahl;
+    z_.Tempo = z_.Einstellung[2];
+    const Zugmoeglichkeit zm = ZuegeErmitteln(z_.Figur, z_.AktSpieler, a_.Wurf);
+    a_.Schritte = zm.Schritte;
+    a_.Zugmoeglich = zm.Moeglich;
+    if (!a_.Zugmoeglich) {
+        z_.Spielphase = Phase::NaechsterSpielzug;
+        return;
+    }
+    z_.Hilfsfigur = 0;
+    z_.Blinken = false;
+    a_.Wahl = ComputerZug(z_.Figur, daten_, z_.AktSpieler, a_.Wurf, z_.Wurfzahl);
+    if (z_.AktSpieler > 4) {
+        z_.AktFigur = a_.Wahl;
+        z_.Wartezaehler = z_.Einstellung[4];
+        z_.Spielphase = Phase::WuerfelAnzeigezeit;
+        HeimschickenMarkieren(z_.Figur, z_.AktSpieler, z_.AktFigur);
+    } else {
+        z_.Hilfsfigur = a_.Wahl;
+        z_.Gewaehlt = 0;
+        z_.Spielphase = Phase::WartenFigurwahl;
+        ZeigeInfo(z_.AktFarbe, "Wählen");
+    }
+    ++z_.Zugzahl[z_.AktFarbe];
+}
+
+void Spiel::PhaseWuerfelAnzeigezeit() {
+    --z_.Wartezaehler;
+    if (z_.Wartezaehler < 1) {
+        z_.Spielphase = Phase::Ziehen;
+        z_.Folgephase = Folge::Start;
+    }
+}
+
+void Spiel::PhaseWartenFigurwahl() {
+    if (z_.Gewaehlt > 0) {
+        // A click without a preceding mouse move must not leave a blinking
+        // proposal hidden for the rest of the game.
+        if (z_.Blinken && z_.Hilfsfigur > 0) form_.FigurSichtbar(z_.Hilfsfigur, true);
+        z_.AktFigur = z_.Gewaehlt;
+        z_.Spielphase = Phase::Ziehen;
+        z_.Folgephase = Folge::Start;
+        HeimschickenMarkieren(z_.Figur, z_.AktSpieler, z_.AktFigur);
+    } else if (z_.Blinken) {
+        // Only the count modulo 3 matters; keeping it there avoids overflow.
+        z_.Wartezaehler = static_cast<int16_t>((z_.Wartezaehler + 1) % 3);
+        form_.FigurSichtbar(z_.Hilfsfigur, z_.Wartezaehler != 0);
+    }
+}
+
+void Spiel::PhaseZiehen() {
+    switch (z_.Folgephase) {
+    case Folge::Start:
+        a_.Zugfeld = z_.Figur[z_.AktFigur].Zielfeld;
+        a_.Zugplatz = PlatzSuchen(z_.Figur, z_.AktFigur);
+        z_.Folgephase = Folge::WartenEndepos;
+        FahrtStarten(z_.AktFigur, a_.Zugfeld, a_.Zugplatz);
+        break;
+    case Folge::WartenEndepos: {
+        if (!z_.FahrenEnde) break;
+        FigurSetzen(z_.Figur, daten_, z_.AktFigur, a_.Zugfeld, a_.Zugplatz, a_.Schritte);
+        const int16_t vonFeld = fahrt_.VonFeld;
+        const int16_t vonPlatz = fahrt_.VonPlatz;
+        if (a_.Heimfigur > 0) {
+            beobachter_->Heimgeschickt(z_.AktFigur, vonFeld, vonPlatz, a_.Zugfeld, a_.Zugplatz);
+        } else {
+            beobachter_->Gezogen(z_.AktFigur, vonFeld, vonPlatz, a_.Zugfeld, a_.Zugplatz);
+        }
+        a_.Nachrueckfigur = PlatzNachruecken(z_.Figur, vonFeld, vonPlatz);
+        if (a_.Nachrueckfigur > 0) {
+            a_.Zugfeld = vonFeld;
+            a_.Zugplatz = vonPlatz;
+            FigurDaten& n = z_.Figur[a_.Nachrueckfigur];
+            beobachter_->Nachgerueckt(a_.Nachrueckfigur, vonFeld, n.Platz, vonPlatz);
+            FahrtStarten(a_.Nachrueckfigur, a_.Zugfeld, a_.Zugplatz);
+            n.Platz = a_.Zugplatz;
+            z_.Folgephase = Folge::WartenEndeReorg;
+        } else {
+            z_.Spielphase = Phase::Putzen;
+            z_.Folgephase = Folge::Ende;
+        }
+        break;
+    }
+    case Folge::WartenEndeReorg:
+        if (!z_.FahrenEnde) break;
+        z_.Figur[a_.Nachrueckfigur].Platz = a_.Zugplatz;
+        z_.Folgephase = Folge::Ende;
+        z_.Spielphase = Phase::Putzen;
+        break;
+    case Folge::Ende: break;
+    }
+}
+
+void Spiel::PhasePutzen() {
+    a_.Heimfigur = NaechsterHeimkehrer(z_.Figur);
+    if (a_.Heimfigur > 0) {
+        z_.AktFigur = a_.Heimfigur;
+        FigurDaten& h = z_.Figur[a_.Heimfigur];
+        h.Zielfeld = h.Heimfeld;
+        z_.Tempo = static_cast<float>(2 * z_.Einstellung[2]);
+        z_.Spielphase = Phase::Ziehen;
+        z_.Folgephase = Folge::Start;
+    } else {
+        z_.Spielphase = Phase::NaechsterSpielzug;
+    }
+}
+
+void Spiel::PhaseNaechsterSpielzug() {
+    z_.Wartezaehler = z_.Einstellung[3];
+    ZeigeInfo(0, "");
+    form_.WuerfelVerstecken(z_.AktFarbe);
+    if (a_.Wurf == 6) {
+        if (z_.Wurfzahl != 3) {
+            z_.Spielphase = Phase::Wuerfelleer;
+            ZeigeZugzahl();
+            return;
+        }
+        ZeigeInfo(z_.AktFarbe, " 3 mal 12");
+        beobachter_->DreimalZwoelf(z_.AktFarbe);
+        for (int f = 1; f <= FigurAnzahl; ++f)
+            z_.Figur[f].Heimschicken = 0;
+        for (int f = ErsteFigur(z_.AktFarbe); f <= LetzteFigur(z_.AktFarbe); ++f) {
+            FigurDaten& d = z_.Figur[f];
+            if (d.Zustand == ZustandBank || d.Zustand == ZustandStrecke) d.Heimschicken = 1;
+        }
+        z_.Spielphase = Phase::Putzen;
+        a_.Wurf = 0;
+        z_.Wurfzahl = 0;
+        ZeigeZugzahl();
+        return;
+    }
+    z_.AktFarbe = static_cast<int16_t>(z_.AktFarbe % FarbAnzahl + 1);
+    Rangfolge();
+    const int16_t spieler = z_.Figur[LetzteFigur(z_.AktFarbe)].Spieler;
+    if (spieler > 0) {
+        z_.Wurfzahl = 0;
+        z_.AktSpieler = spieler;
+        a_.Wurf = 0;
+        z_.Spielphase = Phase::Wuerfelleer;
+    } else {
+        z_.Spielphase = Phase::NaechsterSpielzug;
+    }
+    if (a_.Spielstand == 3) z_.Spielphase = Phase::Spielende;
+    if (z_.Stopp) z_.Spielphase = Phase::Spielende;
+    ZeigeZugzahl();
+}
+
+void Spiel::PhaseSpielende() {
+    ProgrammTimer(false);
+    ZeigeInfo(0, "Ende");
+    Spielknoepfe(Knopfzustand::Ruhe);
+    beobachter_->Spielende(z_.Zugzahl);
+}
+
+} // namespace pelu

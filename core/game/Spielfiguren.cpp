@@ -1,0 +1,62 @@
+#include "board/Platzkoordinaten.h"
+#include "game/Spiel.h"
+#include "rules/Wurf.h"
+
+namespace pelu {
+
+int16_t Spiel::WuerfelWerfen(int16_t farbNr, Zufallsquelle& zufall) {
+    const int16_t wurf = WurfWert(z_.Figur, farbNr, zufall);
+    form_.WuerfelZeichnen(farbNr, wurf);
+    return wurf;
+}
+
+void Spiel::FigurPlatzieren(int16_t figur, int16_t feld, int16_t platz) {
+    const Punkt p = PlatzKoordinaten(daten_, feld, platz);
+    const int16_t halb = z_.Einstellung[12];
+    form_.FigurBewegen(figur, static_cast<int16_t>(p.x - halb), static_cast<int16_t>(p.y - halb));
+}
+
+void Spiel::FigurenAufstellen() {
+    for (int16_t c = 1; c <= FarbAnzahl; ++c) {
+        const int16_t h = HeimfeldVon(c);
+        for (int16_t k = 1; k <= 4; ++k) {
+            const auto f = static_cast<int16_t>(4 * (c - 1) + k);
+            FigurDaten& d = z_.Figur[f];
+            d.Feld = h;
+            d.Platz = k;
+            d.Wendefeld = WendefeldVon(c);
+            d.Einlauf = EinlaufVon(c);
+            d.Stapel = k;
+            d.Farbstapel = k;
+            d.Heimfeld = h;
+            if (d.Spieler <= 0) {
+                form_.FigurSichtbar(f, false);
+            } else {
+                form_.FigurSichtbar(f, true);
+                FigurPlatzieren(f, h, k);
+                d.Zustand = ZustandHeim;
+            }
+        }
+    }
+}
+
+void Spiel::FahrtStarten(int16_t figur, int16_t zielFeld, int16_t zielPlatz) {
+    const FigurDaten& d = z_.Figur[figur];
+    fahrt_ = FahrtAnlegen(daten_, figur, d.Feld, d.Platz, zielFeld, zielPlatz, z_.Tempo);
+    form_.FigurNachVorn(figur);
+    z_.FahrenEnde = false;
+    FahrTimer(true);
+    z_.FahrenFrei = true;
+}
+
+void Spiel::FahrtSchritt() {
+    const Fahrtpunkt p = FahrtWeiter(fahrt_);
+    const auto halb = static_cast<float>(z_.Einstellung[12]);
+    form_.FigurBewegen(fahrt_.FahrFigur, p.x - halb, p.y - halb);
+    if (p.Letzter) {
+        z_.FahrenEnde = true;
+        FahrTimer(false);
+    }
+}
+
+} // namespace pelu
