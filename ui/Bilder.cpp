@@ -1,0 +1,300 @@
+#include "Bilder.h"
+
+#include <QFont>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPolygonF>
+#include <QRadialGradient>
+#include <algorithm>
+#include <cmath>
+
+namespace pelu {
+namespace {
+
+// Middle colours of the four figure discs; also the colours of the board icon.
+QColor Figurfarbe(int farbe) {
+    switch (farbe) {
+    case 1: return {0, 0, 153};
+    case 2: return {51, 153, 102};
+    case 3: return {255, 102, 255};
+    case 4: return {153, 0, 0};
+    default: return {128, 128, 128};
+    }
+}
+
+QColor Mischen(const QColor& a, const QColor& b, double anteilB) {
+    auto kanal = [anteilB](int x, int y) { return int(std::lround(x + (y - x) * anteilB)); };
+    return {kanal(a.red(), b.red()), kanal(a.green(), b.green()), kanal(a.blue(), b.blue())};
+}
+
+QPixmap LeeresBild(int breite, int hoehe) {
+    QPixmap bild(breite, hoehe);
+    bild.fill(Qt::transparent);
+    return bild;
+}
+
+// Bold sans-serif text as an outline, scaled to fit and centred in ziel.
+QPainterPath TextPfad(const QString& text, const QRectF& ziel) {
+    QFont schrift;
+    schrift.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                         QStringLiteral("DejaVu Sans")});
+    schrift.setStyleHint(QFont::SansSerif);
+    schrift.setBold(true);
+    schrift.setPixelSize(100);
+    QPainterPath pfad;
+    pfad.addText(0, 0, schrift, text);
+    const QRectF umriss = pfad.boundingRect();
+    if (umriss.width() <= 0 || umriss.height() <= 0) return pfad; // no font at all
+    const double faktor = std::min(ziel.width() / umriss.width(), ziel.height() / umriss.height());
+    QTransform abbildung;
+    abbildung.translate(ziel.center().x(), ziel.center().y());
+    abbildung.scale(faktor, faktor);
+    abbildung.translate(-umriss.center().x(), -umriss.center().y());
+    return abbildung.map(pfad);
+}
+
+// Union of overlapping parts as one outline (winding, so overlaps stay filled).
+QPainterPath Vereinigt(QPainterPath teile) {
+    teile.setFillRule(Qt::WindingFill);
+    return teile.simplified();
+}
+
+QPainterPath Abgerundet(const QRectF& rechteck, double radius) {
+    QPainterPath pfad;
+    pfad.addRoundedRect(rechteck, radius, radius);
+    return pfad;
+}
+
+// A shaded round button face (question mark and cross icons).
+void MaleScheibe(QPainter& maler, const QColor& mitte) {
+    QRadialGradient verlauf(QPointF(13, 12), 18, QPointF(10, 8));
+    verlauf.setColorAt(0.0, Mischen(mitte, Qt::white, 0.55));
+    verlauf.setColorAt(0.5, mitte);
+    verlauf.setColorAt(1.0, mitte.darker(160));
+    maler.setPen(QPen(mitte.darker(250), 1));
+    maler.setBrush(verlauf);
+    maler.drawEllipse(QRectF(1.5, 1.5, 29, 29));
+}
+
+void MaleMannFrau(QPainter& maler) {
+    QPainterPath mann;
+    mann.addEllipse(QPointF(10, 5.5), 3.6, 3.6);
+    mann.addPath(Abgerundet(QRectF(4.5, 10, 11, 11), 3));
+    mann.addRect(QRectF(6, 19, 3.6, 11));
+    mann.addRect(QRectF(10.4, 19, 3.6, 11));
+    QPainterPath frau;
+    frau.addEllipse(QPointF(22, 6.5), 4, 4.3);
+    frau.addPath(Abgerundet(QRectF(19.5, 10.5, 5, 6.5), 2));
+    frau.addPolygon(QPolygonF({{19.2, 15.5}, {24.8, 15.5}, {28.5, 25}, {15.5, 25}}));
+    frau.addRect(QRectF(19.3, 24, 2, 6));
+    frau.addRect(QRectF(22.7, 24, 2, 6));
+    maler.setPen(Qt::NoPen);
+    maler.setBrush(Qt::black);
+    maler.drawPath(Vereinigt(mann));
+    maler.drawPath(Vereinigt(frau));
+}
+
+void MaleComputer(QPainter& maler) {
+    const QColor umriss(64, 64, 64);
+    QLinearGradient gehaeuse(0, 3, 0, 23);
+    gehaeuse.setColorAt(0, QColor(245, 245, 238));
+    gehaeuse.setColorAt(1, QColor(200, 200, 190));
+    maler.setPen(QPen(umriss, 1));
+    maler.setBrush(gehaeuse);
+    maler.drawPolygon(QPolygonF({{13.5, 22.5}, {18.5, 22.5}, {19.5, 26.5}, {12.5, 26.5}}));
+    maler.drawRoundedRect(QRectF(8.5, 26.5, 15, 3), 1.5, 1.5);
+    maler.drawRoundedRect(QRectF(2.5, 3.5, 27, 19), 2, 2);
+    QLinearGradient schirm(6, 6, 26, 20);
+    schirm.setColorAt(0, QColor(40, 120, 200));
+    schirm.setColorAt(1, QColor(0, 40, 110));
+    maler.setBrush(schirm);
+    maler.drawRect(QRectF(5.5, 6.5, 21, 13));
+    // A soft glare across the glass.
+    maler.setPen(Qt::NoPen);
+    maler.setBrush(QColor(255, 255, 255, 70));
+    maler.drawPolygon(QPolygonF({{6, 7}, {17, 7}, {9, 19}, {6, 19}}));
+    maler.setBrush(QColor(0, 200, 0));
+    maler.drawEllipse(QPointF(26, 21), 0.9, 0.9);
+}
+
+void MalePfeil(QPainter& maler) {
+    const QPolygonF pfeil({{2.5, 11.5},
+                           {16.5, 11.5},
+                           {16.5, 4.5},
+                           {29.5, 16},
+                           {16.5, 27.5},
+                           {16.5, 20.5},
+                           {2.5, 20.5}});
+    QLinearGradient verlauf(0, 5, 0, 27);
+    verlauf.setColorAt(0, QColor(120, 170, 255));
+    verlauf.setColorAt(0.5, QColor(20, 80, 230));
+    verlauf.setColorAt(1, QColor(0, 30, 150));
+    maler.setPen(QPen(QColor(0, 0, 90), 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    maler.setBrush(verlauf);
+    maler.drawPolygon(pfeil);
+}
+
+QPolygonF Achteck(QPointF mitte, double radius) {
+    QPolygonF ecken;
+    for (int k = 0; k < 8; ++k) {
+        const double winkel = (22.5 + 45.0 * k) * M_PI / 180.0;
+        ecken << mitte + QPointF(radius * std::cos(winkel), radius * std::sin(winkel));
+    }
+    return ecken;
+}
+
+void MaleStopp(QPainter& maler) {
+    const QPointF mitte(16, 16);
+    QRadialGradient verlauf(QPointF(12, 10), 22);
+    verlauf.setColorAt(0, QColor(255, 90, 80));
+    verlauf.setColorAt(0.6, QColor(210, 0, 0));
+    verlauf.setColorAt(1, QColor(140, 0, 0));
+    maler.setPen(QPen(QColor(90, 0, 0), 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    maler.setBrush(verlauf);
+    maler.drawPolygon(Achteck(mitte, 15.4));
+    maler.setPen(QPen(Qt::white, 1.2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    maler.setBrush(Qt::NoBrush);
+    maler.drawPolygon(Achteck(mitte, 13.3));
+    maler.setPen(Qt::NoPen);
+    maler.setBrush(Qt::white);
+    maler.drawPath(TextPfad(QStringLiteral("STOP"), QRectF(5.5, 12, 21, 8)));
+}
+
+void MaleFragezeichen(QPainter& maler) {
+    MaleScheibe(maler, QColor(0, 160, 40));
+    maler.setPen(Qt::NoPen);
+    maler.setBrush(Qt::white);
+    maler.drawPath(TextPfad(QStringLiteral("?"), QRectF(8, 6, 16, 20)));
+}
+
+void MaleKreuz(QPainter& maler) {
+    MaleScheibe(maler, QColor(220, 20, 20));
+    maler.setPen(QPen(Qt::white, 4.2, Qt::SolidLine, Qt::RoundCap));
+    maler.drawLine(QPointF(10.5, 10.5), QPointF(21.5, 21.5));
+    maler.drawLine(QPointF(21.5, 10.5), QPointF(10.5, 21.5));
+}
+
+// The cross-shaped board: white track, each colour's lane and home, the
+// goals meeting in the centre. Colour 1 left, 2 bottom, 3 right, 4 top.
+void MaleBrett(QPainter& maler) {
+    QLinearGradient platte(0, 0, 32, 32);
+    platte.setColorAt(0, QColor(255, 255, 214));
+    platte.setColorAt(1, QColor(236, 226, 150));
+    maler.setPen(QPen(QColor(110, 90, 30), 1));
+    maler.setBrush(platte);
+    maler.drawRoundedRect(QRectF(0.5, 0.5, 31, 31), 4, 4);
+
+    // Arms eleven pixels wide: two track rows of three and a lane of four.
+    QPainterPath kreuz;
+    kreuz.addRect(QRectF(10.5, 1.5, 11, 29));
+    kreuz.addRect(QRectF(1.5, 10.5, 29, 11));
+    maler.setPen(QPen(Qt::black, 1));
+    maler.setBrush(Qt::white);
+    maler.drawPath(Vereinigt(kreuz));
+
+    // Field borders across the track rows.
+    maler.setPen(QPen(QColor(150, 150, 150), 1));
+    for (double quer : {4.5, 7.5, 24.5, 27.5}) {
+        maler.drawLine(QPointF(quer, 11), QPointF(quer, 14));
+        maler.drawLine(QPointF(quer, 18), QPointF(quer, 21));
+        maler.drawLine(QPointF(11, quer), QPointF(14, quer));
+        maler.drawLine(QPointF(18, quer), QPointF(21, quer));
+    }
+
+    maler.setPen(Qt::NoPen);
+    const QPointF mitte(16, 16);
+    const QRectF bahnen[4] = {{2, 14, 9, 4}, {14, 21, 4, 9}, {21, 14, 9, 4}, {14, 2, 4, 9}};
+    // Corners of the centre square, so that the triangle between corners
+    // farbe-1 and farbe faces the arm of that colour.
+    const QPointF ecken[5] = {{11, 11}, {11, 21}, {21, 21}, {21, 11}, {11, 11}};
+    const QPointF heime[4] = {{6, 26}, {26, 26}, {26, 6}, {6, 6}};
+    for (int farbe = 1; farbe <= 4; ++farbe) {
+        const QColor ton = Figurfarbe(farbe);
+        maler.setPen(Qt::NoPen);
+        maler.setBrush(ton);
+        maler.drawRect(bahnen[farbe - 1]);
+        maler.drawPolygon(QPolygonF({ecken[farbe - 1], ecken[farbe], mitte}));
+        maler.setPen(QPen(ton.darker(200), 1));
+        maler.drawEllipse(heime[farbe - 1], 3.5, 3.5);
+    }
+}
+
+} // namespace
+
+QPixmap FigurBild(int farbe) {
+    const QColor mitte = Figurfarbe(farbe);
+    QPixmap bild = LeeresBild(15, 15);
+    QPainter maler(&bild);
+    maler.setRenderHint(QPainter::Antialiasing);
+    // The centre sits low right, so the upper-left rim is the palest.
+    QRadialGradient verlauf(QPointF(9, 9), 10.0);
+    verlauf.setColorAt(0.0, mitte);
+    verlauf.setColorAt(0.3, mitte);
+    verlauf.setColorAt(1.0, Mischen(mitte, Qt::white, 0.85));
+    maler.setPen(QPen(Qt::black, 1));
+    maler.setBrush(verlauf);
+    maler.drawEllipse(QRectF(0.5, 0.5, 14, 14));
+    return bild;
+}
+
+QPixmap HandZeigerBild() {
+    QPainterPath hand;
+    hand.addPath(Abgerundet(QRectF(9.5, 1.5, 6, 18), 3));    // index finger
+    hand.addPath(Abgerundet(QRectF(15.5, 10.5, 5, 9), 2.5)); // folded fingers
+    hand.addPath(Abgerundet(QRectF(20.5, 11.5, 4.5, 9), 2.25));
+    hand.addPath(Abgerundet(QRectF(25, 13.5, 4, 8), 2));
+    hand.addPath(Abgerundet(QRectF(9.5, 15.5, 19.5, 9.5), 3)); // palm
+    hand.addRect(QRectF(11.5, 20, 16, 6.5));                   // wrist
+    QTransform daumenlage;
+    daumenlage.translate(8, 19);
+    daumenlage.rotate(45);
+    hand.addPath(daumenlage.map(Abgerundet(QRectF(-6, -2.25, 9, 4.5), 2.25)));
+
+    QPixmap bild = LeeresBild(32, 32);
+    QPainter maler(&bild);
+    maler.setRenderHint(QPainter::Antialiasing);
+    maler.setPen(QPen(Qt::black, 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    maler.setBrush(Qt::white);
+    maler.drawPath(Vereinigt(hand));
+    maler.drawLine(QPointF(15.5, 13), QPointF(15.5, 18));
+    maler.drawLine(QPointF(20.5, 14), QPointF(20.5, 19));
+    maler.drawLine(QPointF(25, 16), QPointF(25, 20));
+    QLinearGradient manschette(0, 25.5, 0, 31);
+    manschette.setColorAt(0, QColor(80, 130, 255));
+    manschette.setColorAt(1, QColor(0, 30, 170));
+    maler.setBrush(manschette);
+    maler.drawRect(QRectF(10.5, 25.5, 18, 5));
+    return bild;
+}
+
+QCursor HandZeiger() {
+    return QCursor(HandZeigerBild(), 12, 1);
+}
+
+QPixmap SymbolBild(Symbol symbol, int groesse) {
+    groesse = std::clamp(groesse, 1, 1024);
+    QPixmap bild = LeeresBild(groesse, groesse);
+    QPainter maler(&bild);
+    maler.setRenderHint(QPainter::Antialiasing);
+    maler.scale(groesse / 32.0, groesse / 32.0);
+    switch (symbol) {
+    case Symbol::MannFrau: MaleMannFrau(maler); break;
+    case Symbol::Computer: MaleComputer(maler); break;
+    case Symbol::Pfeil: MalePfeil(maler); break;
+    case Symbol::Stopp: MaleStopp(maler); break;
+    case Symbol::Fragezeichen: MaleFragezeichen(maler); break;
+    case Symbol::Kreuz: MaleKreuz(maler); break;
+    case Symbol::Brett: MaleBrett(maler); break;
+    }
+    return bild;
+}
+
+QIcon SymbolIcon(Symbol symbol) {
+    QIcon icon;
+    icon.addPixmap(SymbolBild(symbol, 32));
+    icon.addPixmap(SymbolBild(symbol, 16));
+    return icon;
+}
+
+} // namespace pelu
