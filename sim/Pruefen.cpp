@@ -52,11 +52,30 @@ void TabellenAusgeben(const pelu::Tabellen& t) {
                   << ' ' << t.Taktikdaten[i][2] << '\n';
 }
 
+// The rows a usable board needs (track, lanes, homes, goals) that no record
+// filled, as ranges "3..96, 102".
+std::string FehlendeFelder(const pelu::Tabellen& t) {
+    std::string liste;
+    auto fehlt = [&](int n) { return (n <= 96 || n > 100) && !ZeileBelegt(t.Bilddaten[n]); };
+    for (int n = 1; n <= 108; ++n) {
+        if (!fehlt(n) || (n > 1 && fehlt(n - 1))) continue;
+        int ende = n;
+        while (ende < 108 && fehlt(ende + 1))
+            ++ende;
+        liste += (liste.empty() ? "" : ", ") + std::to_string(n);
+        if (ende > n) liste += ".." + std::to_string(ende);
+    }
+    return liste;
+}
+
 void ZusammenfassungAusgeben(const pelu::Tabellen& t) {
     int zeilen = 0;
     for (const auto& zeile : t.Bilddaten)
         zeilen += ZeileBelegt(zeile) ? 1 : 0;
-    std::cout << "bilddaten: " << zeilen << " Felder mit Geometrie geladen\n"
+    const std::string fehlend = FehlendeFelder(t);
+    std::cout << "bilddaten: " << zeilen << " Felder mit Geometrie geladen";
+    if (!fehlend.empty()) std::cout << "; ohne Geometrie: " << fehlend;
+    std::cout << "\n"
               << "bankdaten: 12 Bankfelder geladen\n"
               << "taktikdaten: 36 Reihen zu je 3 Werten geladen\n";
 }
