@@ -46,10 +46,10 @@ void Datendatei::SucheAbschnitt(const std::string& name) {
                   "in Kleinbuchstaben und ohne Leerzeichen vor dem Doppelpunkt.");
 }
 
-double Datendatei::LiesWert(std::string_view wasFehlt) {
+double Datendatei::LiesWert(std::string_view beiDateiende) {
     std::string_view feld;
     auto dateiende = [&](int ueberspringenAb) {
-        std::string text = "Die Datei endet, " + std::string(wasFehlt) + ".";
+        std::string text(beiDateiende);
         if (ueberspringenAb > 0)
             text += " Nach der Kommentar- oder Leerzeile in Zeile " +
                     std::to_string(ueberspringenAb) +
@@ -73,8 +73,8 @@ double Datendatei::LiesWert(std::string_view wasFehlt) {
     }
 }
 
-int16_t Datendatei::LiesGanzzahl(std::string_view wasFehlt) {
-    const double wert = std::nearbyint(LiesWert(wasFehlt));
+int16_t Datendatei::LiesGanzzahl(std::string_view beiDateiende) {
+    const double wert = std::nearbyint(LiesWert(beiDateiende));
     // Also false for NaN; the comparison keeps the cast below defined.
     if (!(wert >= -32768.0 && wert <= 32767.0))
         Fehler(wertZeile_, "Der Wert in \"" + FeldZeigen(wertfeld_) +

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "data/Feldleser.h"
 
@@ -19,13 +20,13 @@ class Datendatei {
     // header `name:` has been read.
     void SucheAbschnitt(const std::string& name);
 
-    // The next value of the section. `wasFehlt` completes the sentence
-    // "Die Datei endet, ..." should the text end before a value is found.
-    double LiesWert(std::string_view wasFehlt);
+    // The next value of the section. `beiDateiende` is the message (one
+    // sentence) should the text end before a value is found.
+    double LiesWert(std::string_view beiDateiende);
 
     // The next value rounded to a 16-bit integer (ties to even); a value
     // outside -32768..32767 fails.
-    int16_t LiesGanzzahl(std::string_view wasFehlt);
+    int16_t LiesGanzzahl(std::string_view beiDateiende);
 
     // Line of the field that gave the last value.
     int WertZeile() const { return wertZeile_; }

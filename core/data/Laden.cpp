@@ -30,8 +30,8 @@ int16_t InPixel(Datendatei& datei, int16_t wert, float faktor, int16_t mitte, co
     return RundeGerade(pixel);
 }
 
-int16_t LiesFeldnummer(Datendatei& datei, std::string_view wasFehlt) {
-    const int16_t n = datei.LiesGanzzahl(wasFehlt);
+int16_t LiesFeldnummer(Datendatei& datei, std::string_view beiDateiende) {
+    const int16_t n = datei.LiesGanzzahl(beiDateiende);
     if (n < 0 || n > 130)
         datei.Fehler(datei.WertZeile(),
                      "Die Feldnummer " + std::to_string(n) + " liegt außerhalb von 0 bis 130.");
@@ -42,10 +42,11 @@ void LadeBilddaten(Datendatei& datei, Tabellen& t, int16_t mitteX, int16_t mitte
     const float waagrecht = 640.0f / 600.0f * Massstab;
     const float senkrecht = 480.0f / 330.0f * Massstab;
     datei.SucheAbschnitt("bilddaten");
-    int16_t n = LiesFeldnummer(datei, "bevor die Feldnummer des ersten Datensatzes gelesen ist");
+    int16_t n = LiesFeldnummer(
+        datei, "Die Datei endet, bevor die Feldnummer des ersten Datensatzes gelesen ist.");
     while (true) {
-        const std::string imSatz =
-            "mitten im Datensatz für Feld " + std::to_string(n) + " (ein Datensatz hat 11 Werte)";
+        const std::string imSatz = "Die Datei endet mitten im Datensatz für Feld " +
+                                   std::to_string(n) + " (ein Datensatz hat 11 Werte).";
         auto* zeile = t.Bilddaten[n];
         zeile[1] = datei.LiesGanzzahl(imSatz);
         for (int j = 2; j <= 8; j += 2) {
@@ -53,8 +54,9 @@ void LadeBilddaten(Datendatei& datei, Tabellen& t, int16_t mitteX, int16_t mitte
             zeile[j + 1] = InPixel(datei, datei.LiesGanzzahl(imSatz), senkrecht, mitteY, "y");
         }
         zeile[10] = datei.LiesGanzzahl(imSatz);
-        n = LiesFeldnummer(datei, "nach dem Datensatz für Feld " + std::to_string(n) +
-                                      ", ohne dass die Feldnummer 0 den Abschnitt beendet");
+        n = LiesFeldnummer(datei, "Die Datei endet nach dem Datensatz für Feld " +
+                                      std::to_string(n) +
+                                      ", ohne dass die Feldnummer 0 den Abschnitt beendet.");
         if (n == 0) break;
     }
 }
@@ -62,13 +64,14 @@ void LadeBilddaten(Datendatei& datei, Tabellen& t, int16_t mitteX, int16_t mitte
 void LadeTabellen(Datendatei& datei, Tabellen& t) {
     datei.SucheAbschnitt("bankdaten");
     for (int i = 1; i <= 12; ++i)
-        t.Bankdaten[i] = datei.LiesGanzzahl("bevor alle 12 Bankfelder gelesen sind (" +
-                                            std::to_string(i - 1) + " gelesen)");
+        t.Bankdaten[i] =
+            datei.LiesGanzzahl("Die Datei endet, bevor alle 12 Bankfelder gelesen sind (" +
+                               std::to_string(i - 1) + " gelesen).");
     datei.SucheAbschnitt("taktikdaten");
     for (int i = 1; i <= 36; ++i) {
-        const std::string fehlt = "bevor alle 36 Taktikreihen zu je 3 Werten gelesen sind "
-                                  "(Reihe " +
-                                  std::to_string(i) + " ist unvollständig)";
+        const std::string fehlt = "Die Datei endet, bevor alle 36 Taktikreihen zu je 3 Werten "
+                                  "gelesen sind (Reihe " +
+                                  std::to_string(i) + " ist unvollständig).";
         for (int j = 0; j <= 2; ++j)
             t.Taktikdaten[i][j] = datei.LiesGanzzahl(fehlt);
     }

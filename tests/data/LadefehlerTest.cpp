@@ -69,7 +69,7 @@ TEST(Ladefehler, DateiendeMittenImAbschnittNenntDieLetzteZeile) {
                          "Taktikreihen zu je 3 Werten gelesen sind (Reihe 2 ist "
                          "unvollständig)."));
     EXPECT_TRUE(Enthaelt(Meldung(Bank + Taktik() + "bilddaten:\nDATA 4, 1, 2, 3\n"),
-                         "Abschnitt \"bilddaten\", Zeile 41: Die Datei endet, mitten im "
+                         "Abschnitt \"bilddaten\", Zeile 41: Die Datei endet mitten im "
                          "Datensatz für Feld 4"));
     EXPECT_TRUE(
         Enthaelt(Meldung(Bank + Taktik() + "bilddaten:\n" + "DATA 4, 1,2,3,4,5,6,7,8,9,10\n"),
