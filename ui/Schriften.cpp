@@ -21,6 +21,8 @@ QFont Entwurfsschrift(const QString& entwurfsname, double punkt, bool fett) {
     return schrift;
 }
 
-QFont Standardschrift() { return Entwurfsschrift(QStringLiteral("MS Sans Serif"), 8.25); }
+QFont Standardschrift() {
+    return Entwurfsschrift(QStringLiteral("MS Sans Serif"), 8.25);
+}
 
 } // namespace pelu

@@ -1,8 +1,16 @@
 #include <QApplication>
-#include <QWidget>
+#include <QMessageBox>
+
+#include "Hauptfenster.h"
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QWidget w;
-    w.show();
+    pelu::Hauptfenster fenster;
+    QString fehler;
+    if (!fenster.Laden(&fehler)) {
+        QMessageBox::critical(&fenster, QStringLiteral("Pelu mit Tarro - Fehler beim Laden"),
+                              fehler);
+        return 1;
+    }
     return app.exec();
 }

@@ -1,0 +1,31 @@
+#pragma once
+#include <QFrame>
+
+#include "Bildfeld.h"
+
+namespace pelu {
+
+// The board picture box `picSpielfeld`: a 2-pixel sunken border around the
+// inner area. The inner area keeps the board drawing for the whole run and
+// holds the board's controls (dice, indicators, scroll bars, figures), so
+// their positions are in board pixels.
+class Brettfeld : public QFrame {
+    Q_OBJECT
+  public:
+    static constexpr int Rand = 2;
+    static const QColor Hintergrund;
+
+    explicit Brettfeld(QWidget* eltern);
+
+    // Outer size including the border; the inner area follows.
+    void GroesseSetzen(int breite, int hoehe);
+    QSize Innengroesse() const { return flaeche_->size(); }
+    Bildfeld& Flaeche() { return *flaeche_; }
+    QImage& Bild() { return flaeche_->Bild(); }
+    const QImage& Bild() const { return flaeche_->Bild(); }
+
+  private:
+    Bildfeld* flaeche_;
+};
+
+} // namespace pelu

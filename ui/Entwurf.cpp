@@ -1,0 +1,153 @@
+#include "Entwurf.h"
+
+#include "Bilder.h"
+#include "Knopfgesicht.h"
+#include "Schriften.h"
+#include "Twips.h"
+
+namespace pelu {
+
+namespace {
+
+struct Bau {
+    int tpp; // twips per pixel
+
+    void Platzieren(QWidget& w, int links, int oben, int breite, int hoehe) const {
+        w.setGeometry(TwipsRechteck(links, oben, breite, hoehe, tpp));
+    }
+
+    QPushButton* Knopf(QWidget& eltern, const char* name, const QRect& twips,
+                       const QString& tooltip, const QColor& gesicht) const {
+        auto* knopf = new QPushButton(&eltern);
+        knopf->setObjectName(QLatin1String(name));
+        Platzieren(*knopf, twips.x(), twips.y(), twips.width(), twips.height());
+        knopf->setToolTip(tooltip);
+        knopf->setIconSize(QSize(32, 32));
+        KnopfgesichtSetzen(*knopf, gesicht);
+        return knopf;
+    }
+
+    QLabel* Beschriftung(QWidget& eltern, const QString& name, const QRect& twips,
+                         const QString& text, Qt::Alignment ausrichtung) const {
+        auto* label = new QLabel(text, &eltern);
+        label->setObjectName(name);
+        Platzieren(*label, twips.x(), twips.y(), twips.width(), twips.height());
+        label->setAlignment(ausrichtung | Qt::AlignVCenter);
+        return label;
+    }
+
+    QGroupBox* Rahmen(QWidget& eltern, const char* name, const QRect& twips) const {
+        auto* rahmen = new QGroupBox(&eltern); // no caption
+        rahmen->setObjectName(QLatin1String(name));
+        Platzieren(*rahmen, twips.x(), twips.y(), twips.width(), twips.height());
+        return rahmen;
+    }
+};
+
+void Hintergrund(QLabel& label, const QColor& farbe) {
+    QPalette palette = label.palette();
+    palette.setColor(QPalette::Window, farbe);
+    label.setPalette(palette);
+    label.setAutoFillBackground(true);
+}
+
+void EinfacherRand(QLabel& label) {
+    label.setFrameStyle(QFrame::Box | QFrame::Plain);
+    label.setLineWidth(1);
+}
+
+const QColor Hellgelb(255, 255, 192);
+const QColor Grau(192, 192, 192);
+
+} // namespace
+
+Bedienelemente EntwurfAufbauen(QWidget& fenster) {
+    const Bau bau{TwipsProPixel()};
+    Bedienelemente e;
+
+    fenster.setObjectName(QStringLiteral("frmPelu"));
+    fenster.setWindowTitle(QStringLiteral("Pelu mit Tarro  V1.2"));
+    fenster.setWindowIcon(BrettSymbol());
+    fenster.setFont(Standardschrift());
+    fenster.resize(TwipsRechteck(0, 0, EntwurfBreiteTwips, EntwurfHoeheTwips, bau.tpp).size());
+
+    e.picSpielfeld = new Brettfeld(&fenster);
+    const QRect brett = TwipsRechteck(1200, 120, 7212, 6612, bau.tpp);
+    e.picSpielfeld->move(brett.topLeft());
+    e.picSpielfeld->GroesseSetzen(brett.width(), brett.height());
+    QWidget& flaeche = e.picSpielfeld->Flaeche();
+
+    // Figures first: they lie below the board's windowed controls.
+    for (int k = 0; k < 16; ++k) {
+        auto* figur = new Figurbild(k + 1, &flaeche);
+        bau.Platzieren(*figur, 3000 + 360 * (k % 4), 2760 + 240 * (k / 4), 225, 225);
+        figur->setPixmap(FigurBild(k / 4 + 1));
+        figur->setCursor(Qt::ArrowCursor);
+        e.imgFigur[static_cast<size_t>(k)] = figur;
+    }
+    const int wuerfelOrt[4][2] = {{120, 6120}, {6720, 6120}, {6720, 120}, {120, 120}};
+    for (int i = 0; i < 4; ++i) {
+        auto* wuerfel = new Bildfeld(QColor(64, 64, 64), &flaeche);
+        wuerfel->setObjectName(QStringLiteral("picWuerfel%1").arg(i));
+        const QRect ort = TwipsRechteck(wuerfelOrt[i][0], wuerfelOrt[i][1], 372, 372, bau.tpp);
+        wuerfel->move(ort.topLeft());
+        wuerfel->GroesseSetzen(ort.size());
+        e.picWuerfel[static_cast<size_t>(i)] = wuerfel;
+    }
+
+    e.frmBedienung = bau.Rahmen(fenster, "frmBedienung", QRect(120, 0, 972, 2175));
+    e.cmdFigurenwahl = bau.Knopf(*e.frmBedienung, "cmdFigurenwahl", QRect(120, 240, 732, 615),
+                                 QStringLiteral("Figuren zuteilen"), Gesicht::Hellgelb);
+    e.cmdFigurenwahl->setIcon(SymbolMannFrau());
+    e.cmdStart = bau.Knopf(*e.frmBedienung, "cmdStart", QRect(120, 960, 732, 492),
+                           QStringLiteral("Spiel starten"), Gesicht::Hellgruen);
+    e.cmdStart->setIcon(SymbolPfeil());
+    e.cmdStop = bau.Knopf(*e.frmBedienung, "cmdStop", QRect(120, 1560, 732, 492),
+                          QStringLiteral("Spiel stoppen/abbrechen"), Gesicht::Hellrot);
+    e.cmdStop->setIcon(SymbolStopp());
+
+    e.chkTurbo = new QCheckBox(QStringLiteral("Turbo"), &fenster);
+    e.chkTurbo->setObjectName(QStringLiteral("chkTurbo"));
+    bau.Platzieren(*e.chkTurbo, 240, 2280, 732, 252);
+    e.chkTurbo->setToolTip(QStringLiteral("Spiel im Schnellgang"));
+
+    e.fraZuganzeige = bau.Rahmen(fenster, "fraZuganzeige", QRect(120, 2520, 972, 1812));
+    e.lblZuganzeigetext =
+        bau.Beschriftung(*e.fraZuganzeige, QStringLiteral("lblZuganzeigetext"),
+                         QRect(120, 120, 732, 252), QStringLiteral("Rang Zug"), Qt::AlignLeft);
+    for (int i = 0; i < 4; ++i) {
+        const auto n = static_cast<size_t>(i);
+        e.lblRang[n] =
+            bau.Beschriftung(*e.fraZuganzeige, QStringLiteral("lblRang%1").arg(i),
+                             QRect(120, 360 + 360 * i, 252, 252), QString(), Qt::AlignHCenter);
+        Hintergrund(*e.lblRang[n], Grau);
+        e.lblRang[n]->setFont(Entwurfsschrift(QStringLiteral("MS Sans Serif"), 8.25, true));
+        e.lblZuganzeige[n] =
+            bau.Beschriftung(*e.fraZuganzeige, QStringLiteral("lblZuganzeige%1").arg(i),
+                             QRect(480, 360 + 360 * i, 372, 252), QString(), Qt::AlignHCenter);
+        Hintergrund(*e.lblZuganzeige[n], Hellgelb);
+        EinfacherRand(*e.lblZuganzeige[n]);
+    }
+
+    e.lblInfotext =
+        bau.Beschriftung(fenster, QStringLiteral("lblInfotext"), QRect(120, 4440, 972, 252),
+                         QStringLiteral("Allg. Info"), Qt::AlignHCenter);
+    e.lblInfo = bau.Beschriftung(fenster, QStringLiteral("lblInfo"), QRect(120, 4680, 972, 252),
+                                 QString(), Qt::AlignHCenter);
+    Hintergrund(*e.lblInfo, Hellgelb);
+    EinfacherRand(*e.lblInfo);
+    e.lblInfo->setFont(Entwurfsschrift(QStringLiteral("MS Sans Serif"), 8.25, true));
+
+    e.cmdHilfe = bau.Knopf(fenster, "cmdHilfe", QRect(240, 5040, 732, 495),
+                           QStringLiteral("Figur-Vorschlag"), Gesicht::Hellcyan);
+    e.cmdHilfe->setIcon(SymbolFragezeichen());
+    e.cmdRegeln = bau.Knopf(fenster, "cmdRegeln", QRect(240, 5640, 732, 492),
+                            QStringLiteral("Zeigt die Regeln"), Gesicht::Grau);
+    e.cmdRegeln->setText(QStringLiteral("Regeln"));
+    e.cmdBeenden = bau.Knopf(fenster, "cmdBeenden", QRect(240, 6240, 732, 492),
+                             QStringLiteral("Beenden"), Gesicht::Hellrot);
+    e.cmdBeenden->setIcon(SymbolKreuz());
+    return e;
+}
+
+} // namespace pelu

@@ -1,0 +1,179 @@
+#include "Hauptfenster.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QScrollBar>
+#include <exception>
+
+#include "Bilder.h"
+#include "Druckfeld.h"
+#include "Knopfgesicht.h"
+#include "QtFormular.h"
+#include "QtLeinwand.h"
+#include "RegelnFenster.h"
+#include "Spielerwahl.h"
+#include "board/Brettzeichnen.h"
+#include "data/Laden.h"
+#include "game/Spiel.h"
+
+namespace pelu {
+
+Hauptfenster::Hauptfenster(Fensteroptionen optionen)
+    : optionen_(std::move(optionen)), e_(EntwurfAufbauen(*this)),
+      // Made after the dice, so the indicators and scroll bars lie above them.
+      wahl_(new Spielerwahl(&e_.picSpielfeld->Flaeche())), hand_(HandZeiger()) {
+    tmrProgramm_.setObjectName(QStringLiteral("tmrProgramm"));
+    tmrProgramm_.setTimerType(Qt::PreciseTimer);
+    tmrProgramm_.setInterval(200);
+    tmrFahren_.setObjectName(QStringLiteral("tmrFahren"));
+    tmrFahren_.setTimerType(Qt::PreciseTimer);
+    tmrFahren_.setInterval(50);
+    if (optionen_.VirtuelleTimer) uhr_ = std::make_unique<VirtuelleUhr>();
+    form_ = std::make_unique<QtFormular>(e_, *wahl_, tmrProgramm_, tmrFahren_, uhr_.get());
+    Verbinden();
+    Tabulatorreihenfolge();
+}
+
+Hauptfenster::~Hauptfenster() {
+    // The game talks to the form; end it first.
+    spiel_.reset();
+    if (regeln_) delete regeln_.data();
+}
+
+bool Hauptfenster::Laden(QString* fehler) {
+    // One separator is always appended, also to the root's own.
+    pfad_ = QDir::currentPath() + QLatin1Char('/');
+    show();
+    form_->ProgrammTimerAn(false);
+    form_->FahrTimerAn(false);
+    for (QPushButton* knopf : {e_.cmdStop, e_.cmdHilfe}) {
+        knopf->setEnabled(false);
+        KnopfgesichtSetzen(*knopf, Gesicht::Grau);
+    }
+    masse_ = Fensteraufbau(*this, e_, *wahl_);
+    // Opens at the centre of the screen, at its final size.
+    if (const QScreen* schirm = screen()) {
+        QRect ort = frameGeometry();
+        ort.moveCenter(schirm->availableGeometry().center());
+        move(ort.topLeft());
+    }
+    try {
+        Initialisierung();
+    } catch (const std::exception& ausnahme) {
+        spiel_.reset();
+        form_->FarbtabelleSetzen(nullptr);
+        if (fehler) *fehler = QString::fromStdString(ausnahme.what());
+        return false;
+    }
+    wahl_->SetzeVorgabe();
+    wahl_->Vsbaktiv(false);
+    return true;
+}
+
+void Hauptfenster::Initialisierung() {
+    if (!optionen_.Zufall) optionen_.Zufall = std::make_unique<Zufallsgenerator>(UhrSaat());
+    const std::string datei = optionen_.Datendatei.empty()
+                                  ? (pfad_ + QStringLiteral("Peludaten.txt")).toStdString()
+                                  : optionen_.Datendatei;
+    tabellen_ = std::make_unique<Tabellen>(DatendateiLaden(datei, masse_.MitteX, masse_.MitteY));
+    spiel_ = std::make_unique<Spiel>(*tabellen_, *form_, *optionen_.Zufall, masse_.MitteX,
+                                     masse_.MitteY, masse_.HalbeFigur);
+    const Spielzustand& z = spiel_->Zustand();
+    form_->FarbtabelleSetzen(&z.Farbe);
+
+    Bildfeld& flaeche = e_.picSpielfeld->Flaeche();
+    QtLeinwand leinwand(flaeche.Bild(), flaeche.Hintergrund());
+    BrettZeichnen(leinwand, *tabellen_, z.Farbe, z.Massstab);
+    flaeche.update();
+
+    spiel_->Initialisierung();
+}
+
+void Hauptfenster::Verbinden() {
+    auto befehl = [this](QPushButton* knopf, void (Spiel::*befehl)()) {
+        connect(knopf, &QPushButton::clicked, this, [this, befehl] {
+            if (spiel_) (spiel_.get()->*befehl)();
+        });
+    };
+    befehl(e_.cmdFigurenwahl, &Spiel::BefehlFigurenwahl);
+    befehl(e_.cmdStart, &Spiel::BefehlStart);
+    befehl(e_.cmdStop, &Spiel::BefehlStopp);
+    befehl(e_.cmdHilfe, &Spiel::BefehlHilfe);
+    connect(e_.chkTurbo, &QCheckBox::toggled, this, [this](bool an) {
+        if (spiel_) spiel_->BefehlTurbo(an);
+    });
+    connect(e_.cmdRegeln, &QPushButton::clicked, this, &Hauptfenster::RegelnZeigen);
+    connect(e_.cmdBeenden, &QPushButton::clicked, this, &QWidget::close);
+    connect(&tmrProgramm_, &QTimer::timeout, this, &Hauptfenster::ProgrammTakt);
+    connect(&tmrFahren_, &QTimer::timeout, this, &Hauptfenster::FahrTakt);
+    for (Figurbild* figur : e_.imgFigur) {
+        connect(figur, &Figurbild::Geklickt, this, [this](int f) {
+            if (spiel_) spiel_->KlickFigur(f);
+        });
+        connect(figur, &Figurbild::MausBewegt, this, &Hauptfenster::MausUeberFigur);
+    }
+}
+
+// The design's tab order; controls that take no focus are passed over.
+void Hauptfenster::Tabulatorreihenfolge() {
+    std::vector<QWidget*> reihe{e_.picSpielfeld, e_.cmdFigurenwahl, e_.cmdStart, e_.cmdStop,
+                                e_.cmdHilfe};
+    for (int i : {3, 0, 1, 2})
+        reihe.push_back(e_.picWuerfel[static_cast<size_t>(i)]);
+    reihe.push_back(e_.frmBedienung);
+    for (int i = 0; i < 4; ++i)
+        reihe.push_back(wahl_->vsbSpieler(i));
+    reihe.push_back(e_.fraZuganzeige);
+    reihe.push_back(e_.lblZuganzeigetext);
+    for (QLabel* l : e_.lblZuganzeige)
+        reihe.push_back(l);
+    for (QLabel* l : e_.lblRang)
+        reihe.push_back(l);
+    reihe.insert(reihe.end(), {e_.lblInfotext, e_.lblInfo, e_.cmdRegeln, e_.chkTurbo});
+    for (int i = 0; i < 4; ++i)
+        reihe.push_back(wahl_->picComputer(i));
+    for (int i = 0; i < 4; ++i)
+        reihe.push_back(wahl_->picSpieler(i));
+    reihe.push_back(e_.cmdBeenden);
+    for (size_t i = 1; i < reihe.size(); ++i)
+        setTabOrder(reihe[i - 1], reihe[i]);
+}
+
+void Hauptfenster::ProgrammTakt() {
+    if (spiel_) spiel_->ProgrammTakt();
+}
+
+void Hauptfenster::FahrTakt() {
+    if (spiel_) spiel_->FahrTakt();
+}
+
+void Hauptfenster::MausUeberFigur(int figur) {
+    const bool hand = spiel_ && spiel_->MausUeberFigur(figur);
+    if (figur < 1 || figur > 16) return;
+    Figurbild& bild = *e_.imgFigur[static_cast<size_t>(figur - 1)];
+    if (hand)
+        bild.setCursor(hand_);
+    else
+        bild.setCursor(Qt::ArrowCursor);
+}
+
+// Not modal and without owner; an open window is shown again, not made anew.
+void Hauptfenster::RegelnZeigen() {
+    if (!regeln_) {
+        regeln_ = new RegelnFenster();
+        regeln_->ZentrierenUeber(*this);
+    }
+    regeln_->show();
+    regeln_->raise();
+    regeln_->activateWindow();
+}
+
+// Never refused; the timers end with the window.
+void Hauptfenster::closeEvent(QCloseEvent* ereignis) {
+    if (regeln_) regeln_->close();
+    ereignis->accept();
+}
+
+} // namespace pelu

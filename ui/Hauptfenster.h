@@ -1,0 +1,90 @@
+#pragma once
+#include <QCursor>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+#include <memory>
+#include <string>
+
+#include "Entwurf.h"
+#include "Fensteraufbau.h"
+#include "RegelnFenster.h"
+#include "game/Tabellen.h"
+#include "game/VirtuelleUhr.h"
+#include "game/Zufall.h"
+
+namespace pelu {
+
+class QtFormular;
+class Spiel;
+class Spielerwahl;
+
+// How the main window is made. The defaults are the program's: the data
+// file from the working directory, dice seeded from the clock, real timers.
+struct Fensteroptionen {
+    // Path of the data file; empty means Peludaten.txt in the working directory.
+    std::string Datendatei;
+    // Random source of the game; none means one seeded from the clock.
+    std::unique_ptr<Zufallsquelle> Zufall;
+    // Virtual timers: the owner delivers the ticks (ProgrammTakt, FahrTakt)
+    // instead of QTimers, so a test can play a game in milliseconds.
+    bool VirtuelleTimer = false;
+};
+
+// The main window `frmPelu`: its controls, the load sequence, the timers and
+// the commands, all forwarded to the game.
+class Hauptfenster : public QWidget {
+    Q_OBJECT
+  public:
+    explicit Hauptfenster(Fensteroptionen optionen = {});
+    ~Hauptfenster() override;
+
+    // The load sequence: working directory, show, timers off, layout,
+    // data file, board, one roll per colour, default assignment. False, with
+    // the loader's message in `fehler`, when the data file cannot be loaded;
+    // the window then has no game and ignores the game commands.
+    bool Laden(QString* fehler = nullptr);
+
+    // Working directory with a separator appended.
+    const QString& Pfad() const { return pfad_; }
+    Bedienelemente& Elemente() { return e_; }
+    Spielerwahl& Wahl() { return *wahl_; }
+    QtFormular& Form() { return *form_; }
+    // Null before a successful load.
+    Spiel* Partie() { return spiel_.get(); }
+    const Brettmasse& Masse() const { return masse_; }
+    // The virtual clock of the timers, when made with virtual timers.
+    VirtuelleUhr* Uhr() { return uhr_.get(); }
+    RegelnFenster* Regeln() const { return regeln_; }
+
+  public slots:
+    // The timers' tick handlers.
+    void ProgrammTakt();
+    void FahrTakt();
+
+  protected:
+    void closeEvent(QCloseEvent* ereignis) override;
+
+  private:
+    void Verbinden();
+    void Tabulatorreihenfolge();
+    void Initialisierung();
+    void RegelnZeigen();
+    void MausUeberFigur(int figur);
+
+    Fensteroptionen optionen_;
+    Bedienelemente e_;
+    Spielerwahl* wahl_;
+    QTimer tmrProgramm_;
+    QTimer tmrFahren_;
+    std::unique_ptr<VirtuelleUhr> uhr_;
+    std::unique_ptr<QtFormular> form_;
+    std::unique_ptr<Tabellen> tabellen_;
+    std::unique_ptr<Spiel> spiel_;
+    QPointer<RegelnFenster> regeln_;
+    QCursor hand_;
+    QString pfad_;
+    Brettmasse masse_;
+};
+
+} // namespace pelu

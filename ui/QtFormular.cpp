@@ -1,0 +1,144 @@
+#include "QtFormular.h"
+
+#include "Knopfgesicht.h"
+#include "QtLeinwand.h"
+#include "Spielerwahl.h"
+#include "board/Wuerfelbild.h"
+#include "game/Rundung.h"
+#include "game/Spielzustand.h"
+
+namespace pelu {
+
+namespace {
+
+bool Farbindex(int farbe) {
+    return farbe >= 1 && farbe <= FarbAnzahl;
+}
+bool Figurindex(int figur) {
+    return figur >= 1 && figur <= FigurAnzahl;
+}
+size_t Index(int nummer) {
+    return static_cast<size_t>(nummer - 1);
+}
+
+QColor Palettenfarbe(int16_t index) {
+    return QColor::fromRgb(QBColor(index));
+}
+
+void Farben(QWidget& w, const QColor* hintergrund, const QColor& text) {
+    QPalette palette = w.palette();
+    if (hintergrund) palette.setColor(QPalette::Window, *hintergrund);
+    palette.setColor(QPalette::WindowText, text);
+    w.setPalette(palette);
+}
+
+// Enabled first, then the face, as the game buttons always change.
+void Knopf(QPushButton& knopf, bool an, const QColor& gesicht) {
+    knopf.setEnabled(an);
+    KnopfgesichtSetzen(knopf, an ? gesicht : Gesicht::Grau);
+}
+
+} // namespace
+
+QtFormular::QtFormular(Bedienelemente& elemente, Spielerwahl& wahl, QTimer& programm,
+                       QTimer& fahren, VirtuelleUhr* uhr)
+    : e_(elemente), wahl_(wahl), programm_(programm), fahren_(fahren), uhr_(uhr) {}
+
+void QtFormular::InfoSetzen(const std::string& text, int16_t textfarbe) {
+    Farben(*e_.lblInfo, nullptr, Palettenfarbe(textfarbe));
+    e_.lblInfo->setText(QString::fromStdString(text));
+}
+
+void QtFormular::ZuganzeigeSetzen(int farbe, const std::string& text, int16_t hintergrund,
+                                  int16_t textfarbe) {
+    if (!Farbindex(farbe)) return;
+    QLabel& label = *e_.lblZuganzeige[Index(farbe)];
+    const QColor grund = Palettenfarbe(hintergrund);
+    Farben(label, &grund, Palettenfarbe(textfarbe));
+    label.setText(QString::fromStdString(text));
+}
+
+void QtFormular::RangSetzen(int farbe, const std::string& text) {
+    if (Farbindex(farbe)) e_.lblRang[Index(farbe)]->setText(QString::fromStdString(text));
+}
+
+void QtFormular::WuerfelZeichnen(int farbe, int16_t wert) {
+    if (!Farbindex(farbe)) return;
+    Bildfeld& wuerfel = *e_.picWuerfel[Index(farbe)];
+    wuerfel.setVisible(true);
+    QtLeinwand leinwand(wuerfel.Bild(), wuerfel.Hintergrund());
+    const Farbtabelle ohneFarben{};
+    pelu::WuerfelZeichnen(leinwand, wuerfel.Bild().width(), wuerfel.Bild().height(),
+                          farbe_ ? wert : int16_t{0}, farbe_ ? *farbe_ : ohneFarben);
+    wuerfel.update();
+}
+
+void QtFormular::WuerfelVerstecken(int farbe) {
+    if (Farbindex(farbe)) e_.picWuerfel[Index(farbe)]->setVisible(false);
+}
+
+void QtFormular::FigurSichtbar(int figur, bool sichtbar) {
+    if (Figurindex(figur)) e_.imgFigur[Index(figur)]->setVisible(sichtbar);
+}
+
+void QtFormular::FigurBewegen(int figur, float links, float oben) {
+    if (Figurindex(figur)) e_.imgFigur[Index(figur)]->move(RundeGerade(links), RundeGerade(oben));
+}
+
+// In front of every other figure, but below the dice, indicators and scroll
+// bars: those are windows of their own that images never cover.
+void QtFormular::FigurNachVorn(int figur) {
+    if (Figurindex(figur)) e_.imgFigur[Index(figur)]->stackUnder(e_.picWuerfel[0]);
+}
+
+void QtFormular::ProgrammTimerAn(bool an) {
+    if (uhr_) return uhr_->ProgrammAn(an);
+    if (an)
+        programm_.start();
+    else
+        programm_.stop();
+}
+
+void QtFormular::ProgrammTimerIntervall(int millisekunden) {
+    if (uhr_) return uhr_->ProgrammIntervall(millisekunden);
+    // A running timer restarts with the new interval.
+    programm_.setInterval(millisekunden);
+}
+
+void QtFormular::FahrTimerAn(bool an) {
+    if (uhr_) return uhr_->FahrenAn(an);
+    if (an)
+        fahren_.start();
+    else
+        fahren_.stop();
+}
+
+void QtFormular::Spielknoepfe(Knopfzustand zustand) {
+    const bool ruhe = zustand != Knopfzustand::Spiel;
+    Knopf(*e_.cmdFigurenwahl, zustand == Knopfzustand::Ruhe, Gesicht::Hellgelb);
+    Knopf(*e_.cmdStart, ruhe, Gesicht::Hellgruen);
+    Knopf(*e_.cmdStop, !ruhe, Gesicht::Hellrot);
+    Knopf(*e_.cmdHilfe, !ruhe, Gesicht::Hellcyan);
+}
+
+void QtFormular::SpielerwahlSichtbar(bool sichtbar) {
+    wahl_.Vsbaktiv(sichtbar);
+}
+
+int16_t QtFormular::Spielerwert(int farbe) {
+    return Farbindex(farbe) ? wahl_.Wert(farbe - 1) : int16_t{0};
+}
+
+bool QtFormular::ProgrammTimerLaeuft() const {
+    return uhr_ ? uhr_->ProgrammLaeuft() : programm_.isActive();
+}
+
+int QtFormular::ProgrammTimerIntervall() const {
+    return uhr_ ? uhr_->Programmintervall() : programm_.interval();
+}
+
+bool QtFormular::FahrTimerLaeuft() const {
+    return uhr_ ? uhr_->FahrenLaeuft() : fahren_.isActive();
+}
+
+} // namespace pelu

@@ -1,0 +1,55 @@
+#pragma once
+#include <QCursor>
+#include <QTimer>
+
+#include "Entwurf.h"
+#include "board/Brettzeichnen.h"
+#include "game/Formular.h"
+#include "game/VirtuelleUhr.h"
+
+namespace pelu {
+
+class Spielerwahl;
+
+// The form as the game sees it, on the controls of the main window.
+// The timers are real QTimers, or, when a virtual clock is given, the
+// clock's switches: then the owner delivers the ticks itself (tests).
+class QtFormular : public Formular {
+  public:
+    QtFormular(Bedienelemente& elemente, Spielerwahl& wahl, QTimer& programm, QTimer& fahren,
+               VirtuelleUhr* uhr = nullptr);
+
+    void InfoSetzen(const std::string& text, int16_t textfarbe) override;
+    void ZuganzeigeSetzen(int farbe, const std::string& text, int16_t hintergrund,
+                          int16_t textfarbe) override;
+    void RangSetzen(int farbe, const std::string& text) override;
+    void WuerfelZeichnen(int farbe, int16_t wert) override;
+    void WuerfelVerstecken(int farbe) override;
+    void FigurSichtbar(int figur, bool sichtbar) override;
+    void FigurBewegen(int figur, float links, float oben) override;
+    void FigurNachVorn(int figur) override;
+    void ProgrammTimerAn(bool an) override;
+    void ProgrammTimerIntervall(int millisekunden) override;
+    void FahrTimerAn(bool an) override;
+    void Spielknoepfe(Knopfzustand zustand) override;
+    void SpielerwahlSichtbar(bool sichtbar) override;
+    int16_t Spielerwert(int farbe) override;
+
+    // The game's colour table, for the dice faces; none draws blank dice.
+    void FarbtabelleSetzen(const Farbtabelle* farbe) { farbe_ = farbe; }
+
+    // State of the timers, whichever kind drives them.
+    bool ProgrammTimerLaeuft() const;
+    int ProgrammTimerIntervall() const;
+    bool FahrTimerLaeuft() const;
+
+  private:
+    Bedienelemente& e_;
+    Spielerwahl& wahl_;
+    QTimer& programm_;
+    QTimer& fahren_;
+    VirtuelleUhr* uhr_;
+    const Farbtabelle* farbe_ = nullptr;
+};
+
+} // namespace pelu

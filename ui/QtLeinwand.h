@@ -1,0 +1,28 @@
+#pragma once
+#include <QColor>
+#include <QImage>
+
+#include "board/Leinwand.h"
+
+namespace pelu {
+
+// The core's drawing surface on a persistent image, pixel exact and without
+// antialiasing: lines cover both end points, a circle is a filled disc whose
+// outermost ring of pixels is the outline. Pixels outside the image are
+// dropped.
+class QtLeinwand : public Leinwand {
+  public:
+    QtLeinwand(QImage& bild, const QColor& hintergrund);
+
+    void Loeschen() override;
+    void Linie(int x1, int y1, int x2, int y2, uint32_t farbe) override;
+    void Kreis(int cx, int cy, int r, uint32_t rand, uint32_t fuellung) override;
+
+  private:
+    void Punkt(int x, int y, uint32_t farbe);
+
+    QImage& bild_;
+    QColor hintergrund_;
+};
+
+} // namespace pelu
