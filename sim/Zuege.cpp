@@ -1,8 +1,97 @@
 #include <iostream>
+#include <string>
+#include <vector>
 
 #include "Befehle.h"
+#include "ZuegeAuftrag.h"
+#include "data/Laden.h"
+#include "rules/Computerzug.h"
+#include "rules/Stellungsaufbau.h"
+#include "rules/Zugregeln.h"
 
-int BefehlZuege(const std::vector<std::string>&) {
-    std::cerr << "pelu-sim: noch nicht gebaut\n";
-    return 2;
+namespace {
+
+const char* const Hilfe =
+    "Aufruf: pelu-sim zuege --spieler P1,P2,P3,P4 --farbe C --wurf W [--wurfzahl K]\n"
+    "                       [--daten DATEI] [STELLUNG ...]\n"
+    "\n"
+    "Zeigt fuer eine Stellung und einen Wurf die Ziele aller Figuren, wen jeder Zug\n"
+    "heimschickt, und welche Figur der Computer zieht.\n"
+    "\n"
+    "  --spieler P1,P2,P3,P4  Spielerwert der Farben 1..4 (0 = spielt nicht mit,\n"
+    "                         1..4 Mensch, 5..8 Computer)\n"
+    "  --farbe C              die Farbe am Zug (1..4, muss mitspielen)\n"
+    "  --wurf W               die Augenzahl 1..6\n"
+    "  --wurfzahl K           der wievielte Wurf der Farbe in diesem Zug (1..3, Vorgabe 1)\n"
+    "  --daten DATEI          die Datendatei (Vorgabe: Peludaten.txt im aktuellen Ordner)\n"
+    "  --help                 diese Hilfe\n"
+    "  STELLUNG               FELD:F1,F2,... die Figuren auf FELD in der Reihenfolge, in der\n"
+    "                         sie ankamen; nicht genannte Figuren stehen zu Hause\n"
+    "\n"
+    "Ausgabe: schritte S / moeglich 0|1 / ziel F Z E A / heim F G... /\n"
+    "         computer F / wertung F GefahrJetzt GefahrZiel Prioritaet\n";
+
+// The board centre of the desktop program (inner board 597 x 547 pixels).
+constexpr int16_t MitteX = 299;
+constexpr int16_t MitteY = 274;
+
+pelu::Figurentabelle StellungAufbauen(const ZuegeAuftrag& auftrag, const pelu::Tabellen& daten) {
+    pelu::Figurentabelle Figur = pelu::Grundstellung(auftrag.spieler);
+    for (const ZuegeStellung& s : auftrag.stellung)
+        pelu::FigurenHinstellen(Figur, daten, static_cast<int16_t>(s.feld), s.figuren);
+    return Figur;
+}
+
+void Ausgeben(pelu::Figurentabelle& Figur, const pelu::Tabellen& daten,
+              const ZuegeAuftrag& auftrag) {
+    const int16_t spieler = auftrag.spieler[auftrag.farbe - 1];
+    const pelu::Zugmoeglichkeit z = pelu::ZuegeErmitteln(Figur, spieler, auftrag.wurf);
+    std::cout << "schritte " << z.Schritte << "\nmoeglich " << (z.Moeglich ? 1 : 0) << "\n";
+
+    std::vector<int16_t> kandidaten;
+    for (int16_t f = 1; f <= pelu::FigurAnzahl; ++f)
+        if (Figur[f].Zielfeld > 0) kandidaten.push_back(f);
+    for (const int16_t f : kandidaten)
+        std::cout << "ziel " << f << ' ' << Figur[f].Zielfeld << ' ' << Figur[f].Abschnittende
+                  << ' ' << Figur[f].Abschnittanfang << "\n";
+    for (const int16_t f : kandidaten) {
+        pelu::HeimschickenMarkieren(Figur, spieler, f);
+        std::cout << "heim " << f;
+        for (int g = 1; g <= pelu::FigurAnzahl; ++g)
+            if (Figur[g].Heimschicken == 1) std::cout << ' ' << g;
+        std::cout << "\n";
+    }
+    if (!z.Moeglich) return;
+
+    const int16_t wahl = pelu::ComputerZug(Figur, daten, spieler, auftrag.wurf, auftrag.wurfzahl);
+    std::cout << "computer " << wahl << "\n";
+    for (const int16_t f : kandidaten)
+        std::cout << "wertung " << f << ' ' << Figur[f].GefahrJetzt << ' ' << Figur[f].GefahrZiel
+                  << ' ' << Figur[f].Prioritaet << "\n";
+}
+
+} // namespace
+
+int BefehlZuege(const std::vector<std::string>& argumente) {
+    const ZuegeLesung lesung = ZuegeArgumenteLesen(argumente);
+    if (!lesung.auftrag) {
+        std::cerr << "pelu-sim zuege: " << lesung.fehler << "\n";
+        return 2;
+    }
+    const ZuegeAuftrag& auftrag = *lesung.auftrag;
+    if (auftrag.hilfe) {
+        std::cout << Hilfe;
+        return 0;
+    }
+
+    pelu::Tabellen daten;
+    try {
+        daten = pelu::DatendateiLaden(auftrag.datei, MitteX, MitteY);
+    } catch (const pelu::Ladefehler& fehler) {
+        std::cerr << fehler.what() << "\n";
+        return 1;
+    }
+    pelu::Figurentabelle Figur = StellungAufbauen(auftrag, daten);
+    Ausgeben(Figur, daten, auftrag);
+    return 0;
 }

@@ -1,0 +1,140 @@
+#include "ZuegeAuftrag.h"
+
+#include <climits>
+#include <set>
+
+#include "Argumente.h"
+#include "game/Spielzustand.h"
+#include "rules/Stellungsaufbau.h"
+
+namespace {
+
+ZuegeLesung Fehler(const std::string& text) {
+    return {std::nullopt, text};
+}
+
+std::string Zahl(int wert) {
+    return std::to_string(wert);
+}
+
+bool IstFeld(int feld) {
+    return (feld >= 1 && feld <= 96) || (feld >= 101 && feld <= 108);
+}
+
+// Why a figure cannot stand on `feld`, or empty when it can.
+std::string Standfehler(int figur, int feld) {
+    const int farbe = pelu::FarbeVonFigur(figur);
+    if (feld >= 101 && feld <= 104)
+        return "Feld " + Zahl(feld) + " ist ein Heimfeld; Figuren zu Hause nennt man nicht";
+    const int16_t weg = pelu::WegAufFeld(farbe, static_cast<int16_t>(feld));
+    if (weg < 0)
+        return "Figur " + Zahl(figur) + " (Farbe " + Zahl(farbe) + ") kann nicht auf Feld " +
+               Zahl(feld) + " stehen: Einlauf oder Ziel einer anderen Farbe";
+    if (feld <= 68 && weg < 5)
+        return "Figur " + Zahl(figur) + " (Farbe " + Zahl(farbe) + ") kann nicht auf Feld " +
+               Zahl(feld) + " stehen: Weg " + Zahl(weg) + " liegt vor ihrem Ausgangsfeld";
+    return "";
+}
+
+// One FELD:F1,F2,... argument, syntax only.
+std::optional<ZuegeStellung> StellungLesen(const std::string& text) {
+    const std::size_t doppelpunkt = text.find(':');
+    if (doppelpunkt == std::string::npos) return std::nullopt;
+    const auto feld = simarg::Ganzzahl(text.substr(0, doppelpunkt), INT_MIN, INT_MAX);
+    const auto figuren = simarg::Zahlenliste(text.substr(doppelpunkt + 1), 1, 16);
+    if (!feld || !figuren) return std::nullopt;
+    ZuegeStellung stellung;
+    stellung.feld = *feld;
+    for (int f : *figuren)
+        stellung.figuren.push_back(static_cast<int16_t>(f));
+    return stellung;
+}
+
+// Checks the position against the players in play.
+std::string StellungPruefen(const ZuegeAuftrag& auftrag) {
+    std::set<int> felder;
+    std::set<int> figuren;
+    for (const ZuegeStellung& s : auftrag.stellung) {
+        const std::string name = "Stellung " + Zahl(s.feld) + ": ";
+        if (!IstFeld(s.feld)) return name + "Feld " + Zahl(s.feld) + " gibt es nicht";
+        if (!felder.insert(s.feld).second)
+            return name + "Feld " + Zahl(s.feld) + " ist mehrfach genannt";
+        if (s.figuren.size() > 9) return name + "mehr als neun Figuren auf einem Feld";
+        for (const int16_t f : s.figuren) {
+            if (!figuren.insert(f).second)
+                return name + "Figur " + Zahl(f) + " ist mehrfach genannt";
+            const int farbe = pelu::FarbeVonFigur(f);
+            if (auftrag.spieler[farbe - 1] < 1)
+                return name + "Figur " + Zahl(f) + " gehoert zu Farbe " + Zahl(farbe) +
+                       ", die nicht mitspielt";
+            const std::string grund = Standfehler(f, s.feld);
+            if (!grund.empty()) return name + grund;
+        }
+    }
+    return "";
+}
+
+// Value of option `name` at position i + 1, strictly within [min, max].
+std::optional<int> Wert(const std::vector<std::string>& argumente, std::size_t i, int min,
+                        int max) {
+    if (i + 1 >= argumente.size()) return std::nullopt;
+    return simarg::Ganzzahl(argumente[i + 1], min, max);
+}
+
+} // namespace
+
+ZuegeLesung ZuegeArgumenteLesen(const std::vector<std::string>& argumente) {
+    ZuegeAuftrag auftrag;
+    std::set<std::string> genannt;
+    for (std::size_t i = 0; i < argumente.size(); ++i) {
+        const std::string& arg = argumente[i];
+        if (arg == "--help" || arg == "-h") {
+            auftrag.hilfe = true;
+            return {auftrag, ""};
+        }
+        if (arg.rfind("-", 0) != 0) {
+            const auto stellung = StellungLesen(arg);
+            if (!stellung) return Fehler("Stellung '" + arg + "' ist fehlerhaft (FELD:F1,F2,...)");
+            auftrag.stellung.push_back(*stellung);
+            continue;
+        }
+        const bool bekannt = arg == "--spieler" || arg == "--farbe" || arg == "--wurf" ||
+                             arg == "--wurfzahl" || arg == "--daten";
+        if (!bekannt) return Fehler("unbekanntes Argument '" + arg + "'");
+        if (!genannt.insert(arg).second) return Fehler(arg + " ist mehrfach angegeben");
+        const std::string wert = i + 1 < argumente.size() ? argumente[i + 1] : "";
+        if (arg == "--spieler") {
+            const auto liste = simarg::Zahlenliste(wert, 0, 8);
+            if (!liste || liste->size() != 4)
+                return Fehler("--spieler '" + wert + "': vier Werte 0..8 mit Kommas erwartet");
+            for (int c = 0; c < 4; ++c)
+                auftrag.spieler[c] = static_cast<int16_t>((*liste)[c]);
+        } else if (arg == "--farbe") {
+            const auto farbe = Wert(argumente, i, 1, 4);
+            if (!farbe) return Fehler("--farbe '" + wert + "': Farbe 1..4 erwartet");
+            auftrag.farbe = static_cast<int16_t>(*farbe);
+        } else if (arg == "--wurf") {
+            const auto wurf = Wert(argumente, i, 1, 6);
+            if (!wurf) return Fehler("--wurf '" + wert + "': Augenzahl 1..6 erwartet");
+            auftrag.wurf = static_cast<int16_t>(*wurf);
+        } else if (arg == "--wurfzahl") {
+            const auto wurfzahl = Wert(argumente, i, 1, 3);
+            if (!wurfzahl) return Fehler("--wurfzahl '" + wert + "': 1..3 erwartet");
+            auftrag.wurfzahl = static_cast<int16_t>(*wurfzahl);
+        } else {
+            if (wert.empty() || wert.rfind("--", 0) == 0)
+                return Fehler("--daten braucht einen Dateinamen");
+            auftrag.datei = wert;
+        }
+        ++i;
+    }
+    for (const char* pflicht : {"--spieler", "--farbe", "--wurf"}) {
+        if (!genannt.count(pflicht)) return Fehler(std::string(pflicht) + " fehlt");
+    }
+    if (auftrag.spieler[auftrag.farbe - 1] < 1)
+        return Fehler("--farbe " + Zahl(auftrag.farbe) + ": Farbe " + Zahl(auftrag.farbe) +
+                      " spielt nicht mit");
+    const std::string fehler = StellungPruefen(auftrag);
+    if (!fehler.empty()) return Fehler(fehler);
+    return {auftrag, ""};
+}

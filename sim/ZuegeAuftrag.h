@@ -1,0 +1,30 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+// The arguments of `pelu-sim zuege`, checked completely before any file is read.
+struct ZuegeStellung {
+    int feld = 0;                 // any integer until checked
+    std::vector<int16_t> figuren; // in arrival order
+};
+
+struct ZuegeAuftrag {
+    std::array<int16_t, 4> spieler{}; // player value of colours 1..4
+    int16_t farbe = 0;
+    int16_t wurf = 0;
+    int16_t wurfzahl = 1;
+    std::string datei = "Peludaten.txt";
+    std::vector<ZuegeStellung> stellung;
+    bool hilfe = false;
+};
+
+// The parsed arguments, or the one-line message naming the first bad one.
+struct ZuegeLesung {
+    std::optional<ZuegeAuftrag> auftrag;
+    std::string fehler;
+};
+
+ZuegeLesung ZuegeArgumenteLesen(const std::vector<std::string>& argumente);
