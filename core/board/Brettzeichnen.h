@@ -1,0 +1,44 @@
+#pragma once
+#include <array>
+#include <cstdint>
+
+#include "board/Leinwand.h"
+#include "game/Tabellen.h"
+
+namespace pelu {
+
+// The colour table of the game state: palette indexes, entries 0..30.
+using Farbtabelle = std::array<int16_t, 31>;
+
+// Outline colour of the fields: the board's fore colour, black.
+inline constexpr uint32_t Umrissfarbe = 0x000000;
+
+// Corners of the field being drawn: entries 0..3 are P0..P3, entry 4
+// repeats P0 to close the outline.
+struct Ecken {
+    std::array<int16_t, 5> x{};
+    std::array<int16_t, 5> y{};
+};
+
+// Corners of row `feld` of Bilddaten (columns 2..9).
+Ecken FeldEcken(const Tabellen& daten, int feld);
+
+// Palette index for a field of kind `art`: 1..4 the light colour of that
+// colour, 5 and 6 the track and bench colours; any other kind keeps
+// `vorige`, the fill of the field drawn before.
+int32_t Feldfuellfarbe(int16_t art, const Farbtabelle& farbe, int32_t vorige);
+
+// Fills the quadrilateral row by row with palette colour `fuellfarbe`.
+// The crossings of each row are paired in edge order, so a convex
+// quadrilateral of any size is filled exactly; the lowest row is left to the
+// outline.
+void ViereckFuellen(Leinwand& flaeche, const Ecken& ecken, int32_t fuellfarbe);
+
+// Fills the quadrilateral and draws its outline on top, in black.
+void FeldZeichnen(Leinwand& flaeche, const Ecken& ecken, int32_t fuellfarbe);
+
+// Clears the surface and draws fields 1..96 and the four homes.
+void BrettZeichnen(Leinwand& flaeche, const Tabellen& daten, const Farbtabelle& farbe,
+                   float massstab = 1.0f);
+
+} // namespace pelu
