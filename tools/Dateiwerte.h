@@ -1,0 +1,21 @@
+#pragma once
+#include <cstdint>
+
+namespace pelu::brett {
+
+// The loader turns a file coordinate v into the pixel R(v * factor + centre)
+// in single precision. These give back the one file value that lands exactly
+// on a wanted pixel offset from the centre, or throw std::runtime_error when
+// no file value does (not every pixel is reachable: the units are 16/15 and
+// 16/11 pixels).
+int16_t DateiwertX(int versatz);
+int16_t DateiwertY(int versatz);
+
+// The loader's conversion, for checking.
+int PixelX(int16_t wert);
+int PixelY(int16_t wert);
+
+inline constexpr int MitteX = 299;
+inline constexpr int MitteY = 274;
+
+} // namespace pelu::brett
