@@ -77,18 +77,20 @@ void MaleScheibe(QPainter& maler, const QColor& mitte) {
     maler.drawEllipse(QRectF(1.5, 1.5, 29, 29));
 }
 
+// Both pictures keep their content within the top 29 rows: the player
+// indicators are 29 pixels high.
 void MaleMannFrau(QPainter& maler) {
     QPainterPath mann;
-    mann.addEllipse(QPointF(10, 5.5), 3.6, 3.6);
-    mann.addPath(Abgerundet(QRectF(4.5, 10, 11, 11), 3));
-    mann.addRect(QRectF(6, 19, 3.6, 11));
-    mann.addRect(QRectF(10.4, 19, 3.6, 11));
+    mann.addEllipse(QPointF(10, 5), 3.5, 3.5);
+    mann.addPath(Abgerundet(QRectF(4.5, 9.5, 11, 10.5), 3));
+    mann.addRect(QRectF(6, 18, 3.6, 10.5));
+    mann.addRect(QRectF(10.4, 18, 3.6, 10.5));
     QPainterPath frau;
-    frau.addEllipse(QPointF(22, 6.5), 4, 4.3);
-    frau.addPath(Abgerundet(QRectF(19.5, 10.5, 5, 6.5), 2));
-    frau.addPolygon(QPolygonF({{19.2, 15.5}, {24.8, 15.5}, {28.5, 25}, {15.5, 25}}));
-    frau.addRect(QRectF(19.3, 24, 2, 6));
-    frau.addRect(QRectF(22.7, 24, 2, 6));
+    frau.addEllipse(QPointF(22, 5.8), 3.9, 4.2);
+    frau.addPath(Abgerundet(QRectF(19.5, 9.5, 5, 6.5), 2));
+    frau.addPolygon(QPolygonF({{19.2, 14.5}, {24.8, 14.5}, {28.5, 23.5}, {15.5, 23.5}}));
+    frau.addRect(QRectF(19.3, 22.5, 2, 6));
+    frau.addRect(QRectF(22.7, 22.5, 2, 6));
     maler.setPen(Qt::NoPen);
     maler.setBrush(Qt::black);
     maler.drawPath(Vereinigt(mann));
@@ -97,25 +99,25 @@ void MaleMannFrau(QPainter& maler) {
 
 void MaleComputer(QPainter& maler) {
     const QColor umriss(64, 64, 64);
-    QLinearGradient gehaeuse(0, 3, 0, 23);
+    QLinearGradient gehaeuse(0, 2, 0, 22);
     gehaeuse.setColorAt(0, QColor(245, 245, 238));
     gehaeuse.setColorAt(1, QColor(200, 200, 190));
     maler.setPen(QPen(umriss, 1));
     maler.setBrush(gehaeuse);
-    maler.drawPolygon(QPolygonF({{13.5, 22.5}, {18.5, 22.5}, {19.5, 26.5}, {12.5, 26.5}}));
-    maler.drawRoundedRect(QRectF(8.5, 26.5, 15, 3), 1.5, 1.5);
-    maler.drawRoundedRect(QRectF(2.5, 3.5, 27, 19), 2, 2);
-    QLinearGradient schirm(6, 6, 26, 20);
+    maler.drawPolygon(QPolygonF({{13.5, 21.5}, {18.5, 21.5}, {19.5, 25.5}, {12.5, 25.5}}));
+    maler.drawRoundedRect(QRectF(8.5, 25.5, 15, 3), 1.5, 1.5);
+    maler.drawRoundedRect(QRectF(2.5, 2.5, 27, 19), 2, 2);
+    QLinearGradient schirm(6, 5, 26, 19);
     schirm.setColorAt(0, QColor(40, 120, 200));
     schirm.setColorAt(1, QColor(0, 40, 110));
     maler.setBrush(schirm);
-    maler.drawRect(QRectF(5.5, 6.5, 21, 13));
+    maler.drawRect(QRectF(5.5, 5.5, 21, 13));
     // A soft glare across the glass.
     maler.setPen(Qt::NoPen);
     maler.setBrush(QColor(255, 255, 255, 70));
-    maler.drawPolygon(QPolygonF({{6, 7}, {17, 7}, {9, 19}, {6, 19}}));
+    maler.drawPolygon(QPolygonF({{6, 6}, {17, 6}, {9, 18}, {6, 18}}));
     maler.setBrush(QColor(0, 200, 0));
-    maler.drawEllipse(QPointF(26, 21), 0.9, 0.9);
+    maler.drawEllipse(QPointF(26, 20), 0.9, 0.9);
 }
 
 void MalePfeil(QPainter& maler) {
