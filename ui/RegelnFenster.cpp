@@ -1,0 +1,78 @@
+#include "RegelnFenster.h"
+
+#include <QPushButton>
+
+#include "Bilder.h"
+#include "Druckfeld.h"
+#include "Schriften.h"
+#include "Twips.h"
+
+namespace pelu {
+namespace {
+
+// Lines 2 to 17; line 1 is the blank line printed first.
+constexpr const char* Regelzeilen[] = {
+    " Pelu mit Tarro Vb.1.2   (6.1.03) ",
+    " **************************************** ",
+    "",
+    " REGELN des PELU mit TARRO",
+    "",
+    " Es kann mit 1 bis 4 Farben gespielt werden. Jede Farbe kann einem",
+    " Spieler oder dem Computer-Spieler zugeordnet werden. Die Spieler",
+    " und Computerspieler werden von 1 bis 4 nummeriert.",
+    " Es können mehrere Farben der gleichen Nummer zugeordnet werden.",
+    " Farben des gleichen Spielers werden nicht heimgeschickt! ",
+    "",
+    " Sind mehr als zwei gleichfarbige Figuren auf einem Feld, gilt das",
+    " als Sperre und zwar für alle Farben.!",
+    "",
+    " Werden 3 mal 12 gewürfelt, so werden alle Figuren dieser Farbe",
+    " heimgeschickt, welche nicht im farbige Eingangsfeld stehen!",
+};
+
+} // namespace
+
+RegelnFenster::RegelnFenster(QWidget* eltern) : QWidget(eltern, Qt::Window) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(QStringLiteral("frmPeluRegeln"));
+    setWindowTitle(QStringLiteral(" Regeln"));
+    setWindowIcon(BrettSymbol());
+    const int tpp = TwipsProPixel();
+    setFixedSize(TwipsZuPixel(8430, tpp), TwipsZuPixel(4905, tpp));
+
+    // Made first, so the button is first in the tab order and has the focus.
+    cmdSchliessen_ = new QPushButton(QStringLiteral("Schliessen"), this);
+    cmdSchliessen_->setObjectName(QStringLiteral("cmdSchliessen"));
+    cmdSchliessen_->setGeometry(TwipsRechteck(3360, 4440, 1812, 372, tpp));
+    cmdSchliessen_->setDefault(true);
+    connect(cmdSchliessen_, &QPushButton::clicked, this, &QWidget::close);
+
+    picRegeln_ = new Druckfeld(this);
+    picRegeln_->setObjectName(QStringLiteral("picRegeln"));
+    picRegeln_->setGeometry(TwipsRechteck(120, 120, 8172, 4212, tpp));
+    picRegeln_->HintergrundfarbeSetzen(QColor(224, 224, 224));
+    picRegeln_->setFont(Entwurfsschrift(QStringLiteral("Courier"), 9.75));
+
+    setTabOrder(cmdSchliessen_, picRegeln_);
+    cmdSchliessen_->setFocus();
+    Regeltext();
+}
+
+void RegelnFenster::Regeltext() {
+    picRegeln_->Drucken(QString());
+    for (const char* zeile : Regelzeilen)
+        picRegeln_->Drucken(QString::fromUtf8(zeile));
+}
+
+void RegelnFenster::ZentrierenUeber(const QWidget& fenster) {
+    const QRect ueber = fenster.frameGeometry();
+    QRect eigen = frameGeometry();
+    eigen.moveCenter(ueber.center());
+    move(eigen.topLeft());
+}
+
+QStringList RegelnFenster::GedruckteZeilen() const {
+    return picRegeln_->GedruckteTexte();
+}
+
+} // namespace pelu
