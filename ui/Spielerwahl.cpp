@@ -1,0 +1,139 @@
+#include "Spielerwahl.h"
+
+#include <QScrollBar>
+#include <cstdlib>
+
+#include "Bilder.h"
+#include "Druckfeld.h"
+#include "Schriften.h"
+#include "Twips.h"
+
+namespace pelu {
+namespace {
+
+bool GueltigerIndex(int index) {
+    return index >= 0 && index < 4;
+}
+
+// An integer as the classic runtime prints it: the sign's place, then digits.
+QString Zahltext(int zahl) {
+    return (zahl < 0 ? QStringLiteral("-") : QStringLiteral(" ")) + QString::number(std::abs(zahl));
+}
+
+// Qt counts the upper arrow down; turn single and page steps round.
+void Umkehren(QScrollBar* leiste, int aktion) {
+    switch (aktion) {
+    case QAbstractSlider::SliderSingleStepAdd:
+    case QAbstractSlider::SliderSingleStepSub:
+    case QAbstractSlider::SliderPageStepAdd:
+    case QAbstractSlider::SliderPageStepSub: {
+        const int schritt = leiste->sliderPosition() - leiste->value();
+        leiste->setSliderPosition(leiste->value() - schritt);
+        break;
+    }
+    default: break;
+    }
+}
+
+// Design positions in twips (left, top) of the indicators and scroll bars.
+struct Ort {
+    int links, oben;
+};
+constexpr Ort SpielerOrt[4] = {{1080, 6120}, {5760, 6120}, {5760, 0}, {1080, 36}};
+constexpr Ort ComputerOrt[4] = {{1080, 6120}, {5760, 6120}, {5760, 36}, {1080, 36}};
+constexpr Ort LeisteOrt[4] = {{1800, 6120}, {5280, 6120}, {5280, 60}, {1800, 60}};
+
+Druckfeld* Anzeige(QWidget* brett, Symbol symbol, const QString& name, Ort ort, int tpp) {
+    auto* anzeige = new Druckfeld(brett);
+    anzeige->setObjectName(name);
+    anzeige->setGeometry(TwipsRechteck(ort.links, ort.oben, 735, 432, tpp));
+    // Without a border the 29 pixel high box shows the 32 pixel icon nearly whole.
+    anzeige->RahmenSetzen(false);
+    anzeige->HintergrundfarbeSetzen(QColor(255, 255, 192));
+    anzeige->HintergrundbildSetzen(SymbolBild(symbol, 32));
+    anzeige->setFont(Entwurfsschrift(QStringLiteral("MS Sans Serif"), 12, true));
+    return anzeige;
+}
+
+} // namespace
+
+Spielerwahl::Spielerwahl(QWidget* brett) : QObject(brett) {
+    const int tpp = TwipsProPixel();
+    for (int i = 0; i < 4; ++i) {
+        picSpieler_[i] = Anzeige(brett, Symbol::MannFrau, QStringLiteral("picSpieler%1").arg(i),
+                                 SpielerOrt[i], tpp);
+        picComputer_[i] = Anzeige(brett, Symbol::Computer, QStringLiteral("picComputer%1").arg(i),
+                                  ComputerOrt[i], tpp);
+
+        auto* leiste = new QScrollBar(Qt::Vertical, brett);
+        leiste->setObjectName(QStringLiteral("vsbSpieler%1").arg(i));
+        leiste->setGeometry(TwipsRechteck(LeisteOrt[i].links, LeisteOrt[i].oben, 252, 372, tpp));
+        leiste->setRange(-1, 9);
+        leiste->setValue(-1);
+        leiste->setSingleStep(1);
+        leiste->setPageStep(1);
+        // The upper arrow counts up: minimum drawn at the bottom, the wheel
+        // turned round, and the arrows' steps turned round before the value
+        // takes them.
+        leiste->setInvertedAppearance(true);
+        leiste->setInvertedControls(!leiste->invertedControls());
+        connect(leiste, &QAbstractSlider::actionTriggered, leiste,
+                [leiste](int aktion) { Umkehren(leiste, aktion); });
+        connect(leiste, &QScrollBar::valueChanged, this, [this, i] { Aenderung(i); });
+        vsbSpieler_[i] = leiste;
+    }
+}
+
+// Setting the value inside the handler runs it again, nested; each test
+// re-reads the value, so the outer run ends with the wrapped value too.
+void Spielerwahl::Aenderung(int i) {
+    QScrollBar* leiste = vsbSpieler_[i];
+    if (leiste->value() == 9) leiste->setValue(0);
+    if (leiste->value() == -1) leiste->setValue(8);
+    if (leiste->value() > 4) {
+        picSpieler_[i]->hide();
+        picComputer_[i]->Cls();
+        picComputer_[i]->DruckpositionSetzen(QPointF(30, 5));
+        picComputer_[i]->show();
+        picComputer_[i]->Drucken(Zahltext(leiste->value() - 4));
+    } else {
+        picComputer_[i]->hide();
+        picSpieler_[i]->Cls();
+        picSpieler_[i]->DruckpositionSetzen(QPointF(30, 5));
+        if (leiste->value() > 0) {
+            picSpieler_[i]->show();
+            picSpieler_[i]->Drucken(Zahltext(leiste->value()));
+        } else {
+            picSpieler_[i]->hide();
+        }
+    }
+}
+
+void Spielerwahl::SetzeVorgabe() {
+    constexpr int vorgaben[4] = {1, 5, 6, 7};
+    for (int i = 0; i < 4; ++i)
+        vsbSpieler_[i]->setValue(vorgaben[i]);
+}
+
+void Spielerwahl::Vsbaktiv(bool funkt) {
+    for (QScrollBar* leiste : vsbSpieler_)
+        leiste->setVisible(funkt);
+}
+
+int16_t Spielerwahl::Wert(int index) const {
+    return GueltigerIndex(index) ? static_cast<int16_t>(vsbSpieler_[index]->value()) : 0;
+}
+
+QScrollBar* Spielerwahl::vsbSpieler(int index) const {
+    return GueltigerIndex(index) ? vsbSpieler_[index] : nullptr;
+}
+
+Druckfeld* Spielerwahl::picSpieler(int index) const {
+    return GueltigerIndex(index) ? picSpieler_[index] : nullptr;
+}
+
+Druckfeld* Spielerwahl::picComputer(int index) const {
+    return GueltigerIndex(index) ? picComputer_[index] : nullptr;
+}
+
+} // namespace pelu

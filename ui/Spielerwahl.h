@@ -1,0 +1,43 @@
+#pragma once
+#include <QObject>
+#include <array>
+#include <cstdint>
+
+class QScrollBar;
+class QWidget;
+
+namespace pelu {
+
+class Druckfeld;
+
+// The player assignment of the four colours on the board: per colour index
+// i = colour - 1 a scroll bar vsbSpieler(i) with the values 0 (not in play),
+// 1..4 (human player) and 5..8 (computer player 1..4), and the two indicators
+// picSpieler(i) and picComputer(i) showing that choice. The controls are
+// children of the board widget; the window layout places them.
+class Spielerwahl : public QObject {
+    Q_OBJECT
+  public:
+    explicit Spielerwahl(QWidget* brett);
+
+    // Colour 1 human player 1, colours 2..4 computer players 1..3.
+    void SetzeVorgabe();
+    // Shows or hides the four scroll bars, in index order.
+    void Vsbaktiv(bool funkt);
+    // Player value of colour index 0..3; 0 for any other index.
+    int16_t Wert(int index) const;
+
+    // The controls of colour index 0..3; nullptr for any other index.
+    QScrollBar* vsbSpieler(int index) const;
+    Druckfeld* picSpieler(int index) const;
+    Druckfeld* picComputer(int index) const;
+
+  private:
+    void Aenderung(int index);
+
+    std::array<QScrollBar*, 4> vsbSpieler_{};
+    std::array<Druckfeld*, 4> picSpieler_{};
+    std::array<Druckfeld*, 4> picComputer_{};
+};
+
+} // namespace pelu
