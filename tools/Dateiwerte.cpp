@@ -10,42 +10,51 @@ namespace pelu::brett {
 
 namespace {
 
-const float Waagrecht = 640.0f / 600.0f;
-const float Senkrecht = 480.0f / 330.0f;
+// One axis of the conversion: the loader's single-precision factor, the
+// exact ratio behind it, and the centre.
+struct Achse {
+    float faktor;
+    double verhaeltnis;
+    int mitte;
+    const char* name;
+};
 
-int Umrechnen(int16_t wert, float faktor, int mitte) {
-    const float produkt = static_cast<float>(wert) * faktor;
-    const float pixel = produkt + static_cast<float>(mitte);
+const Achse Waagrecht{640.0f / 600.0f, 16.0 / 15.0, MitteX, "x"};
+const Achse Senkrecht{480.0f / 330.0f, 16.0 / 11.0, MitteY, "y"};
+
+int Umrechnen(int16_t wert, const Achse& achse) {
+    const float produkt = static_cast<float>(wert) * achse.faktor;
+    const float pixel = produkt + static_cast<float>(achse.mitte);
     // A value close to a half would make the board depend on how a loader
-    // rounds; with these factors none comes closer than 1/22 pixel.
-    const double genau = wert * (faktor == Waagrecht ? 16.0 / 15.0 : 16.0 / 11.0) + mitte;
+    // rounds; with these ratios none comes closer than 1/22 pixel.
+    const double genau = wert * achse.verhaeltnis + achse.mitte;
     if (std::abs(genau - std::floor(genau) - 0.5) < 0.01)
         throw std::runtime_error("file value " + std::to_string(wert) + " lies on a half pixel");
     return RundeGerade(pixel);
 }
 
-int16_t Dateiwert(int versatz, float faktor, int mitte, const char* achse) {
-    const long naechster = std::lround(versatz / static_cast<double>(faktor));
+int16_t Dateiwert(int versatz, const Achse& achse) {
+    const long naechster = std::lround(versatz / achse.verhaeltnis);
     for (long v = naechster - 2; v <= naechster + 2; ++v)
-        if (Umrechnen(static_cast<int16_t>(v), faktor, mitte) == mitte + versatz)
+        if (Umrechnen(static_cast<int16_t>(v), achse) == achse.mitte + versatz)
             return static_cast<int16_t>(v);
-    throw std::runtime_error(std::string("no file value gives the ") + achse + " offset " +
+    throw std::runtime_error(std::string("no file value gives the ") + achse.name + " offset " +
                              std::to_string(versatz));
 }
 
 } // namespace
 
 int16_t DateiwertX(int versatz) {
-    return Dateiwert(versatz, Waagrecht, MitteX, "x");
+    return Dateiwert(versatz, Waagrecht);
 }
 int16_t DateiwertY(int versatz) {
-    return Dateiwert(versatz, Senkrecht, MitteY, "y");
+    return Dateiwert(versatz, Senkrecht);
 }
 int PixelX(int16_t wert) {
-    return Umrechnen(wert, Waagrecht, MitteX);
+    return Umrechnen(wert, Waagrecht);
 }
 int PixelY(int16_t wert) {
-    return Umrechnen(wert, Senkrecht, MitteY);
+    return Umrechnen(wert, Senkrecht);
 }
 
 } // namespace pelu::brett

@@ -11,10 +11,6 @@ namespace pelu::brett {
 int16_t DateiwertX(int versatz);
 int16_t DateiwertY(int versatz);
 
-// The loader's conversion, for checking.
-int PixelX(int16_t wert);
-int PixelY(int16_t wert);
-
 inline constexpr int MitteX = 299;
 inline constexpr int MitteY = 274;
 
