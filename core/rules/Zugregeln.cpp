@@ -85,6 +85,9 @@ Zugmoeglichkeit ZuegeErmitteln(Figurentabelle& Figur, int16_t spieler, int16_t w
         Figur[f].Abschnittanfang = 0;
     }
 
+    // A die never shows anything else; such a value moves nobody.
+    if (wurf < 1 || wurf > 6) return ergebnis;
+
     // With a 5, a player with a figure at home must bring one out.
     bool rauskommen = false;
     if (s == 5) {

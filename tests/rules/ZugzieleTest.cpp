@@ -25,6 +25,14 @@ TEST(Ziele, SixCountsTwelveOtherValuesTheirFace) {
     EXPECT_EQ(s[1].Zielfeld, 13);
 }
 
+TEST(Ziele, ValueThatNoDieShowsMovesNobody) {
+    Stellung s = Vier();
+    s.Setze(10, {1});
+    EXPECT_FALSE(ZuegeErmitteln(s.Figur, 5, 0).Moeglich);
+    EXPECT_FALSE(ZuegeErmitteln(s.Figur, 5, 7).Moeglich);
+    EXPECT_EQ(s[1].Zielfeld, 0);
+}
+
 TEST(Ziele, OnlyFiguresOfThePlayerMoveAndStaleTargetsAreCleared) {
     Stellung s = Vier();
     s.Setze(10, {1}).Setze(30, {5});
