@@ -37,14 +37,4 @@ Fahrt FahrtAnlegen(const Tabellen& daten, int16_t figur, int16_t vonFeld, int16_
     return f;
 }
 
-Fahrtpunkt FahrtWeiter(Fahrt& fahrt) {
-    ++fahrt.Schrittnummer;
-    const auto n = static_cast<float>(fahrt.Schrittnummer);
-    Fahrtpunkt p;
-    p.x = n * fahrt.SchrittX + static_cast<float>(fahrt.StartX);
-    p.y = n * fahrt.SchrittY + static_cast<float>(fahrt.StartY);
-    p.Letzter = fahrt.Schrittnummer >= fahrt.Schrittzahl;
-    return p;
-}
-
 } // namespace pelu

@@ -40,6 +40,12 @@ struct Fahrtpunkt {
 
 // One step. Each position is computed from the start point, so rounding
 // errors do not accumulate.
-Fahrtpunkt FahrtWeiter(Fahrt& fahrt);
+inline Fahrtpunkt FahrtWeiter(Fahrt& fahrt) {
+    ++fahrt.Schrittnummer;
+    const auto n = static_cast<float>(fahrt.Schrittnummer);
+    return {n * fahrt.SchrittX + static_cast<float>(fahrt.StartX),
+            n * fahrt.SchrittY + static_cast<float>(fahrt.StartY),
+            fahrt.Schrittnummer >= fahrt.Schrittzahl};
+}
 
 } // namespace pelu

@@ -22,7 +22,11 @@ void KopflosesFormular::InfoSetzen(const std::string& text, int16_t textfarbe) {
 void KopflosesFormular::ZuganzeigeSetzen(int farbe, const std::string& text, int16_t hintergrund,
                                          int16_t textfarbe) {
     if (!Farbindex(farbe)) return;
-    Zuganzeige[farbe] = {text, hintergrund, textfarbe};
+    // Assigned in place: this runs at the end of every roll.
+    Zuganzeigebild& bild = Zuganzeige[farbe];
+    if (bild.Text != text) bild.Text.assign(text);
+    bild.Hintergrund = hintergrund;
+    bild.Textfarbe = textfarbe;
 }
 
 void KopflosesFormular::RangSetzen(int farbe, const std::string& text) {

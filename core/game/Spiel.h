@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <string>
 
 #include "board/Fahrt.h"
 #include "game/Formular.h"
@@ -122,6 +123,7 @@ class Spiel {
     Knopfzustand knoepfe_ = Knopfzustand::Ruhe;
     bool programmTimerAn_ = false;
     bool fahrTimerAn_ = false;
+    std::string zahltext_; // buffer of the move display
 };
 
 } // namespace pelu

@@ -1,3 +1,4 @@
+#include <charconv>
 #include <string>
 
 #include "game/Spiel.h"
@@ -13,15 +14,16 @@ void Spiel::LiesSpieler() {
 }
 
 void Spiel::Rangfolge() {
-    a_.Spielstand = 1;
+    // A player has finished when none of its figures is short of the goal;
+    // one pass finds the players still playing (bit p for player p).
+    unsigned imSpiel = 0;
+    for (int k = 1; k <= FigurAnzahl; ++k) {
+        const FigurDaten& d = z_.Figur[k];
+        if (d.Spieler > 0 && d.Zustand < ZustandZiel) imSpiel |= 1u << (d.Spieler & 15);
+    }
     for (int g = 1; g <= FigurAnzahl; g += 4) {
         const int16_t p = z_.Figur[g].Spieler;
-        if (p <= 0) continue;
-        bool fertig = true;
-        for (int k = 1; k <= FigurAnzahl; ++k) {
-            if (z_.Figur[k].Spieler == p && z_.Figur[k].Zustand < ZustandZiel) fertig = false;
-        }
-        if (!fertig) continue;
+        if (p <= 0 || (imSpiel & (1u << (p & 15))) != 0) continue;
         ++a_.Rangzaehler;
         const std::string platz = std::to_string(a_.Rangzaehler) + ".";
         // One place per player, on the labels of all its colours in colour order.
@@ -37,10 +39,8 @@ void Spiel::Rangfolge() {
             beobachter_->Rang(farbe, a_.Rangzaehler);
         }
     }
-    for (int k = 1; k <= FigurAnzahl; ++k) {
-        if (z_.Figur[k].Spieler > 0 && z_.Figur[k].Zustand < ZustandZiel) return;
-    }
-    a_.Spielstand = 3;
+    // Ranking removes finished players only, so those still playing are known.
+    a_.Spielstand = imSpiel == 0 ? 3 : 1;
 }
 
 void Spiel::ZeigeInfo(int16_t farbNr, const char* text) {
@@ -50,7 +50,11 @@ void Spiel::ZeigeInfo(int16_t farbNr, const char* text) {
 
 void Spiel::ZeigeZugzahl() {
     for (int k = 1; k <= FarbAnzahl; ++k) {
-        form_.ZuganzeigeSetzen(k, std::to_string(z_.Zugzahl[k]), z_.Farbe[k + 10], 15);
+        // Formatted into a kept buffer: this runs at the end of every roll.
+        char ziffern[8];
+        const auto ende = std::to_chars(ziffern, ziffern + sizeof ziffern, z_.Zugzahl[k]).ptr;
+        zahltext_.assign(ziffern, ende);
+        form_.ZuganzeigeSetzen(k, zahltext_, z_.Farbe[k + 10], 15);
     }
 }
 

@@ -1,7 +1,5 @@
 #include "game/VirtuelleUhr.h"
 
-#include "game/Spiel.h"
-
 namespace pelu {
 
 void VirtuelleUhr::Starten(Timer& timer) {
@@ -30,31 +28,6 @@ void VirtuelleUhr::FahrenAn(bool an) {
     } else {
         fahren_.an = false;
     }
-}
-
-VirtuelleUhr::Takt VirtuelleUhr::Weiter() {
-    Timer* naechster = nullptr;
-    Takt takt = Takt::Keiner;
-    if (programm_.an) {
-        naechster = &programm_;
-        takt = Takt::Programm;
-    }
-    if (fahren_.an && (naechster == nullptr || fahren_.faellig < naechster->faellig ||
-                       (fahren_.faellig == naechster->faellig && fahren_.lauf < naechster->lauf))) {
-        naechster = &fahren_;
-        takt = Takt::Fahren;
-    }
-    if (naechster == nullptr) return Takt::Keiner;
-    jetzt_ = naechster->faellig;
-    naechster->faellig += naechster->intervall;
-    return takt;
-}
-
-VirtuelleUhr::Takt VirtuelleUhr::TaktGeben(Spiel& spiel) {
-    const Takt t = Weiter();
-    if (t == Takt::Programm) spiel.ProgrammTakt();
-    if (t == Takt::Fahren) spiel.FahrTakt();
-    return t;
 }
 
 } // namespace pelu

@@ -1,9 +1,9 @@
 #pragma once
 #include <cstdint>
 
-namespace pelu {
+#include "game/Spiel.h"
 
-class Spiel;
+namespace pelu {
 
 // The two timers of the game on virtual time: delivers program ticks (at the
 // current interval, counted from when the timer was switched on or its
@@ -38,10 +38,25 @@ class VirtuelleUhr {
 
     // Moves time on to the next due tick and says which timer it is; Keiner
     // (time unchanged) when both timers are off.
-    Takt Weiter();
+    Takt Weiter() {
+        // The earlier due time first; at equal times the earlier started run.
+        const bool fahrenZuerst =
+            fahren_.an && (!programm_.an || fahren_.faellig < programm_.faellig ||
+                           (fahren_.faellig == programm_.faellig && fahren_.lauf < programm_.lauf));
+        Timer* naechster = fahrenZuerst ? &fahren_ : programm_.an ? &programm_ : nullptr;
+        if (naechster == nullptr) return Takt::Keiner;
+        jetzt_ = naechster->faellig;
+        naechster->faellig += naechster->intervall;
+        return fahrenZuerst ? Takt::Fahren : Takt::Programm;
+    }
 
     // Weiter, then hands the tick to the game.
-    Takt TaktGeben(Spiel& spiel);
+    Takt TaktGeben(Spiel& spiel) {
+        const Takt t = Weiter();
+        if (t == Takt::Programm) spiel.ProgrammTakt();
+        if (t == Takt::Fahren) spiel.FahrTakt();
+        return t;
+    }
 
     // Delivers ticks until both timers are off, `maxTakte` ticks have been
     // given, or the hook returns false. The hook `nachTakt(Takt)` runs after
