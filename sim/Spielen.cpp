@@ -1,8 +1,85 @@
+#include <unistd.h>
+
+#include <cstdio>
 #include <iostream>
+#include <ostream>
 
 #include "Befehle.h"
+#include "SpielenAuftrag.h"
+#include "Spielrunde.h"
+#include "data/Laden.h"
 
-int BefehlSpielen(const std::vector<std::string>&) {
-    std::cerr << "pelu-sim: noch nicht gebaut\n";
-    return 2;
+namespace {
+
+const char* const Hilfe =
+    "Aufruf: pelu-sim spielen [OPTIONEN]\n"
+    "\n"
+    "Spielt ganze Spiele ohne Fenster und ohne Warten, ueber dieselbe Spielsteuerung\n"
+    "wie das Spiel selbst.\n"
+    "\n"
+    "  --spieler P1,P2,P3,P4  Spielerwerte der Farben 1..4, je 0..8 (Vorgabe 5,6,7,8);\n"
+    "                         ein Mensch (1..4) nimmt immer den Vorschlag des Computers\n"
+    "  --spiele N             Anzahl der Spiele (Vorgabe 1)\n"
+    "  --saat S               Saat des Zufalls, damit ein Lauf wiederholbar ist\n"
+    "  --wuerfel W1,W2,...    statt des Zufalls diese Augenzahlen, eine je Wurfversuch;\n"
+    "                         sind sie aufgebraucht, endet das Spiel mit 'abbruch'\n"
+    "                         (nur ein Spiel)\n"
+    "  --max-wuerfe N         ein Spiel nach N Wuerfen abbrechen (Vorgabe 100000)\n"
+    "  --protokoll            jedes Ereignis als Zeile auf stdout, Zusammenfassung auf stderr\n"
+    "  --turbo                im Schnellgang spielen\n"
+    "  --daten DATEI          die Datendatei (Vorgabe: Peludaten.txt im aktuellen Ordner)\n"
+    "  --help                 diese Hilfe\n";
+
+constexpr int16_t MitteX = 299;
+constexpr int16_t MitteY = 274;
+
+void Zusammenfassung(std::ostream& aus, const Spielstatistik& s) {
+    const double spiele = s.spiele > 0 ? s.spiele : 1;
+    aus << "Spiele: " << s.spiele;
+    if (s.abgebrochen > 0) aus << " (abgebrochen: " << s.abgebrochen << ")";
+    aus << "\n";
+    aus << "Wuerfe je Spiel: " << static_cast<double>(s.wuerfe) / spiele << "\n";
+    aus << "Zuege je Spiel: " << static_cast<double>(s.zuege) / spiele << "\n";
+    aus << "Plaetze je Farbe (1. 2. 3. 4. ohne Platz):\n";
+    for (int c = 1; c <= 4; ++c) {
+        aus << "  Farbe " << c << ":";
+        for (int p = 1; p <= 5; ++p)
+            aus << ' ' << s.plaetze[c][p];
+        aus << "\n";
+    }
+    aus << "Spiele je Sekunde: ";
+    if (s.sekunden > 0) {
+        aus << static_cast<double>(s.spiele) / s.sekunden;
+    } else {
+        aus << "-";
+    }
+    aus << "\n";
+}
+
+} // namespace
+
+int BefehlSpielen(const std::vector<std::string>& argumente) {
+    const SpielenLesung lesung = SpielenArgumenteLesen(argumente);
+    if (!lesung.auftrag) {
+        std::cerr << "pelu-sim spielen: " << lesung.fehler << "\n";
+        return 2;
+    }
+    const SpielenAuftrag& auftrag = *lesung.auftrag;
+    if (auftrag.hilfe) {
+        std::cout << Hilfe;
+        return 0;
+    }
+    pelu::Tabellen daten;
+    try {
+        daten = pelu::DatendateiLaden(auftrag.datei, MitteX, MitteY);
+    } catch (const pelu::Ladefehler& fehler) {
+        std::cerr << fehler.what() << "\n";
+        return 1;
+    }
+    const bool fortschritt = isatty(STDERR_FILENO) != 0;
+    const Spielstatistik statistik =
+        SpieleSpielen(daten, auftrag, auftrag.protokoll ? stdout : nullptr, fortschritt);
+    std::fflush(stdout);
+    Zusammenfassung(auftrag.protokoll ? std::cerr : std::cout, statistik);
+    return 0;
 }
