@@ -64,11 +64,12 @@ void RegelnFenster::Regeltext() {
         picRegeln_->Drucken(QString::fromUtf8(zeile));
 }
 
+// Centres the inner areas: the frame is not known before the first show,
+// and both windows get the same frame, so their frames are centred as well.
 void RegelnFenster::ZentrierenUeber(const QWidget& fenster) {
-    const QRect ueber = fenster.frameGeometry();
-    QRect eigen = frameGeometry();
-    eigen.moveCenter(ueber.center());
-    move(eigen.topLeft());
+    QRect innen(QPoint(0, 0), size());
+    innen.moveCenter(fenster.mapToGlobal(fenster.rect().center()));
+    setGeometry(innen);
 }
 
 QStringList RegelnFenster::GedruckteZeilen() const {
