@@ -163,8 +163,6 @@ void Hauptfenster::MausUeberFigur(int figur) {
 void Hauptfenster::RegelnZeigen() {
     if (!regeln_) {
         regeln_ = new RegelnFenster();
-        // Once shown, its frame is known and the centring is exact.
-        regeln_->show();
         regeln_->ZentrierenUeber(*this);
     }
     regeln_->show();
