@@ -82,15 +82,15 @@ void MaleScheibe(QPainter& maler, const QColor& mitte) {
 void MaleMannFrau(QPainter& maler) {
     QPainterPath mann;
     mann.addEllipse(QPointF(10, 5), 3.5, 3.5);
-    mann.addPath(Abgerundet(QRectF(4.5, 9.5, 11, 10.5), 3));
-    mann.addRect(QRectF(6, 18, 3.6, 10.5));
-    mann.addRect(QRectF(10.4, 18, 3.6, 10.5));
+    mann.addPath(Abgerundet(QRectF(4, 9, 12, 11), 3));
+    mann.addRect(QRectF(5, 18, 4, 11));
+    mann.addRect(QRectF(11, 18, 4, 11));
     QPainterPath frau;
     frau.addEllipse(QPointF(22, 5.8), 3.9, 4.2);
     frau.addPath(Abgerundet(QRectF(19.5, 9.5, 5, 6.5), 2));
     frau.addPolygon(QPolygonF({{19.2, 14.5}, {24.8, 14.5}, {28.5, 23.5}, {15.5, 23.5}}));
-    frau.addRect(QRectF(19.3, 22.5, 2, 6));
-    frau.addRect(QRectF(22.7, 22.5, 2, 6));
+    frau.addRect(QRectF(19, 22, 2, 7));
+    frau.addRect(QRectF(23, 22, 2, 7));
     maler.setPen(Qt::NoPen);
     maler.setBrush(Qt::black);
     maler.drawPath(Vereinigt(mann));
@@ -177,6 +177,17 @@ void MaleKreuz(QPainter& maler) {
     maler.drawLine(QPointF(21.5, 10.5), QPointF(10.5, 21.5));
 }
 
+// Borders between the fields of the track rows of the board icon.
+void MaleFeldgrenzen(QPainter& maler) {
+    maler.setPen(QPen(QColor(150, 150, 150), 1));
+    for (double quer : {4.5, 7.5, 24.5, 27.5}) {
+        maler.drawLine(QPointF(quer, 11), QPointF(quer, 14));
+        maler.drawLine(QPointF(quer, 18), QPointF(quer, 21));
+        maler.drawLine(QPointF(11, quer), QPointF(14, quer));
+        maler.drawLine(QPointF(18, quer), QPointF(21, quer));
+    }
+}
+
 // The cross-shaped board: white track, each colour's lane and home, the
 // goals meeting in the centre. Colour 1 left, 2 bottom, 3 right, 4 top.
 void MaleBrett(QPainter& maler) {
@@ -195,14 +206,8 @@ void MaleBrett(QPainter& maler) {
     maler.setBrush(Qt::white);
     maler.drawPath(Vereinigt(kreuz));
 
-    // Field borders across the track rows.
-    maler.setPen(QPen(QColor(150, 150, 150), 1));
-    for (double quer : {4.5, 7.5, 24.5, 27.5}) {
-        maler.drawLine(QPointF(quer, 11), QPointF(quer, 14));
-        maler.drawLine(QPointF(quer, 18), QPointF(quer, 21));
-        maler.drawLine(QPointF(11, quer), QPointF(14, quer));
-        maler.drawLine(QPointF(18, quer), QPointF(21, quer));
-    }
+    // At small sizes the field borders are only noise.
+    if (maler.transform().m11() >= 0.75) MaleFeldgrenzen(maler);
 
     maler.setPen(Qt::NoPen);
     const QPointF mitte(16, 16);
