@@ -86,6 +86,16 @@ TEST(Spielablauf, SechsOhneZugGibtNeuenWurfOhneZugzahl) {
     EXPECT_EQ(t.Zeilen(), (Zeilen{"wurf 1 6", "wurf 1 5", "zug 1 101.1 5.2"}));
 }
 
+TEST(Spielablauf, WurfzahlZaehltJeZugNichtJeFarbe) {
+    Spieltisch t({5, 0, 0, 0});
+    // Turn 1: one roll (three tries, no 5). Turn 2: two 6s, then a 5.
+    t.Wuerfel({1, 1, 1, 6, 6, 6, 6, 6, 6, 5});
+    t.spiel.BefehlStart();
+    ASSERT_TRUE(t.BisPhase(Phase::WuerfelAnzeigezeit));
+    EXPECT_EQ(t.z().Wurfzahl, 3);
+    EXPECT_EQ(t.Zeilen(), (Zeilen{"wurf 1 1", "wurf 1 6", "wurf 1 6", "wurf 1 5"}));
+}
+
 TEST(Spielablauf, DritteSechsOhneZugWendetDieRegelSofortAn) {
     Spieltisch t({5, 0, 0, 0});
     t.Wuerfel({6, 6, 6, 6, 6, 6, 6, 6, 6, 5});
