@@ -24,7 +24,7 @@ void KopflosesFormular::ZuganzeigeSetzen(int farbe, const std::string& text, int
     if (!Farbindex(farbe)) return;
     // Assigned in place: this runs at the end of every roll.
     Zuganzeigebild& bild = Zuganzeige[farbe];
-    if (bild.Text != text) bild.Text.assign(text);
+    bild.Text.assign(text);
     bild.Hintergrund = hintergrund;
     bild.Textfarbe = textfarbe;
 }

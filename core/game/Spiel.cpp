@@ -4,20 +4,6 @@ namespace pelu {
 
 namespace {
 
-// Sets a guard flag False for the length of a step and True again after it,
-// also when the step is left by an exception (a scripted random source may
-// throw), so the game stays steppable.
-class Sperre {
-  public:
-    explicit Sperre(bool& frei) : frei_(frei) { frei_ = false; }
-    ~Sperre() { frei_ = true; }
-    Sperre(const Sperre&) = delete;
-    Sperre& operator=(const Sperre&) = delete;
-
-  private:
-    bool& frei_;
-};
-
 bool GueltigeFigur(int figur) {
     return figur >= 1 && figur <= FigurAnzahl;
 }
@@ -96,18 +82,6 @@ bool Spiel::MausUeberFigur(int figur) {
     if (z_.Hilfsfigur > 0) form_.FigurSichtbar(z_.Hilfsfigur, true);
     z_.Blinken = false;
     return true;
-}
-
-void Spiel::ProgrammTakt() {
-    if (!programmTimerAn_ || !z_.ProgrammFrei) return;
-    Sperre sperre(z_.ProgrammFrei);
-    Spielablauf();
-}
-
-void Spiel::FahrTakt() {
-    if (!fahrTimerAn_ || !z_.FahrenFrei) return;
-    Sperre sperre(z_.FahrenFrei);
-    FahrtSchritt();
 }
 
 void Spiel::ProgrammTimer(bool an) {

@@ -1,6 +1,6 @@
 #pragma once
+#include <array>
 #include <cstdint>
-#include <string>
 
 #include "board/Fahrt.h"
 #include "game/Formular.h"
@@ -123,7 +123,8 @@ class Spiel {
     Knopfzustand knoepfe_ = Knopfzustand::Ruhe;
     bool programmTimerAn_ = false;
     bool fahrTimerAn_ = false;
-    std::string zahltext_; // buffer of the move display
+    // Counts the move display shows; -1: not shown in this game yet.
+    std::array<int16_t, FarbAnzahl + 1> gezeigteZugzahl_{-1, -1, -1, -1, -1};
 };
 
 } // namespace pelu

@@ -1,9 +1,16 @@
+#include "game/Sperre.h"
 #include "game/Spiel.h"
 #include "rules/Computerzug.h"
 #include "rules/Zugausfuehrung.h"
 #include "rules/Zugregeln.h"
 
 namespace pelu {
+
+void Spiel::ProgrammTakt() {
+    if (!programmTimerAn_ || !z_.ProgrammFrei) return;
+    Sperre sperre(z_.ProgrammFrei);
+    Spielablauf();
+}
 
 void Spiel::Spielablauf() {
     switch (z_.Spielphase) {
@@ -36,6 +43,7 @@ void Spiel::PhaseStart() {
         z_.Zugzahl[k] = 0;
         form_.RangSetzen(k, "");
     }
+    gezeigteZugzahl_.fill(-1); // a new game shows every count afresh
     ZeigeZugzahl();
     for (int k = 1; k <= FarbAnzahl; ++k)
         form_.WuerfelVerstecken(k);

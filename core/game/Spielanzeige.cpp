@@ -50,11 +50,13 @@ void Spiel::ZeigeInfo(int16_t farbNr, const char* text) {
 
 void Spiel::ZeigeZugzahl() {
     for (int k = 1; k <= FarbAnzahl; ++k) {
-        // Formatted into a kept buffer: this runs at the end of every roll.
+        // A label already showing this count is left alone: this runs at the
+        // end of every roll, and the count changes far less often.
+        if (gezeigteZugzahl_[k] == z_.Zugzahl[k]) continue;
+        gezeigteZugzahl_[k] = z_.Zugzahl[k];
         char ziffern[8];
         const auto ende = std::to_chars(ziffern, ziffern + sizeof ziffern, z_.Zugzahl[k]).ptr;
-        zahltext_.assign(ziffern, ende);
-        form_.ZuganzeigeSetzen(k, zahltext_, z_.Farbe[k + 10], 15);
+        form_.ZuganzeigeSetzen(k, std::string(ziffern, ende), z_.Farbe[k + 10], 15);
     }
 }
 

@@ -1,4 +1,5 @@
 #include "board/Platzkoordinaten.h"
+#include "game/Sperre.h"
 #include "game/Spiel.h"
 #include "rules/Wurf.h"
 
@@ -47,6 +48,12 @@ void Spiel::FahrtStarten(int16_t figur, int16_t zielFeld, int16_t zielPlatz) {
     z_.FahrenEnde = false;
     FahrTimer(true);
     z_.FahrenFrei = true;
+}
+
+void Spiel::FahrTakt() {
+    if (!fahrTimerAn_ || !z_.FahrenFrei) return;
+    Sperre sperre(z_.FahrenFrei);
+    FahrtSchritt();
 }
 
 void Spiel::FahrtSchritt() {

@@ -1,0 +1,19 @@
+#pragma once
+
+namespace pelu {
+
+// Sets a guard flag False for the length of a step and True again after it,
+// also when the step is left by an exception (a scripted random source may
+// throw), so the game stays steppable.
+class Sperre {
+  public:
+    explicit Sperre(bool& frei) : frei_(frei) { frei_ = false; }
+    ~Sperre() { frei_ = true; }
+    Sperre(const Sperre&) = delete;
+    Sperre& operator=(const Sperre&) = delete;
+
+  private:
+    bool& frei_;
+};
+
+} // namespace pelu
