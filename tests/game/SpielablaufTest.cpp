@@ -246,6 +246,19 @@ TEST(Spielablauf, RangfolgeZaehltSpielerNacheinander) {
                                   "zug 8 81.2 106.1", "rang 2 2", "ende 1 1 0 0"}));
     EXPECT_EQ(t.form.Rang[1], "1.");
     EXPECT_EQ(t.form.Rang[2], "2.");
+    EXPECT_EQ(t.form.Zuganzeige[1].Text, "1");
+    // The next start clears the rankings and shows every count afresh.
+    t.spiel.BefehlStart();
+    t.Programmtakt();
+    const int16_t hell[] = {0, 9, 10, 5, 12};
+    for (int c = 1; c <= 4; ++c) {
+        EXPECT_EQ(t.form.Rang[c], "");
+        EXPECT_EQ(t.form.Zuganzeige[c].Text, "0");
+        EXPECT_EQ(t.form.Zuganzeige[c].Hintergrund, hell[c]);
+        EXPECT_EQ(t.form.Zuganzeige[c].Textfarbe, 15);
+    }
+    EXPECT_EQ(t.form.Info, "Start");
+    EXPECT_EQ(t.form.Infofarbe, 0);
 }
 
 } // namespace
