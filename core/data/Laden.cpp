@@ -12,6 +12,10 @@ namespace pelu {
 
 namespace {
 
+// A data file has a few kilobytes; far larger input (or a device without
+// end) would otherwise be read until memory runs out.
+constexpr std::size_t HoechsteDateigroesse = 16u * 1024u * 1024u;
+
 // The global scale of the board; the window is never scaled.
 constexpr float Massstab = 1.0f;
 
@@ -105,6 +109,9 @@ Tabellen DatendateiLaden(const std::string& datei, int16_t mitteX, int16_t mitte
     while (ein) {
         ein.read(block, sizeof block);
         inhalt.append(block, static_cast<std::size_t>(ein.gcount()));
+        if (inhalt.size() > HoechsteDateigroesse)
+            OeffnenFehlgeschlagen(datei, "Die Datei ist zu groß (über 16 MB); eine Datendatei "
+                                         "hat nur wenige Kilobyte. Ist es die richtige Datei?");
     }
     if (ein.bad() || !ein.eof())
         OeffnenFehlgeschlagen(datei,

@@ -1,5 +1,6 @@
 // Every way loading can fail, and what the message tells the player.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -43,6 +44,31 @@ TEST(Ladefehler, FehlendeDateiUndOrdner) {
     } catch (const pelu::Ladefehler& f) {
         EXPECT_TRUE(Enthaelt(f.what(), "Ordner"));
     }
+}
+
+// A data file is a few kilobytes; anything far larger (or a device that
+// never ends) is refused with a message instead of being read until memory
+// runs out.
+TEST(Ladefehler, UebergrosseDateiWirdAbgelehnt) {
+    const std::filesystem::path datei = std::filesystem::temp_directory_path() /
+                                        ("pelu-gross-" + std::to_string(::getpid()) + ".txt");
+    {
+        std::ofstream aus(datei, std::ios::binary);
+        aus << Text();
+        const std::string kommentar = "' " + std::string(1021, 'x') + "\n";
+        for (int i = 0; i < 16 * 1024 + 1; ++i)
+            aus << kommentar;
+    }
+    try {
+        pelu::DatendateiLaden(datei.string());
+        ADD_FAILURE() << "übergroße Datei geladen";
+    } catch (const pelu::Ladefehler& f) {
+        EXPECT_TRUE(Enthaelt(f.what(), datei.string() + ", Abschnitt \"bilddaten\": "));
+        EXPECT_TRUE(Enthaelt(f.what(), "zu groß"));
+    }
+    std::filesystem::remove(datei);
+    if (std::filesystem::exists("/dev/zero"))
+        EXPECT_THROW(pelu::DatendateiLaden("/dev/zero"), pelu::Ladefehler);
 }
 
 TEST(Ladefehler, AbschnittFehltOderKopfFalschGeschrieben) {
