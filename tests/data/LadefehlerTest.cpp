@@ -67,8 +67,9 @@ TEST(Ladefehler, UebergrosseDateiWirdAbgelehnt) {
         EXPECT_TRUE(Enthaelt(f.what(), "zu groß"));
     }
     std::filesystem::remove(datei);
-    if (std::filesystem::exists("/dev/zero"))
+    if (std::filesystem::exists("/dev/zero")) {
         EXPECT_THROW(pelu::DatendateiLaden("/dev/zero"), pelu::Ladefehler);
+    }
 }
 
 TEST(Ladefehler, AbschnittFehltOderKopfFalschGeschrieben) {
