@@ -9,7 +9,11 @@ std::optional<int> Ganzzahl(const std::string& text, int min, int max) {
     long long wert = 0;
     const char* anfang = text.data();
     const char* ende = text.data() + text.size();
-    if (*anfang == '+') ++anfang;
+    // One sign at most: "+5" is 5, "+-5" is no number.
+    if (*anfang == '+') {
+        ++anfang;
+        if (anfang != ende && *anfang == '-') return std::nullopt;
+    }
     auto [stelle, fehler] = std::from_chars(anfang, ende, wert);
     if (fehler != std::errc() || stelle != ende || anfang == ende) return std::nullopt;
     if (wert < min || wert > max) return std::nullopt;

@@ -206,6 +206,8 @@ TEST_F(Zuege, MalformedValuesAreRefused) {
     Abgelehnt(Mit(Grund, {"30:17"}), "30:17");
     Abgelehnt(Mit(Grund, {"30"}), "30");
     Abgelehnt(Mit(Grund, {"30:1,"}), "30:1,");
+    Abgelehnt(Mit(Grund, {"+-30:1"}), "+-30:1"); // two signs
+    Abgelehnt({"--spieler", "+-0,6,7,0", "--farbe", "2", "--wurf", "3"}, "--spieler");
     Abgelehnt({"--spieler", "5,6,7,0", "--farbe", "1", "--wurf", "0"}, "--wurf");
     Abgelehnt({"--spieler", "5,6,7,0", "--farbe", "1", "--wurf", "sechs"}, "--wurf");
     Abgelehnt({"--spieler", "", "--farbe", "1", "--wurf", "3"}, "--spieler");
