@@ -124,6 +124,20 @@ TEST(ZugWaehlen, LaneMovesTakeTheLeastTravelledAndPreferTheGoal) {
     EXPECT_EQ(s[3].Prioritaet, 20);
 }
 
+TEST(ZugWaehlen, GoalFromTheTrackKeepsTheTablePriority) {
+    // Distance 64 with a twelve reaches the goal, but the figure is not in
+    // its lane yet: the fixed priorities do not apply.
+    Stellung s({5, 6, 7, 8});
+    s.Setze(64, {1}).Setze(30, {2}).Setze(105, {3, 4});
+    ZuegeErmitteln(s.Figur, 5, 6);
+    ASSERT_EQ(s[1].Zielfeld, 105);
+    NachZiel(s, {25, 24, 24, 24, 24, 24});
+    s[2].GefahrZiel = InKategorie[1];
+    EXPECT_EQ(ZugWaehlen(s.Figur, s.daten, 5), 2);
+    EXPECT_EQ(s[1].Prioritaet, 25);
+    EXPECT_EQ(s[2].Prioritaet, 24);
+}
+
 TEST(ZugWaehlen, NoFigureWhenEveryPriorityIsAbove37AndNobodyIsSentHome) {
     Stellung s = DreiKandidaten();
     s.Setze(33, {5});

@@ -127,6 +127,16 @@ TEST_F(Zuege, PassageTurningIntoTheLaneSparesTheBench) {
                         "wertung 9 0 0 12\n");
 }
 
+TEST_F(Zuege, DistanceIs68OnTheTurningFieldAnd68PlusNInTheLane) {
+    const std::vector<std::string> basis = {"--spieler", "5,6,7,8", "--farbe", "2",      "--daten",
+                                            Taktik,      "17:5",    "80:6",    "106:7,8"};
+    const Lauf eins = Aufruf(Mit(basis, {"--wurf", "1"}));
+    EXPECT_EQ(eins.code, 0) << eins.fehler;
+    EXPECT_NE(eins.aus.find("ziel 5 76 17 76\nziel 6 81 0 0\n"), std::string::npos) << eins.aus;
+    const Lauf drei = Aufruf(Mit(basis, {"--wurf", "3"}));
+    EXPECT_NE(drei.aus.find("ziel 5 78 17 76\nziel 6 106 0 0\n"), std::string::npos) << drei.aus;
+}
+
 TEST_F(Zuege, NoMovePrintsOnlyStepsAndMoeglich) {
     const Lauf lauf = Aufruf({"--spieler", "5,6,7,8", "--farbe", "1", "--wurf", "6", "--daten",
                               Taktik, "64:1", "70:2,3"});
