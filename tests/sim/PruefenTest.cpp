@@ -1,78 +1,36 @@
 // pelu-sim pruefen, run as a program: exit codes, stdout and stderr.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
+
+#include "sim/SimLauf.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-struct Ergebnis {
-    int code = -1;
-    std::string aus;
-    std::string fehler;
-};
-
-std::string Quotiert(const std::string& text) {
-    std::string q = "'";
-    for (const char z : text)
-        q += z == '\'' ? std::string("'\\''") : std::string(1, z);
-    return q + "'";
-}
-
-std::string Lesen(const fs::path& datei) {
-    std::ifstream ein(datei, std::ios::binary);
-    std::ostringstream inhalt;
-    inhalt << ein.rdbuf();
-    return inhalt.str();
-}
+using simtest::SimLauf;
+using Ergebnis = SimLauf;
 
 std::vector<std::string> Zeilen(const std::string& text) {
-    std::vector<std::string> zeilen;
-    std::istringstream ein(text);
-    for (std::string zeile; std::getline(ein, zeile);)
-        zeilen.push_back(zeile);
-    return zeilen;
+    SimLauf lauf;
+    lauf.aus = text;
+    return lauf.Zeilen();
 }
 
 // A fresh working directory per test, removed afterwards.
 class Pruefen : public testing::Test {
   protected:
-    void SetUp() override {
-        ordner_ = fs::temp_directory_path() /
-                  ("pelu-pruefen-" + std::to_string(getpid()) + "-" +
-                   testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(ordner_);
-        fs::create_directories(ordner_);
-    }
-    void TearDown() override { fs::remove_all(ordner_); }
-
     Ergebnis Aufruf(const std::vector<std::string>& argumente) const {
-        std::string befehl =
-            "cd " + Quotiert(ordner_.string()) + " && " + Quotiert(PELU_SIM) + " pruefen";
-        for (const auto& a : argumente)
-            befehl += " " + Quotiert(a);
-        befehl += " >aus.txt 2>fehler.txt";
-        const int status = std::system(befehl.c_str());
-        Ergebnis e;
-        if (WIFEXITED(status)) e.code = WEXITSTATUS(status);
-        e.aus = Lesen(ordner_ / "aus.txt");
-        e.fehler = Lesen(ordner_ / "fehler.txt");
-        return e;
+        return ordner_.Aufruf("pruefen", argumente);
     }
 
     void Kopieren(const std::string& testdatei, const std::string& ziel) const {
-        fs::copy_file(fs::path(PELU_TESTDATEN) / testdatei, ordner_ / ziel);
+        fs::copy_file(fs::path(PELU_TESTDATEN) / testdatei, ordner_.Pfad() / ziel);
     }
 
-    fs::path ordner_;
+    simtest::SimOrdner ordner_;
 };
 
 TEST_F(Pruefen, HilfeNenntDieOptionen) {

@@ -1,6 +1,5 @@
 // pelu-sim spielen, run as a program: trace format, scripted dice, abbruch, exit codes.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -12,44 +11,24 @@
 #include <string>
 #include <vector>
 
+#include "sim/SimLauf.h"
+
 namespace {
 
 namespace fs = std::filesystem;
 
-struct Lauf {
-    int code = -1;
-    std::string aus;
-    std::string fehler;
-    std::vector<std::string> zeilen; // stdout by lines
+// stdout by lines as well.
+struct Lauf : simtest::SimLauf {
+    std::vector<std::string> zeilen;
 };
-
-std::string Inhalt(const fs::path& datei) {
-    std::ifstream ein(datei, std::ios::binary);
-    std::ostringstream text;
-    text << ein.rdbuf();
-    return text.str();
-}
 
 const std::string Brett = std::string(PELU_TESTDATEN) + "/spiel_brett.txt";
 
 // Runs `pelu-sim spielen` with the arguments (each quoted) and captures both streams.
 Lauf Spielen(const std::vector<std::string>& argumente) {
-    const fs::path ordner =
-        fs::temp_directory_path() / ("pelu-spielen-" + std::to_string(getpid()));
-    fs::create_directories(ordner);
-    std::string befehl = "'" + std::string(PELU_SIM) + "' spielen";
-    for (const std::string& a : argumente)
-        befehl += " '" + a + "'";
-    befehl += " >'" + (ordner / "aus").string() + "' 2>'" + (ordner / "fehler").string() + "'";
-    const int status = std::system(befehl.c_str());
-    Lauf lauf;
-    lauf.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    lauf.aus = Inhalt(ordner / "aus");
-    lauf.fehler = Inhalt(ordner / "fehler");
-    std::istringstream zeilen(lauf.aus);
-    for (std::string z; std::getline(zeilen, z);)
-        lauf.zeilen.push_back(z);
-    fs::remove_all(ordner);
+    const simtest::SimOrdner ordner;
+    Lauf lauf{ordner.Aufruf("spielen", argumente), {}};
+    lauf.zeilen = lauf.Zeilen();
     return lauf;
 }
 

@@ -1,7 +1,5 @@
 // pelu-sim zuege, run as a program: output lines, exit codes and refusals.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -11,29 +9,13 @@
 #include <string>
 #include <vector>
 
+#include "sim/SimLauf.h"
+
 namespace {
 
 namespace fs = std::filesystem;
 
-struct Lauf {
-    int code = -1;
-    std::string aus;
-    std::string fehler;
-};
-
-std::string Quotiert(const std::string& text) {
-    std::string q = "'";
-    for (const char z : text)
-        q += z == '\'' ? std::string("'\\''") : std::string(1, z);
-    return q + "'";
-}
-
-std::string Inhalt(const fs::path& datei) {
-    std::ifstream ein(datei, std::ios::binary);
-    std::ostringstream text;
-    text << ein.rdbuf();
-    return text.str();
-}
+using Lauf = simtest::SimLauf;
 
 std::string Testdatei(const std::string& name) {
     return (fs::path(PELU_TESTDATEN) / name).string();
@@ -46,27 +28,8 @@ const std::string Taktik = Testdatei("zuege_taktik.txt");
 // Runs in an empty directory of its own, so no Peludaten.txt is found there.
 class Zuege : public testing::Test {
   protected:
-    void SetUp() override {
-        ordner_ = fs::temp_directory_path() /
-                  ("pelu-zuege-" + std::to_string(getpid()) + "-" +
-                   testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(ordner_);
-        fs::create_directories(ordner_);
-    }
-    void TearDown() override { fs::remove_all(ordner_); }
-
     Lauf Aufruf(const std::vector<std::string>& argumente) const {
-        std::string befehl =
-            "cd " + Quotiert(ordner_.string()) + " && " + Quotiert(PELU_SIM) + " zuege";
-        for (const auto& a : argumente)
-            befehl += " " + Quotiert(a);
-        befehl += " >aus.txt 2>fehler.txt";
-        const int status = std::system(befehl.c_str());
-        Lauf lauf;
-        if (WIFEXITED(status)) lauf.code = WEXITSTATUS(status);
-        lauf.aus = Inhalt(ordner_ / "aus.txt");
-        lauf.fehler = Inhalt(ordner_ / "fehler.txt");
-        return lauf;
+        return ordner_.Aufruf("zuege", argumente);
     }
 
     // Expects exit 2 with one line on stderr that mentions `genannt`.
@@ -81,7 +44,7 @@ class Zuege : public testing::Test {
         EXPECT_EQ(std::count(lauf.fehler.begin(), lauf.fehler.end(), '\n'), 1) << aufruf;
     }
 
-    fs::path ordner_;
+    simtest::SimOrdner ordner_;
 };
 
 std::vector<std::string> Mit(std::vector<std::string> basis, const std::vector<std::string>& mehr) {
