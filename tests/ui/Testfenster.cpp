@@ -1,16 +1,32 @@
 #include "Testfenster.h"
 
-#include <QApplication>
 #include <QMouseEvent>
-#include <QScrollBar>
-
-#include "QtUmgebung.h"
-#include "Spielerwahl.h"
 
 namespace pelu::test {
+namespace {
 
-std::string Standarddatei() {
-    return std::string(PELU_QUELLORDNER) + "/Peludaten.txt";
+std::unique_ptr<QApplication>& Anwendung() {
+    static std::unique_ptr<QApplication> anwendung;
+    return anwendung;
+}
+
+// Ends the application after the last test; left to the exit handlers it
+// would outlive Qt's statics (synthetic mouse events' devices) and crash.
+struct QtAufraeumen : testing::Environment {
+    void TearDown() override { Anwendung().reset(); }
+};
+testing::Environment* const aufraeumen = testing::AddGlobalTestEnvironment(new QtAufraeumen);
+
+} // namespace
+
+QApplication& QtAnwendung() {
+    static int argc = 1;
+    static char name[] = "test_ui", *argv[] = {name, nullptr};
+    if (!Anwendung()) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        Anwendung() = std::make_unique<QApplication>(argc, argv);
+    }
+    return *Anwendung();
 }
 
 Testfenster::Testfenster(uint64_t saat, const std::string& datei) {
@@ -23,12 +39,6 @@ Testfenster::Testfenster(uint64_t saat, const std::string& datei) {
     geladen = fenster->Laden(&fehler);
 }
 
-void Testfenster::Spieler(int c1, int c2, int c3, int c4) {
-    const int werte[4] = {c1, c2, c3, c4};
-    for (int i = 0; i < 4; ++i)
-        fenster->Wahl().vsbSpieler(i)->setValue(werte[i]);
-}
-
 VirtuelleUhr::Takt Testfenster::Takt() {
     const VirtuelleUhr::Takt takt = fenster->Uhr()->Weiter();
     if (takt == VirtuelleUhr::Takt::Programm) fenster->ProgrammTakt();
@@ -37,10 +47,8 @@ VirtuelleUhr::Takt Testfenster::Takt() {
 }
 
 bool Testfenster::BisPhase(Phase phase, int64_t grenze) {
-    for (int64_t i = 0; i < grenze; ++i) {
-        if (z().Spielphase == phase) return true;
-        if (Takt() == VirtuelleUhr::Takt::Keiner) return z().Spielphase == phase;
-    }
+    for (int64_t i = 0; i < grenze && z().Spielphase != phase; ++i)
+        if (Takt() == VirtuelleUhr::Takt::Keiner) break;
     return z().Spielphase == phase;
 }
 
@@ -52,29 +60,18 @@ bool Testfenster::BisRuhe(int64_t grenze, const std::function<void()>& nachTakt)
     return false;
 }
 
-namespace {
-
-QPoint Ort(const QWidget& widget, QPoint ort) {
-    return ort.x() < 0 ? widget.rect().center() : ort;
-}
-
-void Senden(QWidget& widget, QEvent::Type art, QPoint ort, Qt::MouseButton knopf,
-            Qt::MouseButtons knoepfe) {
-    QMouseEvent ereignis(art, QPointF(ort), QPointF(widget.mapToGlobal(ort)), knopf, knoepfe,
+void Maus(QWidget& widget, QEvent::Type art, QPoint ort, Qt::MouseButton knopf) {
+    if (ort.x() < 0) ort = widget.rect().center();
+    if (art == QEvent::MouseMove) knopf = Qt::NoButton;
+    const Qt::MouseButtons gedrueckt = art == QEvent::MouseButtonPress ? knopf : Qt::NoButton;
+    QMouseEvent ereignis(art, QPointF(ort), QPointF(widget.mapToGlobal(ort)), knopf, gedrueckt,
                          Qt::NoModifier);
     QApplication::sendEvent(&widget, &ereignis);
 }
 
-} // namespace
-
-void Klicken(QWidget& widget, QPoint ort) {
-    ort = Ort(widget, ort);
-    Senden(widget, QEvent::MouseButtonPress, ort, Qt::LeftButton, Qt::LeftButton);
-    Senden(widget, QEvent::MouseButtonRelease, ort, Qt::LeftButton, Qt::NoButton);
-}
-
-void MausBewegen(QWidget& widget, QPoint ort) {
-    Senden(widget, QEvent::MouseMove, Ort(widget, ort), Qt::NoButton, Qt::NoButton);
+void Klicken(QWidget& widget, QPoint ort, Qt::MouseButton knopf) {
+    Maus(widget, QEvent::MouseButtonPress, ort, knopf);
+    Maus(widget, QEvent::MouseButtonRelease, ort, knopf);
 }
 
 QImage Bildschirmbild(QWidget& widget) {
