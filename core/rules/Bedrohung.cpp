@@ -3,31 +3,18 @@
 #include <algorithm>
 
 #include "game/Rundung.h"
+#include "rules/Gegnerlage.h"
 
 namespace pelu {
 
 namespace {
 
-bool IstBank(const Tabellen& daten, int feld) {
-    for (int i = 1; i <= 12; ++i) {
-        if (daten.Bankdaten[i] == feld) return true;
-    }
-    return false;
-}
-
-bool HatFigurImHaus(const Figurentabelle& Figur, int spieler) {
-    for (int h = 1; h <= FigurAnzahl; ++h) {
-        if (Figur[h].Spieler == spieler && Figur[h].Zustand == ZustandHeim) return true;
-    }
-    return false;
-}
-
 // What an opponent k steps behind adds to the danger sum.
-int Gewicht(const Figurentabelle& Figur, const FigurDaten& g, int k) {
+int Gewicht(int k, bool spielerHatFigurImHaus) {
     if (k <= 4) {
         // A player with a figure at home must spend a 5 on it, so he is less
         // likely to hit from close by.
-        return 36 - 6 * k - (HatFigurImHaus(Figur, g.Spieler) ? 6 : 0);
+        return 36 - 6 * k - (spielerHatFigurImHaus ? 6 : 0);
     }
     if (k <= 11) return 6;
     if (k == 12) return 1;
@@ -36,33 +23,56 @@ int Gewicht(const Figurentabelle& Figur, const FigurDaten& g, int k) {
     return 0;
 }
 
+// Figures that have travelled further have more to lose.
+int16_t GefahrAusSumme(int summe, int weg) {
+    summe = std::min(summe, 75);
+    const int produkt = (weg + 17) * 5 * summe;
+    return RundeGerade(RundeGerade(produkt / 17.0) / 5.0);
+}
+
 } // namespace
 
-void Bedrohungen(Figurentabelle& Figur, int16_t spieler, int16_t feld, bool ausnahmen) {
+void Bedrohungen(Figurentabelle& Figur, const Gegnerlage& lage, int16_t feld, bool ausnahmen) {
     for (int g = 1; g <= FigurAnzahl; ++g)
         Figur[g].Bedrohung = 0;
-    for (int g = 1; g <= FigurAnzahl; ++g) {
-        FigurDaten& fig = Figur[g];
-        if (fig.Spieler == spieler || fig.Spieler < 1 || fig.Feld > 68) continue;
+    // Only the nearest figure of each colour counts; the opponents come in
+    // ascending order, so of equals the lowest number stays.
+    std::array<int16_t, FarbAnzahl + 1> naechste{};
+    std::array<int16_t, FarbAnzahl + 1> abstand{68, 68, 68, 68, 68};
+    for (const Gegnerlage::Jaeger* j = lage.JaegerAnfang(); j != lage.JaegerEnde(); ++j) {
+        const FigurDaten& fig = Figur[j->figur];
+        if (ausnahmen && fig.Heimschicken == 1) continue;
         int k = feld - fig.Feld;
         if (k < 0) k += 68;
         // A figure that turns into its lane first never gets there.
-        if (fig.Weg + k <= 68) fig.Bedrohung = static_cast<int16_t>(k);
+        if (fig.Weg + k > 68) continue;
+        // A figure on the field itself is no threat.
+        const auto schritte = static_cast<int16_t>(k);
+        const int farbe = FarbeVonFigur(j->figur);
+        if (schritte <= 0 || schritte >= abstand[farbe]) continue;
+        abstand[farbe] = schritte;
+        naechste[farbe] = j->figur;
     }
-    // Only the nearest figure of each colour counts.
     for (int farbe = 1; farbe <= FarbAnzahl; ++farbe) {
-        int naechste = 0;
-        for (int g = ErsteFigur(farbe); g <= LetzteFigur(farbe); ++g) {
-            const FigurDaten& fig = Figur[g];
-            if (fig.Bedrohung <= 0 || fig.Bedrohung >= 68) continue;
-            if (ausnahmen && fig.Heimschicken == 1) continue;
-            if (naechste == 0 || fig.Bedrohung < Figur[naechste].Bedrohung) naechste = g;
-        }
-        const int16_t wert = naechste == 0 ? int16_t{0} : Figur[naechste].Bedrohung;
-        for (int g = ErsteFigur(farbe); g <= LetzteFigur(farbe); ++g)
-            Figur[g].Bedrohung = 0;
-        if (naechste != 0) Figur[naechste].Bedrohung = wert;
+        if (naechste[farbe] != 0) Figur[naechste[farbe]].Bedrohung = abstand[farbe];
     }
+}
+
+void Bedrohungen(Figurentabelle& Figur, int16_t spieler, int16_t feld, bool ausnahmen) {
+    Bedrohungen(Figur, Gegnerlage(Figur, spieler), feld, ausnahmen);
+}
+
+int16_t Gefahr(const Figurentabelle& Figur, const Gegnerlage& lage, const Bankfelder& baenke,
+               int16_t figur, int16_t feld) {
+    if (figur < 1 || figur > FigurAnzahl) return 0;
+    if (feld > 68 || baenke.Enthaelt(feld)) return 0;
+    // Only opponents on the track ever get a Bedrohung.
+    int summe = 0;
+    for (const Gegnerlage::Jaeger* j = lage.JaegerAnfang(); j != lage.JaegerEnde(); ++j) {
+        const int k = Figur[j->figur].Bedrohung;
+        if (k > 0) summe += Gewicht(k, j->spielerHatFigurImHaus);
+    }
+    return GefahrAusSumme(summe, Figur[figur].Weg);
 }
 
 int16_t Gefahr(const Figurentabelle& Figur, const Tabellen& daten, int16_t figur, int16_t feld) {
@@ -70,12 +80,10 @@ int16_t Gefahr(const Figurentabelle& Figur, const Tabellen& daten, int16_t figur
     if (feld > 68 || IstBank(daten, feld)) return 0;
     int summe = 0;
     for (int g = 1; g <= FigurAnzahl; ++g) {
-        if (Figur[g].Bedrohung > 0) summe += Gewicht(Figur, Figur[g], Figur[g].Bedrohung);
+        const int k = Figur[g].Bedrohung;
+        if (k > 0) summe += Gewicht(k, k <= 4 && HatFigurImHaus(Figur, Figur[g].Spieler));
     }
-    summe = std::min(summe, 75);
-    // Figures that have travelled further have more to lose.
-    const int produkt = (Figur[figur].Weg + 17) * 5 * summe;
-    return RundeGerade(RundeGerade(produkt / 17.0) / 5.0);
+    return GefahrAusSumme(summe, Figur[figur].Weg);
 }
 
 int16_t GefahrKategorie(int16_t gefahr) {

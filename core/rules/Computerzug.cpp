@@ -1,8 +1,6 @@
 #include "rules/Computerzug.h"
 
-#include "rules/Bedrohung.h"
-#include "rules/Zugregeln.h"
-#include "rules/Zugwahl.h"
+#include "rules/Gegnerlage.h"
 
 namespace pelu {
 
@@ -36,15 +34,16 @@ int16_t InSicherheit(const Figurentabelle& Figur) {
     return 0;
 }
 
-void Bewerten(Figurentabelle& Figur, const Tabellen& daten, int16_t spieler) {
+void Bewerten(Figurentabelle& Figur, const Tabellen& daten, const Gegnerlage& lage) {
+    const Bankfelder baenke(daten);
     for (int16_t f = 1; f <= FigurAnzahl; ++f) {
         if (Figur[f].Zielfeld <= 0) continue;
-        Bedrohungen(Figur, spieler, Figur[f].Feld, false);
-        Figur[f].GefahrJetzt = Gefahr(Figur, daten, f, Figur[f].Feld);
+        Bedrohungen(Figur, lage, Figur[f].Feld, false);
+        Figur[f].GefahrJetzt = Gefahr(Figur, lage, baenke, f, Figur[f].Feld);
         // Figures this move sends home threaten nobody afterwards.
-        HeimschickenMarkieren(Figur, spieler, f);
-        Bedrohungen(Figur, spieler, Figur[f].Zielfeld, true);
-        Figur[f].GefahrZiel = Gefahr(Figur, daten, f, Figur[f].Zielfeld);
+        HeimschickenMarkieren(Figur, lage, f);
+        Bedrohungen(Figur, lage, Figur[f].Zielfeld, true);
+        Figur[f].GefahrZiel = Gefahr(Figur, lage, baenke, f, Figur[f].Zielfeld);
     }
 }
 
@@ -69,8 +68,10 @@ int16_t ComputerZug(Figurentabelle& Figur, const Tabellen& daten, int16_t spiele
         const int16_t figur = InSicherheit(Figur);
         if (figur != 0) return figur;
     }
-    Bewerten(Figur, daten, spieler);
-    const int16_t figur = ZugWaehlen(Figur, daten, spieler);
+    // Rating the candidates moves nobody: the opponents stay as they are.
+    const Gegnerlage lage(Figur, spieler);
+    Bewerten(Figur, daten, lage);
+    const int16_t figur = ZugWaehlen(Figur, daten, lage);
     if (figur != 0) return figur;
     // A table whose priorities all lie above 37 chooses nobody; a computer
     // player must still move, so the first movable figure goes.

@@ -1,18 +1,13 @@
 #include "rules/Zugausfuehrung.h"
 
+#include "rules/Gegnerlage.h"
+
 namespace pelu {
 
 namespace {
 
 bool GueltigeFigur(int figur) {
     return figur >= 1 && figur <= FigurAnzahl;
-}
-
-bool IstBank(const Tabellen& daten, int feld) {
-    for (int i = 1; i <= 12; ++i) {
-        if (daten.Bankdaten[i] == feld) return true;
-    }
-    return false;
 }
 
 // State on arrival; later lines win, so a lane field listed as a bench

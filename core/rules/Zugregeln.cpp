@@ -1,5 +1,7 @@
 #include "rules/Zugregeln.h"
 
+#include "rules/Gegnerlage.h"
+
 namespace pelu {
 
 namespace {
@@ -123,16 +125,32 @@ Zugmoeglichkeit ZuegeErmitteln(Figurentabelle& Figur, int16_t spieler, int16_t w
     return ergebnis;
 }
 
-void HeimschickenMarkieren(Figurentabelle& Figur, int16_t spieler, int16_t figur) {
+int HeimschickenMarkieren(Figurentabelle& Figur, const Gegnerlage& lage, int16_t figur) {
     for (int g = 1; g <= FigurAnzahl; ++g)
         Figur[g].Heimschicken = 0;
     // A figure without a target does not move and passes nobody.
+    if (!GueltigeFigur(figur) || Figur[figur].Zielfeld <= 0) return 0;
+    const FigurDaten& zieher = Figur[figur];
+    int anzahl = 0;
+    for (const int16_t* g = lage.OpferAnfang(); g != lage.OpferEnde(); ++g) {
+        FigurDaten& opfer = Figur[*g];
+        if (ImDurchgang(opfer.Feld, zieher.Feld, zieher.Zielfeld, zieher.Abschnittende,
+                        zieher.Abschnittanfang)) {
+            opfer.Heimschicken = 1;
+            ++anzahl;
+        }
+    }
+    return anzahl;
+}
+
+void HeimschickenMarkieren(Figurentabelle& Figur, int16_t spieler, int16_t figur) {
+    for (int g = 1; g <= FigurAnzahl; ++g)
+        Figur[g].Heimschicken = 0;
     if (!GueltigeFigur(figur) || Figur[figur].Zielfeld <= 0) return;
     const FigurDaten& zieher = Figur[figur];
     for (int g = 1; g <= FigurAnzahl; ++g) {
         FigurDaten& opfer = Figur[g];
-        if (opfer.Spieler == spieler || opfer.Spieler < 1) continue;
-        if (opfer.Farbstapel < 1 || opfer.Zustand != ZustandStrecke) continue;
+        if (!IstGegner(opfer, spieler) || !KannHeimgeschicktWerden(opfer)) continue;
         if (ImDurchgang(opfer.Feld, zieher.Feld, zieher.Zielfeld, zieher.Abschnittende,
                         zieher.Abschnittanfang))
             opfer.Heimschicken = 1;

@@ -1,7 +1,7 @@
 #include "rules/Zugwahl.h"
 
 #include "rules/Bedrohung.h"
-#include "rules/Zugregeln.h"
+#include "rules/Gegnerlage.h"
 
 namespace pelu {
 
@@ -23,16 +23,13 @@ void PrioritaetSetzen(FigurDaten& fig, const Tabellen& daten) {
 }
 
 // Among the moves within three of the best, the one sending most figures home.
-int16_t BesterHeimschicker(Figurentabelle& Figur, int16_t spieler, int m) {
+int16_t BesterHeimschicker(Figurentabelle& Figur, const Gegnerlage& lage, int m) {
     int16_t sieger = 0;
     int meiste = 0;
     for (int f = 1; f <= FigurAnzahl; ++f) {
         const int prioritaet = Figur[f].Prioritaet;
         if (Figur[f].Zielfeld <= 0 || prioritaet < m || prioritaet > m + 3) continue;
-        HeimschickenMarkieren(Figur, spieler, static_cast<int16_t>(f));
-        int anzahl = 0;
-        for (int g = 1; g <= FigurAnzahl; ++g)
-            anzahl += Figur[g].Heimschicken;
+        const int anzahl = HeimschickenMarkieren(Figur, lage, static_cast<int16_t>(f));
         if (anzahl > meiste) {
             meiste = anzahl;
             sieger = static_cast<int16_t>(f);
@@ -43,7 +40,7 @@ int16_t BesterHeimschicker(Figurentabelle& Figur, int16_t spieler, int m) {
 
 } // namespace
 
-int16_t ZugWaehlen(Figurentabelle& Figur, const Tabellen& daten, int16_t spieler) {
+int16_t ZugWaehlen(Figurentabelle& Figur, const Tabellen& daten, const Gegnerlage& lage) {
     for (int f = 1; f <= FigurAnzahl; ++f) {
         if (Figur[f].Zielfeld > 0) PrioritaetSetzen(Figur[f], daten);
     }
@@ -58,7 +55,7 @@ int16_t ZugWaehlen(Figurentabelle& Figur, const Tabellen& daten, int16_t spieler
     }
     if (m <= 0) return figur;
 
-    const int16_t heimschicker = BesterHeimschicker(Figur, spieler, m);
+    const int16_t heimschicker = BesterHeimschicker(Figur, lage, m);
     if (heimschicker != 0) return heimschicker;
 
     // Poor moves: risk the figure that has least to lose; good moves: push
@@ -72,6 +69,10 @@ int16_t ZugWaehlen(Figurentabelle& Figur, const Tabellen& daten, int16_t spieler
             gewaehlt = static_cast<int16_t>(f);
     }
     return gewaehlt != 0 ? gewaehlt : figur;
+}
+
+int16_t ZugWaehlen(Figurentabelle& Figur, const Tabellen& daten, int16_t spieler) {
+    return ZugWaehlen(Figur, daten, Gegnerlage(Figur, spieler));
 }
 
 } // namespace pelu

@@ -1,0 +1,50 @@
+#include "rules/Gegnerlage.h"
+
+namespace pelu {
+
+bool HatFigurImHaus(const Figurentabelle& Figur, int spieler) {
+    for (int h = 1; h <= FigurAnzahl; ++h) {
+        if (Figur[h].Spieler == spieler && Figur[h].Zustand == ZustandHeim) return true;
+    }
+    return false;
+}
+
+Gegnerlage::Gegnerlage(const Figurentabelle& Figur, int16_t spieler) {
+    // Which players 0..8 have a figure at home; any other number is a faulty
+    // table and is looked up directly.
+    std::array<bool, 9> imHaus{};
+    for (int h = 1; h <= FigurAnzahl; ++h) {
+        const int p = Figur[h].Spieler;
+        if (Figur[h].Zustand == ZustandHeim && p >= 0 && p <= 8) imHaus[p] = true;
+    }
+    int jaeger = 0;
+    int opfer = 0;
+    for (int g = 1; g <= FigurAnzahl; ++g) {
+        const FigurDaten& fig = Figur[g];
+        if (!IstGegner(fig, spieler)) continue;
+        const auto figur = static_cast<int16_t>(g);
+        if (fig.Feld <= 68) {
+            const int p = fig.Spieler;
+            jaeger_[jaeger++] = {figur, p <= 8 ? imHaus[p] : HatFigurImHaus(Figur, p)};
+        }
+        if (KannHeimgeschicktWerden(fig)) opfer_[opfer++] = figur;
+    }
+    jaegerAnzahl_ = jaeger;
+    opferAnzahl_ = opfer;
+}
+
+bool IstBank(const Tabellen& daten, int feld) {
+    for (int i = 1; i <= 12; ++i) {
+        if (daten.Bankdaten[i] == feld) return true;
+    }
+    return false;
+}
+
+Bankfelder::Bankfelder(const Tabellen& daten) : daten_(daten) {
+    for (int i = 1; i <= 12; ++i) {
+        const int feld = daten.Bankdaten[i];
+        if (feld >= 1 && feld <= 68) strecke_[feld] = true;
+    }
+}
+
+} // namespace pelu

@@ -1,0 +1,82 @@
+#pragma once
+#include <array>
+#include <cstdint>
+
+#include "game/Spielzustand.h"
+#include "game/Tabellen.h"
+
+namespace pelu {
+
+// Whether figure `fig` belongs to an opponent of `spieler`: a player in play
+// other than him (his own colours neither threaten nor go home).
+inline bool IstGegner(const FigurDaten& fig, int16_t spieler) {
+    return fig.Spieler != spieler && fig.Spieler >= 1;
+}
+
+// Whether an opponent figure stands where a move passing over it sends it
+// home: an ordinary track field, not a bench.
+inline bool KannHeimgeschicktWerden(const FigurDaten& fig) {
+    return fig.Farbstapel >= 1 && fig.Zustand == ZustandStrecke;
+}
+
+// The opponents of the moving player as every candidate move of one roll
+// sees them. Rating the candidates changes no field, distance or player, so
+// this is gathered once per roll instead of scanning the whole table again
+// for every candidate.
+class Gegnerlage {
+  public:
+    // An opponent figure on the track (benches included): it may threaten a field.
+    struct Jaeger {
+        int16_t figur;
+        // Its player still has a figure at home and must spend a 5 on it.
+        bool spielerHatFigurImHaus;
+    };
+
+    Gegnerlage(const Figurentabelle& Figur, int16_t spieler);
+
+    // Both lists in ascending figure order, so the first of equals is the
+    // lowest number.
+    const Jaeger* JaegerAnfang() const { return jaeger_.data(); }
+    const Jaeger* JaegerEnde() const { return jaeger_.data() + jaegerAnzahl_; }
+    // Opponent figures a move passing over them would send home.
+    const int16_t* OpferAnfang() const { return opfer_.data(); }
+    const int16_t* OpferEnde() const { return opfer_.data() + opferAnzahl_; }
+
+  private:
+    // Only the first ...Anzahl_ entries are ever written or read.
+    std::array<Jaeger, FigurAnzahl> jaeger_;
+    int jaegerAnzahl_ = 0;
+    std::array<int16_t, FigurAnzahl> opfer_;
+    int opferAnzahl_ = 0;
+};
+
+// Whether player `spieler` has a figure at home in any of his colours.
+bool HatFigurImHaus(const Figurentabelle& Figur, int spieler);
+
+// Whether `feld` is one of the twelve bench fields.
+bool IstBank(const Tabellen& daten, int feld);
+
+// The bench fields of the track as a lookup table, for checks repeated
+// within one roll.
+class Bankfelder {
+  public:
+    explicit Bankfelder(const Tabellen& daten);
+    bool Enthaelt(int feld) const {
+        if (feld >= 1 && feld <= 68) return strecke_[feld];
+        return IstBank(daten_, feld); // off the track: only a faulty table asks
+    }
+
+  private:
+    const Tabellen& daten_;
+    std::array<bool, 69> strecke_{};
+};
+
+// The same operations as the public ones, on opponents gathered in advance.
+void Bedrohungen(Figurentabelle& Figur, const Gegnerlage& lage, int16_t feld, bool ausnahmen);
+int16_t Gefahr(const Figurentabelle& Figur, const Gegnerlage& lage, const Bankfelder& baenke,
+               int16_t figur, int16_t feld);
+// Returns how many figures it marked.
+int HeimschickenMarkieren(Figurentabelle& Figur, const Gegnerlage& lage, int16_t figur);
+int16_t ZugWaehlen(Figurentabelle& Figur, const Tabellen& daten, const Gegnerlage& lage);
+
+} // namespace pelu
