@@ -1,5 +1,8 @@
 #pragma once
+#include <algorithm>
 #include <cstdint>
+#include <map>
+#include <utility>
 #include <vector>
 
 #include "board/Leinwand.h"
@@ -22,6 +25,16 @@ class Aufnahmeleinwand : public Leinwand {
     }
     void Kreis(int cx, int cy, int r, uint32_t rand, uint32_t fuellung) override {
         aufrufe.push_back({Aufruf::Kreis, cx, cy, r, 0, rand, fuellung});
+    }
+
+    // The pixels the horizontal lines cover, each in the colour drawn last.
+    std::map<std::pair<int, int>, uint32_t> Zeilenpixel() const {
+        std::map<std::pair<int, int>, uint32_t> pixel;
+        for (const Aufruf& l : aufrufe)
+            if (l.art == Aufruf::Linie && l.b == l.d)
+                for (int x = std::min(l.a, l.c); x <= std::max(l.a, l.c); ++x)
+                    pixel[{x, l.b}] = l.farbe;
+        return pixel;
     }
 
     std::vector<Aufruf> aufrufe;

@@ -28,10 +28,8 @@ inline Vieleck Feldvieleck(const Tabellen& t, int feld) {
 
 // Pixels left..left+breite-1 by top..top+hoehe-1, as a region of pixel centres.
 inline Vieleck Rechteck(double links, double oben, double breite, double hoehe) {
-    return {{links, oben},
-            {links + breite - 1, oben},
-            {links + breite - 1, oben + hoehe - 1},
-            {links, oben + hoehe - 1}};
+    const double rechts = links + breite - 1, unten = oben + hoehe - 1;
+    return {{links, oben}, {rechts, oben}, {rechts, unten}, {links, unten}};
 }
 
 // The 15 x 15 pixels of a figure centred on (x, y).
@@ -39,15 +37,25 @@ inline Vieleck Figurkasten(double x, double y) {
     return Rechteck(x - 7, y - 7, 15, 15);
 }
 
-// Every turn goes the same way and none is straight.
-inline bool StrengKonvex(const Vieleck& v) {
+// Whether, for every edge i, the point punkt(i) lies strictly on the same side.
+template <typename Punkt> bool StetsAufEinerSeite(const Vieleck& v, Punkt punkt) {
     int links = 0, rechts = 0;
     for (size_t i = 0; i < v.size(); ++i) {
-        const double k = Kreuz(v[i], v[(i + 1) % v.size()], v[(i + 2) % v.size()]);
-        links += k > 0;
-        rechts += k < 0;
+        const double k = Kreuz(v[i], v[(i + 1) % v.size()], punkt(i));
+        links += k > 1e-9;
+        rechts += k < -1e-9;
     }
     return links == int(v.size()) || rechts == int(v.size());
+}
+
+// Every turn goes the same way and none is straight.
+inline bool StrengKonvex(const Vieleck& v) {
+    return StetsAufEinerSeite(v, [&](size_t i) { return v[(i + 2) % v.size()]; });
+}
+
+// Strictly inside a convex polygon, whichever way it turns.
+inline bool Innen(P p, const Vieleck& v) {
+    return StetsAufEinerSeite(v, [&](size_t) { return p; });
 }
 
 // Separating axes of two convex polygons: true unless some axis leaves a gap
@@ -72,32 +80,6 @@ inline bool Ueberlappen(const Vieleck& a, const Vieleck& b, double luecke = 0) {
             if (aHi + luecke <= bLo + 1e-9 || bHi + luecke <= aLo + 1e-9) return false;
         }
     return true;
-}
-
-inline double AbstandZurStrecke(P p, P a, P b) {
-    const double dx = b.x - a.x, dy = b.y - a.y;
-    const double l2 = dx * dx + dy * dy;
-    const double t = l2 == 0 ? 0 : std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / l2, 0.0, 1.0);
-    return std::hypot(p.x - a.x - t * dx, p.y - a.y - t * dy);
-}
-
-// Distance from p to the polygon's outline.
-inline double AbstandZumRand(P p, const Vieleck& v) {
-    double d = std::numeric_limits<double>::max();
-    for (size_t i = 0; i < v.size(); ++i)
-        d = std::min(d, AbstandZurStrecke(p, v[i], v[(i + 1) % v.size()]));
-    return d;
-}
-
-// Strictly inside a convex polygon, whichever way it turns.
-inline bool Innen(P p, const Vieleck& v) {
-    int links = 0, rechts = 0;
-    for (size_t i = 0; i < v.size(); ++i) {
-        const double k = Kreuz(v[i], v[(i + 1) % v.size()], p);
-        links += k > 1e-9;
-        rechts += k < -1e-9;
-    }
-    return links == int(v.size()) || rechts == int(v.size());
 }
 
 // Length of outline the two polygons have in common (edges lying on each
