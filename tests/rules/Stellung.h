@@ -1,7 +1,11 @@
 #pragma once
+#include <algorithm>
 #include <array>
 #include <cstdint>
-#include <initializer_list>
+#include <map>
+#include <sstream>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "game/Spielzustand.h"
@@ -10,37 +14,45 @@
 
 namespace pelutest {
 
-// A position built as a game would have left it. Default players: colour 1
-// human 1, colours 2..4 computers 5, 6, 7.
+// A position built as a game would have left it, written as words
+// "feld:figur,figur,..." (the figures arrive in this order), after an
+// optional "spieler:a,b,c,d" (players of colours 1..4, else 5, 6, 7, 8) and
+// "bank:feld,..." (bench fields, which arriving figures read).
 struct Stellung {
-    pelu::Figurentabelle Figur;
+    pelu::Figurentabelle Figur = pelu::Grundstellung({5, 6, 7, 8});
     pelu::Tabellen daten{};
 
-    explicit Stellung(std::array<int16_t, 4> spieler = {1, 5, 6, 7})
-        : Figur(pelu::Grundstellung(spieler)) {}
-
-    // Bench fields; set them before placing figures, which read them.
-    Stellung& Baenke(std::initializer_list<int16_t> felder) {
-        int i = 1;
-        for (int16_t feld : felder)
-            daten.Bankdaten[i++] = feld;
-        return *this;
+    explicit Stellung(const std::string& text = "") {
+        std::istringstream woerter(text);
+        for (std::string wort; woerter >> wort;) {
+            const std::string kopf = wort.substr(0, wort.find(':'));
+            std::istringstream liste(wort.substr(kopf.size() + 1));
+            std::vector<int16_t> zahlen;
+            for (std::string zahl; std::getline(liste, zahl, ',');)
+                zahlen.push_back(static_cast<int16_t>(std::stoi(zahl)));
+            if (kopf == "spieler")
+                Figur =
+                    pelu::Grundstellung({zahlen.at(0), zahlen.at(1), zahlen.at(2), zahlen.at(3)});
+            else if (kopf == "bank")
+                std::copy(zahlen.begin(), zahlen.end(), daten.Bankdaten + 1);
+            else
+                Setze(static_cast<int16_t>(std::stoi(kopf)), zahlen);
+        }
     }
 
-    // Figures arrive on `feld` in the order given.
-    Stellung& Setze(int16_t feld, std::initializer_list<int16_t> figuren) {
-        pelu::FigurenHinstellen(Figur, daten, feld, std::vector<int16_t>(figuren));
+    Stellung& Setze(int16_t feld, const std::vector<int16_t>& figuren) {
+        pelu::FigurenHinstellen(Figur, daten, feld, figuren);
         return *this;
     }
 
     pelu::FigurDaten& operator[](int f) { return Figur[f]; }
 
-    // Figures with a target, ascending.
-    std::vector<int> MitZiel() const {
-        std::vector<int> liste;
+    // The non-zero values of one attribute, by figure.
+    std::map<int, int> Werte(int16_t pelu::FigurDaten::*spalte) const {
+        std::map<int, int> werte;
         for (int f = 1; f <= pelu::FigurAnzahl; ++f)
-            if (Figur[f].Zielfeld > 0) liste.push_back(f);
-        return liste;
+            if (Figur[f].*spalte != 0) werte[f] = Figur[f].*spalte;
+        return werte;
     }
 
     // Figures marked to go home, ascending.
@@ -52,17 +64,15 @@ struct Stellung {
     }
 };
 
-// Tactic table rows with one priority for every pair of categories:
+// Tactic rows with one priority for every pair of categories:
 // prioritaet(katZiel, katJetzt).
 template <typename Regel> void TaktikFuellen(pelu::Tabellen& daten, Regel prioritaet) {
-    int zeile = 1;
-    for (int16_t jetzt = 0; jetzt <= 5; ++jetzt) {
+    for (int16_t zeile = 1, jetzt = 0; jetzt <= 5; ++jetzt)
         for (int16_t ziel = 0; ziel <= 5; ++ziel, ++zeile) {
             daten.Taktikdaten[zeile][0] = ziel;
             daten.Taktikdaten[zeile][1] = jetzt;
             daten.Taktikdaten[zeile][2] = static_cast<int16_t>(prioritaet(ziel, jetzt));
         }
-    }
 }
 
 } // namespace pelutest
