@@ -1,5 +1,7 @@
 #include "rules/Zugwahl.h"
 
+#include <array>
+
 #include "rules/Bedrohung.h"
 #include "rules/Gegnerlage.h"
 
@@ -7,14 +9,32 @@ namespace pelu {
 
 namespace {
 
-// Priority from the tactic table; the last matching row wins, no match gives 0.
-// Lane moves get fixed priorities instead.
+// The figures with a target, ascending.
+struct Kandidaten {
+    std::array<int16_t, FigurAnzahl> figur;
+    int anzahl = 0;
+
+    explicit Kandidaten(const Figurentabelle& Figur) {
+        for (int f = 1; f <= FigurAnzahl; ++f) {
+            if (Figur[f].Zielfeld > 0) figur[anzahl++] = static_cast<int16_t>(f);
+        }
+    }
+    const int16_t* begin() const { return figur.data(); }
+    const int16_t* end() const { return figur.data() + anzahl; }
+};
+
+// Priority from the tactic table; the last matching row wins, so the rows
+// are searched from the end. A pair that no row matches leaves the priority
+// as it is (0 after ComputerZug's clearing). Lane moves get fixed
+// priorities instead.
 void PrioritaetSetzen(FigurDaten& fig, const Tabellen& daten) {
     const int16_t katZiel = GefahrKategorie(fig.GefahrZiel);
     const int16_t katJetzt = GefahrKategorie(fig.GefahrJetzt);
-    for (int k = 1; k <= 36; ++k) {
-        if (daten.Taktikdaten[k][1] == katJetzt && daten.Taktikdaten[k][0] == katZiel)
+    for (int k = 36; k >= 1; --k) {
+        if (daten.Taktikdaten[k][1] == katJetzt && daten.Taktikdaten[k][0] == katZiel) {
             fig.Prioritaet = daten.Taktikdaten[k][2];
+            break;
+        }
     }
     if (fig.Weg > 68) {
         fig.Prioritaet = 21;
@@ -23,16 +43,17 @@ void PrioritaetSetzen(FigurDaten& fig, const Tabellen& daten) {
 }
 
 // Among the moves within three of the best, the one sending most figures home.
-int16_t BesterHeimschicker(Figurentabelle& Figur, const Gegnerlage& lage, int m) {
+int16_t BesterHeimschicker(Figurentabelle& Figur, const Gegnerlage& lage,
+                           const Kandidaten& kandidaten, int m) {
     int16_t sieger = 0;
     int meiste = 0;
-    for (int f = 1; f <= FigurAnzahl; ++f) {
+    for (const int16_t f : kandidaten) {
         const int prioritaet = Figur[f].Prioritaet;
-        if (Figur[f].Zielfeld <= 0 || prioritaet < m || prioritaet > m + 3) continue;
-        const int anzahl = HeimschickenMarkieren(Figur, lage, static_cast<int16_t>(f));
+        if (prioritaet < m || prioritaet > m + 3) continue;
+        const int anzahl = HeimschickenMarkieren(Figur, lage, f);
         if (anzahl > meiste) {
             meiste = anzahl;
-            sieger = static_cast<int16_t>(f);
+            sieger = f;
         }
     }
     return sieger;
@@ -41,32 +62,32 @@ int16_t BesterHeimschicker(Figurentabelle& Figur, const Gegnerlage& lage, int m)
 } // namespace
 
 int16_t ZugWaehlen(Figurentabelle& Figur, const Tabellen& daten, const Gegnerlage& lage) {
-    for (int f = 1; f <= FigurAnzahl; ++f) {
-        if (Figur[f].Zielfeld > 0) PrioritaetSetzen(Figur[f], daten);
-    }
+    const Kandidaten kandidaten(Figur);
+    for (const int16_t f : kandidaten)
+        PrioritaetSetzen(Figur[f], daten);
 
     int m = 37;
     int16_t figur = 0;
-    for (int f = 1; f <= FigurAnzahl; ++f) {
-        if (Figur[f].Zielfeld > 0 && Figur[f].Prioritaet < m) {
+    for (const int16_t f : kandidaten) {
+        if (Figur[f].Prioritaet < m) {
             m = Figur[f].Prioritaet;
-            figur = static_cast<int16_t>(f);
+            figur = f;
         }
     }
     if (m <= 0) return figur;
 
-    const int16_t heimschicker = BesterHeimschicker(Figur, lage, m);
+    const int16_t heimschicker = BesterHeimschicker(Figur, lage, kandidaten, m);
     if (heimschicker != 0) return heimschicker;
 
     // Poor moves: risk the figure that has least to lose; good moves: push
     // the one that is furthest on.
     const bool schlecht = m >= 17;
     int16_t gewaehlt = 0;
-    for (int f = 1; f <= FigurAnzahl; ++f) {
-        if (Figur[f].Zielfeld <= 0 || Figur[f].Prioritaet != m) continue;
+    for (const int16_t f : kandidaten) {
+        if (Figur[f].Prioritaet != m) continue;
         if (schlecht ? (gewaehlt == 0 || Figur[f].Weg < Figur[gewaehlt].Weg)
                      : Figur[f].Weg > (gewaehlt == 0 ? 0 : Figur[gewaehlt].Weg))
-            gewaehlt = static_cast<int16_t>(f);
+            gewaehlt = f;
     }
     return gewaehlt != 0 ? gewaehlt : figur;
 }
