@@ -1,5 +1,7 @@
 #include "rules/Zugregeln.h"
 
+#include <array>
+
 #include "rules/Gegnerlage.h"
 
 namespace pelu {
@@ -17,30 +19,51 @@ bool ImDurchgang(int x, int von, int ziel, int ende, int anfang) {
     return (von < x && x <= ende) || (anfang <= x && x < ziel);
 }
 
-// A figure that arrived after a blocking figure on its field stays there
-// while that figure blocks; on the exit field only its own colour's earlier
-// exits (distance 5 as well) hold it.
-bool Gehalten(const Figurentabelle& Figur, int f) {
-    const FigurDaten& fig = Figur[f];
-    for (int g = 1; g <= FigurAnzahl; ++g) {
-        const FigurDaten& andere = Figur[g];
-        if (andere.Feld != fig.Feld || andere.Stapel >= fig.Stapel || andere.Farbstapel < 2)
-            continue;
-        if (fig.Weg > 5 || (fig.Weg == 5 && andere.Weg == 5)) return true;
+// The blocking figures (Farbstapel >= 2) and the full field: the same for
+// every figure of the roll, so gathered once. Blocks are few, so the checks
+// of each figure look at them only instead of at the whole table.
+class Sperrlage {
+  public:
+    explicit Sperrlage(const Figurentabelle& Figur) {
+        for (int g = 1; g <= FigurAnzahl; ++g) {
+            if (Figur[g].Farbstapel >= 2) sperrer_[anzahl_++] = static_cast<int16_t>(g);
+            // Arrival orders are gap-free, so a figure with Stapel 8 marks a
+            // full field; of several, the highest-numbered one counts.
+            if (Figur[g].Stapel == 8) vollesFeld_ = Figur[g].Feld;
+        }
     }
-    return false;
-}
 
-bool Gesperrt(const Figurentabelle& Figur, int von, int ziel, int ende, int anfang) {
-    for (int g = 1; g <= FigurAnzahl; ++g) {
-        if (Figur[g].Farbstapel >= 2 && ImDurchgang(Figur[g].Feld, von, ziel, ende, anfang))
-            return true;
+    // A figure that arrived after a blocking figure on its field stays there
+    // while that figure blocks; on the exit field only its own colour's
+    // earlier exits (distance 5 as well) hold it.
+    bool Gehalten(const Figurentabelle& Figur, int f) const {
+        const FigurDaten& fig = Figur[f];
+        for (int i = 0; i < anzahl_; ++i) {
+            const FigurDaten& andere = Figur[sperrer_[i]];
+            if (andere.Feld != fig.Feld || andere.Stapel >= fig.Stapel) continue;
+            if (fig.Weg > 5 || (fig.Weg == 5 && andere.Weg == 5)) return true;
+        }
+        return false;
     }
-    return false;
-}
+
+    bool Gesperrt(const Figurentabelle& Figur, int von, int ziel, int ende, int anfang) const {
+        for (int i = 0; i < anzahl_; ++i) {
+            if (ImDurchgang(Figur[sperrer_[i]].Feld, von, ziel, ende, anfang)) return true;
+        }
+        return false;
+    }
+
+    // Nobody may become the ninth figure on a field; 0 when no field is full.
+    int VollesFeld() const { return vollesFeld_; }
+
+  private:
+    std::array<int16_t, FigurAnzahl> sperrer_; // only the first anzahl_ are set
+    int anzahl_ = 0;
+    int vollesFeld_ = 0;
+};
 
 // Target and passage of a figure on the board, or no target (Zielfeld 0).
-void ZielBestimmen(Figurentabelle& Figur, int f, int s) {
+void ZielBestimmen(Figurentabelle& Figur, const Sperrlage& sperren, int f, int s) {
     FigurDaten& fig = Figur[f];
     const int p = fig.Feld;
     const int d = fig.Weg;
@@ -71,7 +94,7 @@ void ZielBestimmen(Figurentabelle& Figur, int f, int s) {
     } else {
         return; // the goal needs an exact roll
     }
-    if (Gesperrt(Figur, p, ziel, fig.Abschnittende, fig.Abschnittanfang)) return;
+    if (sperren.Gesperrt(Figur, p, ziel, fig.Abschnittende, fig.Abschnittanfang)) return;
     fig.Zielfeld = static_cast<int16_t>(endziel);
 }
 
@@ -101,23 +124,19 @@ Zugmoeglichkeit ZuegeErmitteln(Figurentabelle& Figur, int16_t spieler, int16_t w
             rauskommen = true;
         }
     }
+    const Sperrlage sperren(Figur);
     if (!rauskommen) {
         for (int f = 1; f <= FigurAnzahl; ++f) {
             const FigurDaten& fig = Figur[f];
             if (fig.Spieler != spieler || fig.Zustand == ZustandAusserSpiel ||
                 fig.Zustand == ZustandHeim || fig.Zustand == ZustandZiel)
                 continue;
-            if (Gehalten(Figur, f)) continue;
-            ZielBestimmen(Figur, f, s);
+            if (sperren.Gehalten(Figur, f)) continue;
+            ZielBestimmen(Figur, sperren, f, s);
         }
     }
 
-    // Nobody may become the ninth figure on a field; arrival orders are
-    // gap-free, so a figure with Stapel 8 marks a full field.
-    int voll = 0;
-    for (int g = 1; g <= FigurAnzahl; ++g) {
-        if (Figur[g].Stapel == 8) voll = Figur[g].Feld;
-    }
+    const int voll = sperren.VollesFeld();
     for (int f = 1; f <= FigurAnzahl; ++f) {
         if (voll != 0 && Figur[f].Zielfeld == voll) Figur[f].Zielfeld = 0;
         if (Figur[f].Zielfeld > 0) ergebnis.Moeglich = true;
