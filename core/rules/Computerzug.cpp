@@ -34,17 +34,36 @@ int16_t InSicherheit(const Figurentabelle& Figur) {
     return 0;
 }
 
+// Lane, home and goal fields and benches carry no danger (Gefahr is 0 there
+// whatever threatens them).
+bool OhneGefahr(const Bankfelder& baenke, int feld) {
+    return feld > 68 || baenke.Enthaelt(feld);
+}
+
+// Bedrohungen for `feld`, then its Gefahr for figure f. The threats are only
+// worked out where the danger depends on them.
+int16_t GefahrAmFeld(Figurentabelle& Figur, const Gegnerlage& lage, const Bankfelder& baenke,
+                     int16_t f, int16_t feld, bool ausnahmen) {
+    if (OhneGefahr(baenke, feld)) return 0;
+    Bedrohungen(Figur, lage, feld, ausnahmen);
+    return Gefahr(Figur, lage, baenke, f, feld);
+}
+
 void Bewerten(Figurentabelle& Figur, const Tabellen& daten, const Gegnerlage& lage) {
     const Bankfelder baenke(daten);
+    int16_t letzter = 0;
     for (int16_t f = 1; f <= FigurAnzahl; ++f) {
         if (Figur[f].Zielfeld <= 0) continue;
-        Bedrohungen(Figur, lage, Figur[f].Feld, false);
-        Figur[f].GefahrJetzt = Gefahr(Figur, lage, baenke, f, Figur[f].Feld);
+        Figur[f].GefahrJetzt = GefahrAmFeld(Figur, lage, baenke, f, Figur[f].Feld, false);
         // Figures this move sends home threaten nobody afterwards.
         HeimschickenMarkieren(Figur, lage, f);
-        Bedrohungen(Figur, lage, Figur[f].Zielfeld, true);
-        Figur[f].GefahrZiel = Gefahr(Figur, lage, baenke, f, Figur[f].Zielfeld);
+        Figur[f].GefahrZiel = GefahrAmFeld(Figur, lage, baenke, f, Figur[f].Zielfeld, true);
+        letzter = f;
     }
+    // Bedrohung is left as the rating of the last target leaves it, also
+    // where that target's danger did not need it.
+    if (letzter != 0 && OhneGefahr(baenke, Figur[letzter].Zielfeld))
+        Bedrohungen(Figur, lage, Figur[letzter].Zielfeld, true);
 }
 
 } // namespace
