@@ -9,162 +9,76 @@ namespace {
 
 using namespace pelu;
 using pelutest::Spieltisch;
-using Takt = VirtuelleUhr::Takt;
 
-// One program step as "time phase" (the phase that ran; Ziehen with its sub-step).
-std::string Schritt(Spieltisch& t) {
-    std::string name = PhasenText(t.Phase());
-    if (t.Phase() == Phase::Ziehen) {
-        const char* folge[] = {"/Start", "/WartenEndepos", "/WartenEndeReorg", "/Ende"};
-        name += folge[static_cast<int>(t.z().Folgephase)];
-    }
-    t.Programmtakt();
-    return std::to_string(t.form.Uhr.Jetzt()) + " " + name;
-}
-
-struct Fahrtakte {
-    int anzahl = 0;
-    int64_t erster = 0;
-    int64_t letzter = 0;
-};
-
-// Program steps of colour 1's first roll (a 5 that brings figure 1 out)
-// up to the end of the roll; animation ticks are counted on the way.
-std::vector<std::string> EinComputerwurf(Spieltisch& t, Fahrtakte& fahrt) {
-    std::vector<std::string> schritte;
-    t.Wuerfel({5});
-    t.spiel.BefehlStart();
-    while (schritte.empty() || schritte.back().find("Spielzug") == std::string::npos) {
-        while (true) {
-            const Phase vorher = t.Phase();
-            const Folge folge = t.z().Folgephase;
-            if (t.form.Uhr.FahrenLaeuft()) {
-                // Peek: deliver animation ticks due before the program tick.
-                VirtuelleUhr probe = t.form.Uhr;
-                if (probe.Weiter() == Takt::Fahren) {
-                    t.Takt();
-                    ++fahrt.anzahl;
-                    if (fahrt.anzahl == 1) fahrt.erster = t.form.Uhr.Jetzt();
-                    fahrt.letzter = t.form.Uhr.Jetzt();
-                    EXPECT_EQ(t.Phase(), vorher);
-                    EXPECT_EQ(t.z().Folgephase, folge);
-                    continue;
-                }
+// Colour 1's first roll, a 5 that brings figure 1 out: each program step as
+// "time phase die" (die "-" when hidden; equal steps in a row as
+// "from..to phase die"), the animation ticks as "count first..last".
+// 336.1 pixels from home slot 1 (110, 400) to field 5 slot 2: 43 steps of 8
+// or 7 of at most 50; in turbo the program step at 600 runs before the
+// animation's last step.
+TEST(Spieltakt, EinComputerwurfInNormalemTempoUndImTurbo) {
+    const struct {
+        bool turbo;
+        std::vector<std::string> schritte;
+        std::string fahrt;
+    } tempi[] = {{false,
+                  {"200 Start -", "400 Würfelleer -", "600 Würfelleer 0", "800 Würfeln 5",
+                   "1000..1200 WürfelAnzeigezeit 5", "1400 Ziehen/Start 5",
+                   "1600..3600 Ziehen/WartenEndepos 5", "3800 Putzen 5", "4000 NächsterSpielzug -"},
+                  "43 1450..3550"},
+                 {true,
+                  {"50 Start -", "100 Würfelleer 0", "150 Würfeln 5", "200 WürfelAnzeigezeit 5",
+                   "250 Ziehen/Start 5", "300..650 Ziehen/WartenEndepos 5", "700 Putzen 5",
+                   "750 NächsterSpielzug -"},
+                  "7 300..600"}};
+    for (const auto& tempo : tempi) {
+        SCOPED_TRACE(tempo.turbo ? "turbo" : "normal");
+        Spieltisch t({5, 0, 0, 0});
+        for (int c = 1; c <= 4; ++c) // the start-up rolls show a face
+            EXPECT_TRUE(t.form.Wuerfel[c].Sichtbar && t.form.Wuerfel[c].Wert >= 1) << c;
+        t.spiel.BefehlTurbo(true); // switching back must restore every normal value
+        t.spiel.BefehlTurbo(tempo.turbo);
+        t.wuerfel.Werte = {5};
+        t.spiel.BefehlStart();
+        auto phase = [&t] {
+            const char* folge[] = {"/Start", "/WartenEndepos", "/WartenEndeReorg", "/Ende"};
+            return PhasenText(t.Phase()) +
+                   std::string(t.Phase() == Phase::Ziehen ? folge[int(t.z().Folgephase)] : "");
+        };
+        std::vector<std::string> schritte;
+        std::vector<int64_t> fahrt;
+        std::string letzter, anfang;
+        while (letzter.find("Spielzug") == std::string::npos) {
+            std::string name = phase();
+            while (t.Takt() == VirtuelleUhr::Takt::Fahren) {
+                EXPECT_EQ(phase(), name); // animation ticks never step the game
+                fahrt.push_back(t.form.Uhr.Jetzt());
             }
-            break;
+            const KopflosesFormular::Wuerfelbild& w = t.form.Wuerfel[1];
+            name += w.Sichtbar ? " " + std::to_string(w.Wert) : " -";
+            const std::string zeit = std::to_string(t.form.Uhr.Jetzt());
+            if (name != letzter) anfang = zeit, schritte.emplace_back();
+            schritte.back() = (anfang == zeit ? zeit : anfang + ".." + zeit) + " " + name;
+            letzter = name;
         }
-        schritte.push_back(Schritt(t));
+        EXPECT_EQ(schritte, tempo.schritte);
+        ASSERT_FALSE(fahrt.empty());
+        EXPECT_EQ(std::to_string(fahrt.size()) + " " + std::to_string(fahrt.front()) + ".." +
+                      std::to_string(fahrt.back()),
+                  tempo.fahrt);
+        // Field 5 slot 2 is at (100, 64); the image's corner lies 7 pixels up and left.
+        EXPECT_FLOAT_EQ(t.form.Figuren[1].Links, 93.0f);
+        EXPECT_FLOAT_EQ(t.form.Figuren[1].Oben, 57.0f);
+        EXPECT_FLOAT_EQ(t.form.Figuren[2].Oben, 393.0f); // the others stay home
     }
-    return schritte;
-}
-
-TEST(Spieltakt, EinComputerwurfInNormalemTempo) {
-    Spieltisch t({5, 0, 0, 0});
-    Fahrtakte fahrt;
-    const auto schritte = EinComputerwurf(t, fahrt);
-    // Home slot 1 (110, 400) to field 5 slot 2 (100, 64): 336.1 pixels, 43 steps of 8.
-    EXPECT_EQ(fahrt.anzahl, 43);
-    EXPECT_EQ(fahrt.erster, 1450);
-    EXPECT_EQ(fahrt.letzter, 3550);
-    std::vector<std::string> erwartet = {
-        "200 Start",        "400 Würfelleer",         "600 Würfelleer",
-        "800 Würfeln",      "1000 WürfelAnzeigezeit", "1200 WürfelAnzeigezeit",
-        "1400 Ziehen/Start"};
-    for (int zeit = 1600; zeit <= 3600; zeit += 200)
-        erwartet.push_back(std::to_string(zeit) + " Ziehen/WartenEndepos");
-    erwartet.push_back("3800 Putzen");
-    erwartet.push_back("4000 NächsterSpielzug");
-    EXPECT_EQ(schritte, erwartet);
-}
-
-TEST(Spieltakt, EinComputerwurfImTurbo) {
-    Spieltisch t({5, 0, 0, 0});
-    t.spiel.BefehlTurbo(true);
-    Fahrtakte fahrt;
-    const auto schritte = EinComputerwurf(t, fahrt);
-    EXPECT_EQ(fahrt.anzahl, 7); // 336.1 pixels in steps of at most 50
-    EXPECT_EQ(fahrt.erster, 300);
-    EXPECT_EQ(fahrt.letzter, 600);
-    std::vector<std::string> erwartet = {"50 Start", "100 Würfelleer", "150 Würfeln",
-                                         "200 WürfelAnzeigezeit", "250 Ziehen/Start"};
-    // At 600 the program step runs before the animation's last step.
-    for (int zeit = 300; zeit <= 650; zeit += 50)
-        erwartet.push_back(std::to_string(zeit) + " Ziehen/WartenEndepos");
-    erwartet.push_back("700 Putzen");
-    erwartet.push_back("750 NächsterSpielzug");
-    EXPECT_EQ(schritte, erwartet);
-}
-
-TEST(Spieltakt, WuerfelAnzeigeImVerlaufEinesWurfs) {
-    Spieltisch t({5, 0, 0, 0});
-    for (int c = 1; c <= 4; ++c) {
-        EXPECT_TRUE(t.form.Wuerfel[c].Sichtbar); // the start-up rolls
-        EXPECT_GE(t.form.Wuerfel[c].Wert, 1);
-        EXPECT_LE(t.form.Wuerfel[c].Wert, 6);
-    }
-    t.Wuerfel({5});
-    t.spiel.BefehlStart();
-    t.Programmtakt();
-    for (int c = 1; c <= 4; ++c)
-        EXPECT_FALSE(t.form.Wuerfel[c].Sichtbar);
-    t.Programmtakt();
-    EXPECT_FALSE(t.form.Wuerfel[1].Sichtbar);
-    t.Programmtakt();
-    EXPECT_TRUE(t.form.Wuerfel[1].Sichtbar);
-    EXPECT_EQ(t.form.Wuerfel[1].Wert, 0);
-    t.Programmtakt();
-    EXPECT_EQ(t.form.Wuerfel[1].Wert, 5);
-    EXPECT_EQ(t.form.Info, "Start"); // a computer's roll shows no "Wählen"
-    ASSERT_TRUE(t.BisPhase(Phase::NaechsterSpielzug));
-    EXPECT_TRUE(t.form.Wuerfel[1].Sichtbar); // shown during the move
-    t.Programmtakt();
-    EXPECT_FALSE(t.form.Wuerfel[1].Sichtbar);
-    EXPECT_EQ(t.form.Info, "");
-}
-
-TEST(Spieltakt, FigurStehtNachDerFahrtAufDemZielplatz) {
-    Spieltisch t({5, 0, 0, 0});
-    t.Wuerfel({5});
-    t.spiel.BefehlStart();
-    ASSERT_TRUE(t.BisPhase(Phase::Putzen));
-    // Field 5 slot 2 is at (100, 64); the image's corner lies 7 pixels up and left.
-    EXPECT_NEAR(t.form.Figuren[1].Links, 93.0f, 1e-3);
-    EXPECT_NEAR(t.form.Figuren[1].Oben, 57.0f, 1e-3);
-    EXPECT_EQ(t.form.VordersteFigur, 1);
-    EXPECT_FALSE(t.form.Uhr.FahrenLaeuft());
-    // The other figures stand on their home places.
-    EXPECT_FLOAT_EQ(t.form.Figuren[2].Links, 113.0f);
-    EXPECT_FLOAT_EQ(t.form.Figuren[2].Oben, 393.0f);
-}
-
-TEST(Spieltakt, TurboWechselWirktSofortAufDenTakt) {
-    Spieltisch t({5, 6, 7, 8});
-    t.spiel.BefehlStart();
-    t.Programmtakt();
-    t.spiel.BefehlTurbo(true);
-    EXPECT_EQ(t.form.Uhr.Programmintervall(), 50);
-    EXPECT_EQ(t.z().Einstellung[2], 50);
-    EXPECT_EQ(t.z().Einstellung[3], 1);
-    EXPECT_EQ(t.z().Einstellung[4], 1);
-    t.Programmtakt();
-    EXPECT_EQ(t.form.Uhr.Jetzt(), 250);
-    t.spiel.BefehlTurbo(false);
-    EXPECT_EQ(t.form.Uhr.Programmintervall(), 200);
-    EXPECT_EQ(t.z().Einstellung[2], 8);
-    EXPECT_EQ(t.z().Einstellung[3], 2);
-    EXPECT_EQ(t.z().Einstellung[4], 2);
-    EXPECT_TRUE(t.form.Uhr.ProgrammLaeuft());
-    t.Programmtakt();
-    EXPECT_EQ(t.form.Uhr.Jetzt(), 450);
 }
 
 TEST(Spieltakt, TaktBeiAusgeschaltetemTimerBleibtOhneWirkung) {
     Spieltisch t({5, 0, 0, 0});
     t.spiel.ProgrammTakt();
-    t.spiel.FahrTakt();
     EXPECT_EQ(t.Phase(), Phase::Keine);
     t.spiel.BefehlStart();
-    t.spiel.FahrTakt(); // no animation has started
+    t.spiel.FahrTakt(); // no animation under way
     EXPECT_EQ(t.spiel.Fahrtzustand().Schrittnummer, 0);
     t.spiel.ProgrammTakt();
     EXPECT_EQ(t.Phase(), Phase::Wuerfelleer);
