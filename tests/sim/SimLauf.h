@@ -1,16 +1,17 @@
 #pragma once
-// Runs pelu-sim as a program in a working directory of its own and captures
-// exit code, stdout and stderr.
+// Runs pelu-sim as a program in an empty working directory of its own and
+// captures exit code, stdout and stderr.
 #include <gtest/gtest.h>
+#include <stdlib.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <vector>
 
 namespace simtest {
 
@@ -20,65 +21,59 @@ struct SimLauf {
     int code = -1;
     std::string aus;
     std::string fehler;
-
-    std::vector<std::string> Zeilen() const {
-        std::vector<std::string> zeilen;
-        std::istringstream ein(aus);
-        for (std::string zeile; std::getline(ein, zeile);)
-            zeilen.push_back(zeile);
-        return zeilen;
-    }
 };
 
-inline std::string DateiInhalt(const fs::path& datei) {
-    std::ifstream ein(datei, std::ios::binary);
-    std::ostringstream inhalt;
-    inhalt << ein.rdbuf();
-    return inhalt.str();
-}
-
-inline std::string Quotiert(const std::string& text) {
-    std::string q = "'";
-    for (const char z : text)
-        q += z == '\'' ? std::string("'\\''") : std::string(1, z);
-    return q + "'";
-}
-
-// An empty working directory, unique per process and test, removed again
-// when the object goes.
+// A fresh empty directory, removed again when the object goes.
 class SimOrdner {
   public:
     SimOrdner() {
-        const auto* test = testing::UnitTest::GetInstance()->current_test_info();
-        pfad_ = fs::temp_directory_path() /
-                ("pelu-sim-" + std::to_string(getpid()) + "-" +
-                 (test ? std::string(test->test_suite_name()) + "-" + test->name() : "ohne"));
-        fs::remove_all(pfad_);
-        fs::create_directories(pfad_);
+        std::string muster = (fs::temp_directory_path() / "pelu-sim-XXXXXX").string();
+        pfad_ = mkdtemp(muster.data());
     }
     ~SimOrdner() { fs::remove_all(pfad_); }
     SimOrdner(const SimOrdner&) = delete;
     SimOrdner& operator=(const SimOrdner&) = delete;
 
-    const fs::path& Pfad() const { return pfad_; }
+    // A file of the test data, copied in under the name `ziel`.
+    void Kopieren(const std::string& testdatei, const std::string& ziel = "Peludaten.txt") const {
+        fs::copy_file(fs::path(PELU_TESTDATEN) / testdatei, pfad_ / ziel,
+                      fs::copy_options::overwrite_existing);
+    }
 
-    // `pelu-sim BEFEHL ARGUMENTE...`, run in this directory.
-    SimLauf Aufruf(const std::string& befehl, const std::vector<std::string>& argumente) const {
+    // `pelu-sim BEFEHL` with the blank-separated words of `woerter` as
+    // arguments ('' for an empty one), run in this directory.
+    SimLauf Aufruf(const std::string& befehl, const std::string& woerter) const {
+        auto quotiert = [](const std::string& text) {
+            std::string q = "'";
+            for (const char z : text)
+                q += z == '\'' ? std::string("'\\''") : std::string(1, z);
+            return q + "'";
+        };
         std::string zeile =
-            "cd " + Quotiert(pfad_.string()) + " && " + Quotiert(PELU_SIM) + " " + befehl;
-        for (const auto& a : argumente)
-            zeile += " " + Quotiert(a);
-        zeile += " >aus.txt 2>fehler.txt";
-        const int status = std::system(zeile.c_str());
-        SimLauf lauf;
-        if (WIFEXITED(status)) lauf.code = WEXITSTATUS(status);
-        lauf.aus = DateiInhalt(pfad_ / "aus.txt");
-        lauf.fehler = DateiInhalt(pfad_ / "fehler.txt");
-        return lauf;
+            "cd " + quotiert(pfad_.string()) + " && " + quotiert(PELU_SIM) + " " + befehl;
+        std::istringstream ein(woerter);
+        for (std::string w; ein >> w;)
+            zeile += " " + quotiert(w == "''" ? "" : w);
+        const int status = std::system((zeile + " >aus.txt 2>fehler.txt").c_str());
+        auto inhalt = [this](const char* name) {
+            std::ostringstream text;
+            text << std::ifstream(pfad_ / name, std::ios::binary).rdbuf();
+            return text.str();
+        };
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, inhalt("aus.txt"),
+                inhalt("fehler.txt")};
     }
 
   private:
     fs::path pfad_;
 };
+
+// A bad argument: exit 2, nothing on stdout, one line on stderr naming it.
+inline void ErwarteAbgelehnt(const SimLauf& lauf, const std::string& genannt) {
+    EXPECT_EQ(lauf.code, 2);
+    EXPECT_EQ(lauf.aus, "");
+    EXPECT_NE(lauf.fehler.find(genannt), std::string::npos) << lauf.fehler;
+    EXPECT_EQ(std::count(lauf.fehler.begin(), lauf.fehler.end(), '\n'), 1) << lauf.fehler;
+}
 
 } // namespace simtest

@@ -1,189 +1,112 @@
 // pelu-sim spielen, run as a program: trace format, scripted dice, abbruch, exit codes.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <map>
 #include <regex>
 #include <sstream>
 #include <string>
-#include <vector>
 
 #include "sim/SimLauf.h"
 
 namespace {
 
-namespace fs = std::filesystem;
+using simtest::SimLauf;
 
-// stdout by lines as well.
-struct Lauf : simtest::SimLauf {
-    std::vector<std::string> zeilen;
-};
-
-const std::string Brett = std::string(PELU_TESTDATEN) + "/spiel_brett.txt";
-
-// Runs `pelu-sim spielen` with the arguments (each quoted) and captures both streams.
-Lauf Spielen(const std::vector<std::string>& argumente) {
+// With --protokoll the trace alone goes to stdout, the summary to stderr.
+TEST(Spielen, GeskriptetesProtokoll) {
     const simtest::SimOrdner ordner;
-    Lauf lauf{ordner.Aufruf("spielen", argumente), {}};
-    lauf.zeilen = lauf.Zeilen();
-    return lauf;
-}
-
-using Zeilen = std::vector<std::string>;
-
-TEST(Spielen, GeskriptetesSpielMitAbbruchMittenImWurf) {
-    // Colour 2 brings a figure out with its first draw; the next roll needs a
-    // second try for a 5 that the list no longer has: no wurf line for it.
-    const Lauf l =
-        Spielen({"--daten", Brett, "--spieler", "0,5,0,0", "--wuerfel", "5,4", "--protokoll"});
+    ordner.Kopieren("spiel_brett.txt");
+    const std::pair<const char*, const char*> faelle[] = {
+        // The next roll needs a second try for a 5 that the list no longer has.
+        {"--spieler 0,5,0,0 --wuerfel 5,4", "wurf 2 5\nzug 5 102.1 22.2\nabbruch\n"},
+        {"--spieler 5,0,0,0 --wuerfel 6,6,6,6,6,6,6,6,6,2,2,2",
+         "wurf 1 6\nwurf 1 6\nwurf 1 6\n3mal12 1\nwurf 1 2\nabbruch\n"},
+        {"--spieler 1,0,0,0 --wuerfel 5", "wurf 1 5\nzug 1 101.1 5.2\nabbruch\n"},
+        {"--spieler 0,0,0,0", "ende 0 0 0 0\n"},
+        // Three tries per roll: the limit, not the dice, ends the game.
+        {"--spieler 5,0,0,0 --wuerfel 1,1,1,1,1,1,1,1,1,1,1,1 --max-wuerfe 3",
+         "wurf 1 1\nwurf 1 1\nwurf 1 1\nabbruch\n"},
+        {"--max-wuerfe 0", "abbruch\n"},
+    };
+    for (const auto& [argumente, erwartet] : faelle) {
+        SCOPED_TRACE(argumente);
+        const SimLauf l = ordner.Aufruf("spielen", std::string(argumente) + " --protokoll");
+        EXPECT_EQ(l.code, 0);
+        EXPECT_EQ(l.aus, std::string("spiel 1\n") + erwartet);
+        EXPECT_NE(l.fehler.find("Spiele: 1"), std::string::npos) << l.fehler;
+    }
+    // Without --protokoll the summary goes to stdout.
+    const SimLauf l = ordner.Aufruf("spielen", "--saat 2 --spiele 4 --turbo");
     EXPECT_EQ(l.code, 0);
-    EXPECT_EQ(l.zeilen, (Zeilen{"spiel 1", "wurf 2 5", "zug 5 102.1 22.2", "abbruch"}));
-    EXPECT_NE(l.fehler.find("Spiele: 1"), std::string::npos); // the summary goes to stderr
+    EXPECT_EQ(l.fehler, "");
+    EXPECT_NE(l.aus.find("Spiele: 4"), std::string::npos) << l.aus;
+    EXPECT_EQ(l.aus.find("wurf "), std::string::npos);
 }
 
-TEST(Spielen, DreimalZwoelfOhneZug) {
-    const Lauf l = Spielen({"--daten", Brett, "--spieler", "5,0,0,0", "--wuerfel",
-                            "6,6,6,6,6,6,6,6,6,2,2,2", "--protokoll"});
-    EXPECT_EQ(l.code, 0);
-    EXPECT_EQ(l.zeilen, (Zeilen{"spiel 1", "wurf 1 6", "wurf 1 6", "wurf 1 6", "3mal12 1",
-                                "wurf 1 2", "abbruch"}));
-}
-
-TEST(Spielen, MenschNimmtDenVorschlag) {
-    const Lauf l =
-        Spielen({"--daten", Brett, "--spieler", "1,0,0,0", "--wuerfel", "5", "--protokoll"});
-    EXPECT_EQ(l.zeilen, (Zeilen{"spiel 1", "wurf 1 5", "zug 1 101.1 5.2", "abbruch"}));
-}
-
-TEST(Spielen, OhneFarbeImSpielEndetSofort) {
-    const Lauf l = Spielen({"--daten", Brett, "--spieler", "0,0,0,0", "--protokoll"});
-    EXPECT_EQ(l.code, 0);
-    EXPECT_EQ(l.zeilen, (Zeilen{"spiel 1", "ende 0 0 0 0"}));
-}
-
-TEST(Spielen, WurfgrenzeBrichtVorDemNaechstenWurfAb) {
-    const Lauf l = Spielen({"--daten", Brett, "--saat", "3", "--max-wuerfe", "3", "--protokoll"});
-    EXPECT_EQ(l.code, 0);
-    int wuerfe = 0;
-    for (const std::string& z : l.zeilen)
-        wuerfe += z.rfind("wurf ", 0) == 0 ? 1 : 0;
-    EXPECT_EQ(wuerfe, 3);
-    EXPECT_EQ(l.zeilen.back(), "abbruch");
-    const Lauf null = Spielen({"--daten", Brett, "--max-wuerfe", "0", "--protokoll"});
-    EXPECT_EQ(null.zeilen, (Zeilen{"spiel 1", "abbruch"}));
-}
-
-// Every line of a whole game has its format; the game ends with every
-// colour ranked once and an ende line whose move counts add up to the zug lines.
-TEST(Spielen, ProtokollGanzerSpieleIstWohlgeformt) {
-    const Lauf l = Spielen({"--daten", Brett, "--saat", "11", "--spiele", "3", "--protokoll",
-                            "--turbo", "--spieler", "5,1,5,8"});
-    ASSERT_EQ(l.code, 0);
+// Whole games: every line in its format, one rank per colour and player,
+// move counts that add up to the zug lines; the same seed the same games.
+TEST(Spielen, GanzeSpieleWohlgeformtUndWiederholbar) {
+    const simtest::SimOrdner ordner;
+    ordner.Kopieren("spiel_brett.txt");
+    const std::string argumente = "--spiele 3 --protokoll --turbo --spieler 5,1,5,8 --saat ";
+    const SimLauf a = ordner.Aufruf("spielen", argumente + "11");
+    ASSERT_EQ(a.code, 0);
+    EXPECT_EQ(ordner.Aufruf("spielen", argumente + "11").aus, a.aus);
+    EXPECT_NE(ordner.Aufruf("spielen", argumente + "12").aus, a.aus);
     const std::regex format(
         "spiel [1-9][0-9]*|wurf [1-4] [1-6]|(zug|heim) ([1-9]|1[0-6]) [0-9]+\\.[1-9] "
         "[0-9]+\\.[1-9]|nachruecken ([1-9]|1[0-6]) ([0-9]+)\\.[5-9] \\4\\.[1-4]|3mal12 [1-4]|"
         "rang [1-4] [1-4]|ende [0-9]+ [0-9]+ [0-9]+ [0-9]+");
-    int spiel = 0;
-    int zuege = 0;
-    std::map<int, std::string> rang;
-    for (const std::string& z : l.zeilen) {
+    int spiel = 0, zuege = 0, zeilen = 0;
+    std::map<char, std::string> rang;
+    std::istringstream ein(a.aus);
+    std::string z;
+    for (; std::getline(ein, z); ++zeilen) {
         ASSERT_TRUE(std::regex_match(z, format)) << z;
-        if (z.rfind("spiel ", 0) == 0) {
+        if (z.starts_with("spiel ")) {
             EXPECT_EQ(z, "spiel " + std::to_string(++spiel));
             zuege = 0;
             rang.clear();
-        } else if (z.rfind("zug ", 0) == 0) {
-            ++zuege;
-        } else if (z.rfind("rang ", 0) == 0) {
-            const int farbe = z[5] - '0';
-            EXPECT_EQ(rang.count(farbe), 0u) << z;
-            rang[farbe] = z.substr(7);
-        } else if (z.rfind("ende ", 0) == 0) {
-            // Each roll with a move moves one figure, of whichever colour.
+        }
+        zuege += z.starts_with("zug ");
+        if (z.starts_with("rang ")) {
+            EXPECT_TRUE(rang.emplace(z[5], z.substr(7)).second) << z;
+        }
+        if (z.starts_with("ende ")) {
             std::istringstream zahlen(z.substr(5));
             int summe = 0;
             for (int n; zahlen >> n;)
                 summe += n;
-            EXPECT_EQ(summe, zuege);
+            EXPECT_EQ(summe, zuege); // one figure per roll with a move, of either colour
             EXPECT_EQ(rang.size(), 4u);
-            EXPECT_EQ(rang[1], rang[3]); // one player, one place
-            EXPECT_NE(rang[1], rang[2]);
+            EXPECT_EQ(rang['1'], rang['3']); // one player, one place
+            EXPECT_NE(rang['1'], rang['2']);
         }
     }
     EXPECT_EQ(spiel, 3);
-    EXPECT_EQ(l.zeilen.back().rfind("ende ", 0), 0u);
+    EXPECT_GT(zeilen, 300);
+    EXPECT_EQ(a.aus.substr(a.aus.rfind('\n', a.aus.size() - 2) + 1, 5), "ende ");
 }
 
-TEST(Spielen, GleicheSaatGleichesSpiel) {
-    const Zeilen a = Spielen({"--daten", Brett, "--saat", "5", "--protokoll"}).zeilen;
-    const Zeilen b = Spielen({"--daten", Brett, "--saat", "5", "--protokoll"}).zeilen;
-    const Zeilen c = Spielen({"--daten", Brett, "--saat", "6", "--protokoll"}).zeilen;
-    EXPECT_GT(a.size(), 100u);
-    EXPECT_EQ(a, b);
-    EXPECT_NE(a, c);
-}
-
-TEST(Spielen, ZusammenfassungOhneProtokollAufStdout) {
-    const Lauf l = Spielen({"--daten", Brett, "--saat", "2", "--spiele", "4", "--turbo"});
-    EXPECT_EQ(l.code, 0);
-    EXPECT_TRUE(l.fehler.empty()) << l.fehler;
-    EXPECT_NE(l.aus.find("Spiele: 4"), std::string::npos) << l.aus;
-    EXPECT_NE(l.aus.find("Spiele je Sekunde"), std::string::npos);
-    for (const std::string& z : l.zeilen)
-        EXPECT_NE(z.rfind("wurf", 0), 0u);
-}
-
-TEST(Spielen, FalscheArgumenteGebenZweiUndKeineAusgabe) {
-    const std::vector<std::vector<std::string>> falsch = {{"--spieler", "1,2,3"},
-                                                          {"--spieler", "1,2,3,9"},
-                                                          {"--spieler", "a,b,c,d"},
-                                                          {"--wuerfel", "0,3"},
-                                                          {"--wuerfel", "7"},
-                                                          {"--wuerfel", ""},
-                                                          {"--wuerfel", "1,,2"},
-                                                          {"--spiele", "0"},
-                                                          {"--spiele", "zwei"},
-                                                          {"--saat", "-1"},
-                                                          {"--saat", "30:"},
-                                                          {"--max-wuerfe", "-5"},
-                                                          {"--daten"},
-                                                          {"--bunt"},
-                                                          {"--saat", "1", "--saat", "2"},
-                                                          {"--spiele"}};
-    for (const auto& argumente : falsch) {
-        // Arguments are checked before the (missing) data file is read.
-        std::vector<std::string> mitDatei = argumente;
-        if (argumente.front() != "--daten")
-            mitDatei.insert(mitDatei.begin(), {"--daten", "/gibt/es/nicht.txt"});
-        const Lauf l = Spielen(mitDatei);
-        EXPECT_EQ(l.code, 2) << argumente.front();
-        EXPECT_TRUE(l.aus.empty()) << argumente.front();
-        EXPECT_NE(l.fehler.find(argumente.front()), std::string::npos) << l.fehler;
-        EXPECT_EQ(std::count(l.fehler.begin(), l.fehler.end(), '\n'), 1) << l.fehler;
+// Bad arguments give 2 even without a data file: they are checked first.
+TEST(Spielen, Exitcodes) {
+    const simtest::SimOrdner ordner;
+    for (const std::string falsch :
+         {"--spieler 1,2,3", "--spieler 1,2,3,9", "--spieler a,b,c,d", "--wuerfel 0,3",
+          "--wuerfel 7", "--wuerfel ''", "--wuerfel 1,,2", "--spiele 0", "--spiele zwei",
+          "--saat -1", "--saat 30:", "--max-wuerfe -5", "--daten", "--bunt", "--saat 1 --saat 2",
+          "--spiele"}) {
+        SCOPED_TRACE(falsch);
+        simtest::ErwarteAbgelehnt(ordner.Aufruf("spielen", falsch),
+                                  falsch.substr(0, falsch.find(' ')));
     }
-}
-
-TEST(Spielen, FehlendeDatendateiGibtEins) {
-    const Lauf l = Spielen({"--daten", "/gibt/es/nicht.txt", "--protokoll"});
-    EXPECT_EQ(l.code, 1);
-    EXPECT_TRUE(l.aus.empty());
-    EXPECT_NE(l.fehler.find("nicht.txt"), std::string::npos) << l.fehler;
-}
-
-TEST(Spielen, HilfeGibtNull) {
-    const Lauf l = Spielen({"--help"});
-    EXPECT_EQ(l.code, 0);
-    EXPECT_NE(l.aus.find("--wuerfel"), std::string::npos);
-    EXPECT_NE(l.aus.find("--max-wuerfe"), std::string::npos);
-}
-
-TEST(Spielen, KeineZeileEndetMitLeerzeichen) {
-    const Lauf l = Spielen({"--daten", Brett, "--saat", "9", "--protokoll"});
-    for (const std::string& z : l.zeilen)
-        EXPECT_NE(z.back(), ' ') << z;
+    const SimLauf ohne = ordner.Aufruf("spielen", "--protokoll");
+    EXPECT_EQ(ohne.code, 1);
+    EXPECT_EQ(ohne.aus, "");
+    EXPECT_NE(ohne.fehler.find("Peludaten.txt"), std::string::npos) << ohne.fehler;
+    const SimLauf hilfe = ordner.Aufruf("spielen", "--help");
+    EXPECT_EQ(hilfe.code, 0);
+    EXPECT_NE(hilfe.aus.find("--max-wuerfe"), std::string::npos);
 }
 
 } // namespace
