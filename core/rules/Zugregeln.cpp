@@ -26,7 +26,10 @@ class Sperrlage {
   public:
     explicit Sperrlage(const Figurentabelle& Figur) {
         for (int g = 1; g <= FigurAnzahl; ++g) {
-            if (Figur[g].Farbstapel >= 2) sperrer_[anzahl_++] = static_cast<int16_t>(g);
+            // Figures at home or in the goal stack up too, but no passage
+            // and no movable figure's field lies there.
+            if (Figur[g].Farbstapel >= 2 && Figur[g].Feld <= 96)
+                sperrer_[anzahl_++] = static_cast<int16_t>(g);
             // Arrival orders are gap-free, so a figure with Stapel 8 marks a
             // full field; of several, the highest-numbered one counts.
             if (Figur[g].Stapel == 8) vollesFeld_ = Figur[g].Feld;
@@ -62,14 +65,14 @@ class Sperrlage {
     int vollesFeld_ = 0;
 };
 
-// Target and passage of a figure on the board, or no target (Zielfeld 0).
-void ZielBestimmen(Figurentabelle& Figur, const Sperrlage& sperren, int f, int s) {
+// Passage of a figure on the board, and its target; 0 when it cannot move.
+int ZielBestimmen(Figurentabelle& Figur, const Sperrlage& sperren, int f, int s) {
     FigurDaten& fig = Figur[f];
     const int p = fig.Feld;
     const int d = fig.Weg;
     const int summe = d + s;
     int ziel = 0;    // target as the block test sees it
-    int endziel = 0; // target actually written
+    int endziel = 0; // target actually taken
     if (summe <= 68) {
         ziel = p + s;
         if (ziel > 68) {
@@ -92,10 +95,10 @@ void ZielBestimmen(Figurentabelle& Figur, const Sperrlage& sperren, int f, int s
         }
         endziel = fig.Heimfeld + 4;
     } else {
-        return; // the goal needs an exact roll
+        return 0; // the goal needs an exact roll
     }
-    if (sperren.Gesperrt(Figur, p, ziel, fig.Abschnittende, fig.Abschnittanfang)) return;
-    fig.Zielfeld = static_cast<int16_t>(endziel);
+    if (sperren.Gesperrt(Figur, p, ziel, fig.Abschnittende, fig.Abschnittanfang)) return 0;
+    return endziel;
 }
 
 } // namespace
@@ -113,6 +116,15 @@ Zugmoeglichkeit ZuegeErmitteln(Figurentabelle& Figur, int16_t spieler, int16_t w
     // A die never shows anything else; such a value moves nobody.
     if (wurf < 1 || wurf > 6) return ergebnis;
 
+    // Nobody may become the ninth figure on a field: a target there is none.
+    const Sperrlage sperren(Figur);
+    const int voll = sperren.VollesFeld();
+    const auto zielSetzen = [&](FigurDaten& fig, int ziel) {
+        if (ziel == voll) return;
+        fig.Zielfeld = static_cast<int16_t>(ziel);
+        if (ziel > 0) ergebnis.Moeglich = true;
+    };
+
     // With a 5, a player with a figure at home must bring one out.
     bool rauskommen = false;
     if (s == 5) {
@@ -120,26 +132,19 @@ Zugmoeglichkeit ZuegeErmitteln(Figurentabelle& Figur, int16_t spieler, int16_t w
             FigurDaten& fig = Figur[f];
             if (fig.Spieler != spieler || fig.Zustand != ZustandHeim) continue;
             const int ausgang = fig.Wendefeld + 5;
-            fig.Zielfeld = static_cast<int16_t>(ausgang > 68 ? ausgang - 68 : ausgang);
+            zielSetzen(fig, ausgang > 68 ? ausgang - 68 : ausgang);
             rauskommen = true;
         }
     }
-    const Sperrlage sperren(Figur);
     if (!rauskommen) {
         for (int f = 1; f <= FigurAnzahl; ++f) {
-            const FigurDaten& fig = Figur[f];
+            FigurDaten& fig = Figur[f];
             if (fig.Spieler != spieler || fig.Zustand == ZustandAusserSpiel ||
                 fig.Zustand == ZustandHeim || fig.Zustand == ZustandZiel)
                 continue;
             if (sperren.Gehalten(Figur, f)) continue;
-            ZielBestimmen(Figur, sperren, f, s);
+            zielSetzen(fig, ZielBestimmen(Figur, sperren, f, s));
         }
-    }
-
-    const int voll = sperren.VollesFeld();
-    for (int f = 1; f <= FigurAnzahl; ++f) {
-        if (voll != 0 && Figur[f].Zielfeld == voll) Figur[f].Zielfeld = 0;
-        if (Figur[f].Zielfeld > 0) ergebnis.Moeglich = true;
     }
     return ergebnis;
 }
