@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "game/Rundung.h"
 #include "rules/Gegnerlage.h"
 
 namespace pelu {
@@ -23,11 +22,21 @@ int Gewicht(int k, bool spielerHatFigurImHaus) {
     return 0;
 }
 
+// zaehler / nenner rounded to the nearest integer, for an odd divisor: the
+// quotient is never exactly halfway, so this equals RundeGerade of the real
+// quotient, without two floating-point divisions and library calls on the
+// path of every rating.
+int Gerundet(int zaehler, int nenner) {
+    const int halb = nenner / 2;
+    return zaehler >= 0 ? (zaehler + halb) / nenner : -((halb - zaehler) / nenner);
+}
+
 // Figures that have travelled further have more to lose.
 int16_t GefahrAusSumme(int summe, int weg) {
     summe = std::min(summe, 75);
     const int produkt = (weg + 17) * 5 * summe;
-    return RundeGerade(RundeGerade(produkt / 17.0) / 5.0);
+    const auto siebzehntel = static_cast<int16_t>(Gerundet(produkt, 17));
+    return static_cast<int16_t>(Gerundet(siebzehntel, 5));
 }
 
 } // namespace
