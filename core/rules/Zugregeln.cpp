@@ -168,16 +168,20 @@ int HeimschickenMarkieren(Figurentabelle& Figur, const Gegnerlage& lage, int16_t
 }
 
 void HeimschickenMarkieren(Figurentabelle& Figur, int16_t spieler, int16_t figur) {
-    for (int g = 1; g <= FigurAnzahl; ++g)
-        Figur[g].Heimschicken = 0;
-    if (!GueltigeFigur(figur) || Figur[figur].Zielfeld <= 0) return;
+    if (!GueltigeFigur(figur) || Figur[figur].Zielfeld <= 0) {
+        for (int g = 1; g <= FigurAnzahl; ++g)
+            Figur[g].Heimschicken = 0;
+        return;
+    }
     const FigurDaten& zieher = Figur[figur];
+    // One pass sets every mark; most figures are off the passage, so that
+    // is asked first.
     for (int g = 1; g <= FigurAnzahl; ++g) {
         FigurDaten& opfer = Figur[g];
-        if (!IstGegner(opfer, spieler) || !KannHeimgeschicktWerden(opfer)) continue;
-        if (ImDurchgang(opfer.Feld, zieher.Feld, zieher.Zielfeld, zieher.Abschnittende,
-                        zieher.Abschnittanfang))
-            opfer.Heimschicken = 1;
+        const bool heim = ImDurchgang(opfer.Feld, zieher.Feld, zieher.Zielfeld,
+                                      zieher.Abschnittende, zieher.Abschnittanfang) &&
+                          IstGegner(opfer, spieler) && KannHeimgeschicktWerden(opfer);
+        opfer.Heimschicken = heim ? 1 : 0;
     }
 }
 
