@@ -49,11 +49,11 @@ int16_t GefahrAmFeld(Figurentabelle& Figur, const Gegnerlage& lage, const Bankfe
     return Gefahr(Figur, lage, baenke, f, feld);
 }
 
-void Bewerten(Figurentabelle& Figur, const Tabellen& daten, const Gegnerlage& lage) {
+void Bewerten(Figurentabelle& Figur, const Tabellen& daten, const Gegnerlage& lage,
+              const Kandidaten& kandidaten) {
     const Bankfelder baenke(daten);
     int16_t letzter = 0;
-    for (int16_t f = 1; f <= FigurAnzahl; ++f) {
-        if (Figur[f].Zielfeld <= 0) continue;
+    for (const int16_t f : kandidaten) {
         Figur[f].GefahrJetzt = GefahrAmFeld(Figur, lage, baenke, f, Figur[f].Feld, false);
         // Figures this move sends home threaten nobody afterwards.
         HeimschickenMarkieren(Figur, lage, f);
@@ -87,10 +87,12 @@ int16_t ComputerZug(Figurentabelle& Figur, const Tabellen& daten, int16_t spiele
         const int16_t figur = InSicherheit(Figur);
         if (figur != 0) return figur;
     }
-    // Rating the candidates moves nobody: the opponents stay as they are.
+    // Rating the candidates moves nobody: the opponents and the candidates
+    // stay as they are.
     const Gegnerlage lage(Figur, spieler);
-    Bewerten(Figur, daten, lage);
-    const int16_t figur = ZugWaehlen(Figur, daten, lage);
+    const Kandidaten kandidaten(Figur);
+    Bewerten(Figur, daten, lage, kandidaten);
+    const int16_t figur = ZugWaehlen(Figur, daten, lage, kandidaten);
     if (figur != 0) return figur;
     // A table whose priorities all lie above 37 chooses nobody; a computer
     // player must still move, so the first movable figure goes.

@@ -50,6 +50,22 @@ class Gegnerlage {
     int opferAnzahl_ = 0;
 };
 
+// The figures with a target (the candidate moves), ascending.
+class Kandidaten {
+  public:
+    explicit Kandidaten(const Figurentabelle& Figur) {
+        for (int f = 1; f <= FigurAnzahl; ++f) {
+            if (Figur[f].Zielfeld > 0) figur_[anzahl_++] = static_cast<int16_t>(f);
+        }
+    }
+    const int16_t* begin() const { return figur_.data(); }
+    const int16_t* end() const { return figur_.data() + anzahl_; }
+
+  private:
+    std::array<int16_t, FigurAnzahl> figur_; // only the first anzahl_ are set
+    int anzahl_ = 0;
+};
+
 // Whether player `spieler` has a figure at home in any of his colours.
 bool HatFigurImHaus(const Figurentabelle& Figur, int spieler);
 
@@ -77,6 +93,7 @@ int16_t Gefahr(const Figurentabelle& Figur, const Gegnerlage& lage, const Bankfe
                int16_t figur, int16_t feld);
 // Returns how many figures it marked.
 int HeimschickenMarkieren(Figurentabelle& Figur, const Gegnerlage& lage, int16_t figur);
-int16_t ZugWaehlen(Figurentabelle& Figur, const Tabellen& daten, const Gegnerlage& lage);
+int16_t ZugWaehlen(Figurentabelle& Figur, const Tabellen& daten, const Gegnerlage& lage,
+                   const Kandidaten& kandidaten);
 
 } // namespace pelu

@@ -1,27 +1,11 @@
 #include "rules/Zugwahl.h"
 
-#include <array>
-
 #include "rules/Bedrohung.h"
 #include "rules/Gegnerlage.h"
 
 namespace pelu {
 
 namespace {
-
-// The figures with a target, ascending.
-struct Kandidaten {
-    std::array<int16_t, FigurAnzahl> figur;
-    int anzahl = 0;
-
-    explicit Kandidaten(const Figurentabelle& Figur) {
-        for (int f = 1; f <= FigurAnzahl; ++f) {
-            if (Figur[f].Zielfeld > 0) figur[anzahl++] = static_cast<int16_t>(f);
-        }
-    }
-    const int16_t* begin() const { return figur.data(); }
-    const int16_t* end() const { return figur.data() + anzahl; }
-};
 
 // Priority from the tactic table; the last matching row wins, so the rows
 // are searched from the end. A pair that no row matches leaves the priority
@@ -61,8 +45,8 @@ int16_t BesterHeimschicker(Figurentabelle& Figur, const Gegnerlage& lage,
 
 } // namespace
 
-int16_t ZugWaehlen(Figurentabelle& Figur, const Tabellen& daten, const Gegnerlage& lage) {
-    const Kandidaten kandidaten(Figur);
+int16_t ZugWaehlen(Figurentabelle& Figur, const Tabellen& daten, const Gegnerlage& lage,
+                   const Kandidaten& kandidaten) {
     for (const int16_t f : kandidaten)
         PrioritaetSetzen(Figur[f], daten);
 
@@ -93,7 +77,7 @@ int16_t ZugWaehlen(Figurentabelle& Figur, const Tabellen& daten, const Gegnerlag
 }
 
 int16_t ZugWaehlen(Figurentabelle& Figur, const Tabellen& daten, int16_t spieler) {
-    return ZugWaehlen(Figur, daten, Gegnerlage(Figur, spieler));
+    return ZugWaehlen(Figur, daten, Gegnerlage(Figur, spieler), Kandidaten(Figur));
 }
 
 } // namespace pelu
