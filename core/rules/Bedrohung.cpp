@@ -41,12 +41,13 @@ int16_t GefahrAusSumme(int summe, int weg) {
 
 } // namespace
 
-void Bedrohungen(Figurentabelle& Figur, const Gegnerlage& lage, int16_t feld, bool ausnahmen) {
+Bedrohende Bedrohungen(Figurentabelle& Figur, const Gegnerlage& lage, int16_t feld,
+                       bool ausnahmen) {
     for (int g = 1; g <= FigurAnzahl; ++g)
         Figur[g].Bedrohung = 0;
     // Only the nearest figure of each colour counts; the opponents come in
     // ascending order, so of equals the lowest number stays.
-    std::array<int16_t, FarbAnzahl + 1> naechste{};
+    std::array<const Gegnerlage::Jaeger*, FarbAnzahl + 1> naechster{};
     std::array<int16_t, FarbAnzahl + 1> abstand{68, 68, 68, 68, 68};
     for (const Gegnerlage::Jaeger* j = lage.JaegerAnfang(); j != lage.JaegerEnde(); ++j) {
         const FigurDaten& fig = Figur[j->figur];
@@ -60,27 +61,28 @@ void Bedrohungen(Figurentabelle& Figur, const Gegnerlage& lage, int16_t feld, bo
         const int farbe = FarbeVonFigur(j->figur);
         if (schritte <= 0 || schritte >= abstand[farbe]) continue;
         abstand[farbe] = schritte;
-        naechste[farbe] = j->figur;
+        naechster[farbe] = j;
     }
+    Bedrohende bedrohende;
     for (int farbe = 1; farbe <= FarbAnzahl; ++farbe) {
-        if (naechste[farbe] != 0) Figur[naechste[farbe]].Bedrohung = abstand[farbe];
+        if (naechster[farbe] == nullptr) continue;
+        Figur[naechster[farbe]->figur].Bedrohung = abstand[farbe];
+        bedrohende.Hinzufuegen(naechster[farbe]);
     }
+    return bedrohende;
 }
 
 void Bedrohungen(Figurentabelle& Figur, int16_t spieler, int16_t feld, bool ausnahmen) {
     Bedrohungen(Figur, Gegnerlage(Figur, spieler), feld, ausnahmen);
 }
 
-int16_t Gefahr(const Figurentabelle& Figur, const Gegnerlage& lage, const Bankfelder& baenke,
+int16_t Gefahr(const Figurentabelle& Figur, const Bedrohende& bedrohende, const Bankfelder& baenke,
                int16_t figur, int16_t feld) {
     if (figur < 1 || figur > FigurAnzahl) return 0;
     if (feld > 68 || baenke.Enthaelt(feld)) return 0;
-    // Only opponents on the track ever get a Bedrohung.
     int summe = 0;
-    for (const Gegnerlage::Jaeger* j = lage.JaegerAnfang(); j != lage.JaegerEnde(); ++j) {
-        const int k = Figur[j->figur].Bedrohung;
-        if (k > 0) summe += Gewicht(k, j->spielerHatFigurImHaus);
-    }
+    for (const Gegnerlage::Jaeger* j : bedrohende)
+        summe += Gewicht(Figur[j->figur].Bedrohung, j->spielerHatFigurImHaus);
     return GefahrAusSumme(summe, Figur[figur].Weg);
 }
 

@@ -45,8 +45,8 @@ bool OhneGefahr(const Bankfelder& baenke, int feld) {
 int16_t GefahrAmFeld(Figurentabelle& Figur, const Gegnerlage& lage, const Bankfelder& baenke,
                      int16_t f, int16_t feld, bool ausnahmen) {
     if (OhneGefahr(baenke, feld)) return 0;
-    Bedrohungen(Figur, lage, feld, ausnahmen);
-    return Gefahr(Figur, lage, baenke, f, feld);
+    const Bedrohende bedrohende = Bedrohungen(Figur, lage, feld, ausnahmen);
+    return Gefahr(Figur, bedrohende, baenke, f, feld);
 }
 
 void Bewerten(Figurentabelle& Figur, const Tabellen& daten, const Gegnerlage& lage,

@@ -87,9 +87,24 @@ class Bankfelder {
     std::array<bool, 69> strecke_{};
 };
 
+// The opponent figures Bedrohungen left a threat on: the nearest one of
+// each colour that reaches the field, so at most one per colour.
+class Bedrohende {
+  public:
+    void Hinzufuegen(const Gegnerlage::Jaeger* jaeger) { jaeger_[anzahl_++] = jaeger; }
+    const Gegnerlage::Jaeger* const* begin() const { return jaeger_.data(); }
+    const Gegnerlage::Jaeger* const* end() const { return jaeger_.data() + anzahl_; }
+
+  private:
+    std::array<const Gegnerlage::Jaeger*, FarbAnzahl> jaeger_; // first anzahl_ set
+    int anzahl_ = 0;
+};
+
 // The same operations as the public ones, on opponents gathered in advance.
-void Bedrohungen(Figurentabelle& Figur, const Gegnerlage& lage, int16_t feld, bool ausnahmen);
-int16_t Gefahr(const Figurentabelle& Figur, const Gegnerlage& lage, const Bankfelder& baenke,
+// Bedrohungen also says which figures it gave a threat, and Gefahr adds up
+// those, instead of looking for them among all opponents again.
+Bedrohende Bedrohungen(Figurentabelle& Figur, const Gegnerlage& lage, int16_t feld, bool ausnahmen);
+int16_t Gefahr(const Figurentabelle& Figur, const Bedrohende& bedrohende, const Bankfelder& baenke,
                int16_t figur, int16_t feld);
 // Returns how many figures it marked.
 int HeimschickenMarkieren(Figurentabelle& Figur, const Gegnerlage& lage, int16_t figur);
