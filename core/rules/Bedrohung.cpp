@@ -50,18 +50,16 @@ Bedrohende Bedrohungen(Figurentabelle& Figur, const Gegnerlage& lage, int16_t fe
     std::array<const Gegnerlage::Jaeger*, FarbAnzahl + 1> naechster{};
     std::array<int16_t, FarbAnzahl + 1> abstand{68, 68, 68, 68, 68};
     for (const Gegnerlage::Jaeger* j = lage.JaegerAnfang(); j != lage.JaegerEnde(); ++j) {
-        const FigurDaten& fig = Figur[j->figur];
-        if (ausnahmen && fig.Heimschicken == 1) continue;
-        int k = feld - fig.Feld;
+        int k = feld - j->feld;
         if (k < 0) k += 68;
         // A figure that turns into its lane first never gets there.
-        if (fig.Weg + k > 68) continue;
+        if (k > j->reichweite) continue;
         // A figure on the field itself is no threat.
         const auto schritte = static_cast<int16_t>(k);
-        const int farbe = FarbeVonFigur(j->figur);
-        if (schritte <= 0 || schritte >= abstand[farbe]) continue;
-        abstand[farbe] = schritte;
-        naechster[farbe] = j;
+        if (schritte <= 0 || schritte >= abstand[j->farbe]) continue;
+        if (ausnahmen && Figur[j->figur].Heimschicken == 1) continue;
+        abstand[j->farbe] = schritte;
+        naechster[j->farbe] = j;
     }
     Bedrohende bedrohende;
     for (int farbe = 1; farbe <= FarbAnzahl; ++farbe) {

@@ -25,7 +25,8 @@ Gegnerlage::Gegnerlage(const Figurentabelle& Figur, int16_t spieler) {
         const auto figur = static_cast<int16_t>(g);
         if (fig.Feld <= 68) {
             const int p = fig.Spieler;
-            jaeger_[jaeger++] = {figur, p <= 8 ? imHaus[p] : HatFigurImHaus(Figur, p)};
+            jaeger_[jaeger++] = {figur, static_cast<int16_t>(FarbeVonFigur(g)), fig.Feld,
+                                 68 - fig.Weg, p <= 8 ? imHaus[p] : HatFigurImHaus(Figur, p)};
         }
         if (KannHeimgeschicktWerden(fig)) opfer_[opfer++] = figur;
     }

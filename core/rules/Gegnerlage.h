@@ -28,6 +28,10 @@ class Gegnerlage {
     // An opponent figure on the track (benches included): it may threaten a field.
     struct Jaeger {
         int16_t figur;
+        int16_t farbe;
+        int16_t feld;
+        // Steps it can still go on the track before it turns into its lane.
+        int reichweite;
         // Its player still has a figure at home and must spend a 5 on it.
         bool spielerHatFigurImHaus;
     };
