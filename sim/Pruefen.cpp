@@ -2,7 +2,7 @@
 #include <string>
 
 #include "Befehle.h"
-#include "data/Laden.h"
+#include "SimDaten.h"
 
 namespace {
 
@@ -14,10 +14,6 @@ const char* const Hilfe =
     "  --daten DATEI   die Datendatei (Vorgabe: Peludaten.txt im aktuellen Ordner)\n"
     "  --tabellen      statt der Zusammenfassung die geladenen Tabellen ausgeben\n"
     "  --help          diese Hilfe\n";
-
-// The board centre of the desktop program (inner board 597 x 547 pixels).
-constexpr int16_t MitteX = 299;
-constexpr int16_t MitteY = 274;
 
 struct Auftrag {
     std::string datei = "Peludaten.txt";
@@ -106,17 +102,12 @@ int BefehlPruefen(const std::vector<std::string>& argumente) {
         }
     }
 
-    pelu::Tabellen tabellen;
-    try {
-        tabellen = pelu::DatendateiLaden(auftrag.datei, MitteX, MitteY);
-    } catch (const pelu::Ladefehler& fehler) {
-        std::cerr << fehler.what() << "\n";
-        return 1;
-    }
+    const std::optional<pelu::Tabellen> tabellen = SimDatenLaden(auftrag.datei);
+    if (!tabellen) return 1;
     if (auftrag.tabellen) {
-        TabellenAusgeben(tabellen);
+        TabellenAusgeben(*tabellen);
     } else {
-        ZusammenfassungAusgeben(tabellen);
+        ZusammenfassungAusgeben(*tabellen);
     }
     return 0;
 }

@@ -5,9 +5,9 @@
 #include <ostream>
 
 #include "Befehle.h"
+#include "SimDaten.h"
 #include "SpielenAuftrag.h"
 #include "Spielrunde.h"
-#include "data/Laden.h"
 
 namespace {
 
@@ -29,9 +29,6 @@ const char* const Hilfe =
     "  --turbo                im Schnellgang spielen\n"
     "  --daten DATEI          die Datendatei (Vorgabe: Peludaten.txt im aktuellen Ordner)\n"
     "  --help                 diese Hilfe\n";
-
-constexpr int16_t MitteX = 299;
-constexpr int16_t MitteY = 274;
 
 void Zusammenfassung(std::ostream& aus, const Spielstatistik& s) {
     const double spiele = s.spiele > 0 ? s.spiele : 1;
@@ -69,16 +66,11 @@ int BefehlSpielen(const std::vector<std::string>& argumente) {
         std::cout << Hilfe;
         return 0;
     }
-    pelu::Tabellen daten;
-    try {
-        daten = pelu::DatendateiLaden(auftrag.datei, MitteX, MitteY);
-    } catch (const pelu::Ladefehler& fehler) {
-        std::cerr << fehler.what() << "\n";
-        return 1;
-    }
+    const std::optional<pelu::Tabellen> daten = SimDatenLaden(auftrag.datei);
+    if (!daten) return 1;
     const bool fortschritt = isatty(STDERR_FILENO) != 0;
     const Spielstatistik statistik =
-        SpieleSpielen(daten, auftrag, auftrag.protokoll ? stdout : nullptr, fortschritt);
+        SpieleSpielen(*daten, auftrag, auftrag.protokoll ? stdout : nullptr, fortschritt);
     std::fflush(stdout);
     Zusammenfassung(auftrag.protokoll ? std::cerr : std::cout, statistik);
     return 0;

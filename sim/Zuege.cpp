@@ -3,8 +3,8 @@
 #include <vector>
 
 #include "Befehle.h"
+#include "SimDaten.h"
 #include "ZuegeAuftrag.h"
-#include "data/Laden.h"
 #include "rules/Computerzug.h"
 #include "rules/Stellungsaufbau.h"
 #include "rules/Zugregeln.h"
@@ -30,10 +30,6 @@ const char* const Hilfe =
     "\n"
     "Ausgabe: schritte S / moeglich 0|1 / ziel F Z E A / heim F G... /\n"
     "         computer F / wertung F GefahrJetzt GefahrZiel Prioritaet\n";
-
-// The board centre of the desktop program (inner board 597 x 547 pixels).
-constexpr int16_t MitteX = 299;
-constexpr int16_t MitteY = 274;
 
 pelu::Figurentabelle StellungAufbauen(const ZuegeAuftrag& auftrag, const pelu::Tabellen& daten) {
     pelu::Figurentabelle Figur = pelu::Grundstellung(auftrag.spieler);
@@ -84,14 +80,9 @@ int BefehlZuege(const std::vector<std::string>& argumente) {
         return 0;
     }
 
-    pelu::Tabellen daten;
-    try {
-        daten = pelu::DatendateiLaden(auftrag.datei, MitteX, MitteY);
-    } catch (const pelu::Ladefehler& fehler) {
-        std::cerr << fehler.what() << "\n";
-        return 1;
-    }
-    pelu::Figurentabelle Figur = StellungAufbauen(auftrag, daten);
-    Ausgeben(Figur, daten, auftrag);
+    const std::optional<pelu::Tabellen> daten = SimDatenLaden(auftrag.datei);
+    if (!daten) return 1;
+    pelu::Figurentabelle Figur = StellungAufbauen(auftrag, *daten);
+    Ausgeben(Figur, *daten, auftrag);
     return 0;
 }
