@@ -6,15 +6,14 @@
 
 namespace {
 
-const char* const Hilfe =
-    "Aufruf: pelu-sim BEFEHL [OPTIONEN]\n"
-    "\n"
-    "Befehle:\n"
-    "  pruefen   eine Datendatei laden und ihre Tabellen zeigen\n"
-    "  zuege     Zuege und Computerwahl fuer eine Stellung und einen Wurf\n"
-    "  spielen   ganze Spiele ohne Fenster spielen\n"
-    "\n"
-    "pelu-sim BEFEHL --help zeigt die Optionen eines Befehls.\n";
+const char* const Hilfe = "Aufruf: pelu-sim BEFEHL [OPTIONEN]\n"
+                          "\n"
+                          "Befehle:\n"
+                          "  pruefen   eine Datendatei laden und ihre Tabellen zeigen\n"
+                          "  zuege     Zuege und Computerwahl fuer eine Stellung und einen Wurf\n"
+                          "  spielen   ganze Spiele ohne Fenster spielen\n"
+                          "\n"
+                          "pelu-sim BEFEHL --help zeigt die Optionen eines Befehls.\n";
 
 } // namespace
 

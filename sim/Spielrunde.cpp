@@ -62,7 +62,7 @@ class Zaehler : public Spielprotokoll {
         if (schreiben) Spielprotokoll::DreimalZwoelf(farbe);
     }
     void Rang(int farbe, int16_t rang) override {
-        if (farbe >= 1 && farbe <= FarbAnzahl) platz[farbe] = rang;
+        if (IstFarbe(farbe)) platz[farbe] = rang;
         if (schreiben) Spielprotokoll::Rang(farbe, rang);
     }
     void Spielende(const std::array<int16_t, FarbAnzahl + 1>& zugzahl) override {

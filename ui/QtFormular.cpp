@@ -11,12 +11,6 @@ namespace pelu {
 
 namespace {
 
-bool Farbindex(int farbe) {
-    return farbe >= 1 && farbe <= FarbAnzahl;
-}
-bool Figurindex(int figur) {
-    return figur >= 1 && figur <= FigurAnzahl;
-}
 size_t Index(int nummer) {
     return static_cast<size_t>(nummer - 1);
 }
@@ -51,7 +45,7 @@ void QtFormular::InfoSetzen(const std::string& text, int16_t textfarbe) {
 
 void QtFormular::ZuganzeigeSetzen(int farbe, const std::string& text, int16_t hintergrund,
                                   int16_t textfarbe) {
-    if (!Farbindex(farbe)) return;
+    if (!IstFarbe(farbe)) return;
     QLabel& label = *e_.lblZuganzeige[Index(farbe)];
     const QColor grund = Palettenfarbe(hintergrund);
     Farben(label, &grund, Palettenfarbe(textfarbe));
@@ -59,11 +53,11 @@ void QtFormular::ZuganzeigeSetzen(int farbe, const std::string& text, int16_t hi
 }
 
 void QtFormular::RangSetzen(int farbe, const std::string& text) {
-    if (Farbindex(farbe)) e_.lblRang[Index(farbe)]->setText(QString::fromStdString(text));
+    if (IstFarbe(farbe)) e_.lblRang[Index(farbe)]->setText(QString::fromStdString(text));
 }
 
 void QtFormular::WuerfelZeichnen(int farbe, int16_t wert) {
-    if (!Farbindex(farbe)) return;
+    if (!IstFarbe(farbe)) return;
     Bildfeld& wuerfel = *e_.picWuerfel[Index(farbe)];
     wuerfel.setVisible(true);
     QtLeinwand leinwand(wuerfel.Bild(), wuerfel.Hintergrund());
@@ -74,21 +68,21 @@ void QtFormular::WuerfelZeichnen(int farbe, int16_t wert) {
 }
 
 void QtFormular::WuerfelVerstecken(int farbe) {
-    if (Farbindex(farbe)) e_.picWuerfel[Index(farbe)]->setVisible(false);
+    if (IstFarbe(farbe)) e_.picWuerfel[Index(farbe)]->setVisible(false);
 }
 
 void QtFormular::FigurSichtbar(int figur, bool sichtbar) {
-    if (Figurindex(figur)) e_.imgFigur[Index(figur)]->setVisible(sichtbar);
+    if (IstFigur(figur)) e_.imgFigur[Index(figur)]->setVisible(sichtbar);
 }
 
 void QtFormular::FigurBewegen(int figur, float links, float oben) {
-    if (Figurindex(figur)) e_.imgFigur[Index(figur)]->move(RundeGerade(links), RundeGerade(oben));
+    if (IstFigur(figur)) e_.imgFigur[Index(figur)]->move(RundeGerade(links), RundeGerade(oben));
 }
 
 // In front of every other figure, but below the dice, indicators and scroll
 // bars: those are windows of their own that images never cover.
 void QtFormular::FigurNachVorn(int figur) {
-    if (Figurindex(figur)) e_.imgFigur[Index(figur)]->stackUnder(e_.picWuerfel[0]);
+    if (IstFigur(figur)) e_.imgFigur[Index(figur)]->stackUnder(e_.picWuerfel[0]);
 }
 
 void QtFormular::ProgrammTimerAn(bool an) {
@@ -126,7 +120,7 @@ void QtFormular::SpielerwahlSichtbar(bool sichtbar) {
 }
 
 int16_t QtFormular::Spielerwert(int farbe) {
-    return Farbindex(farbe) ? wahl_.Wert(farbe - 1) : int16_t{0};
+    return IstFarbe(farbe) ? wahl_.Wert(farbe - 1) : int16_t{0};
 }
 
 bool QtFormular::ProgrammTimerLaeuft() const {

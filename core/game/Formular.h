@@ -16,7 +16,7 @@ enum class Knopfzustand { Ruhe, Spiel, Auslauf };
 // Colours are palette indexes (0..15); colours and figures are numbered
 // from 1 as in the game.
 class Formular {
-public:
+  public:
     virtual ~Formular() = default;
 
     // Info label: text and text colour.

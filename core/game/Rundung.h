@@ -11,6 +11,8 @@ inline int16_t RundeGerade(double wert) {
 }
 
 // Floor, as the classic Int function.
-inline int16_t Int(double wert) { return static_cast<int16_t>(std::floor(wert)); }
+inline int16_t Int(double wert) {
+    return static_cast<int16_t>(std::floor(wert));
+}
 
 } // namespace pelu

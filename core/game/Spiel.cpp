@@ -2,14 +2,6 @@
 
 namespace pelu {
 
-namespace {
-
-bool GueltigeFigur(int figur) {
-    return figur >= 1 && figur <= FigurAnzahl;
-}
-
-} // namespace
-
 Spiel::Spiel(const Tabellen& tabellen, Formular& form, Zufallsquelle& zufall, int16_t mitteX,
              int16_t mitteY, int16_t halbeFigur)
     : daten_(tabellen), form_(form), zufall_(zufall) {
@@ -69,13 +61,13 @@ void Spiel::BefehlTurbo(bool an) {
 }
 
 void Spiel::KlickFigur(int figur) {
-    if (!GueltigeFigur(figur)) return;
+    if (!IstFigur(figur)) return;
     const FigurDaten& f = z_.Figur[figur];
     if (f.Zielfeld >= 1 && f.Spieler >= 1) z_.Gewaehlt = static_cast<int16_t>(figur);
 }
 
 bool Spiel::MausUeberFigur(int figur) {
-    if (!GueltigeFigur(figur)) return false;
+    if (!IstFigur(figur)) return false;
     const FigurDaten& f = z_.Figur[figur];
     if (f.Zielfeld < 1 || f.Spieler < 1) return false;
     // A blinking proposal must never be left hidden.

@@ -23,13 +23,7 @@ void Spiel::FigurenAufstellen() {
         for (int16_t k = 1; k <= 4; ++k) {
             const auto f = static_cast<int16_t>(4 * (c - 1) + k);
             FigurDaten& d = z_.Figur[f];
-            d.Feld = h;
-            d.Platz = k;
-            d.Wendefeld = WendefeldVon(c);
-            d.Einlauf = EinlaufVon(c);
-            d.Stapel = k;
-            d.Farbstapel = k;
-            d.Heimfeld = h;
+            FigurHeimStellen(d, c, k);
             if (d.Spieler <= 0) {
                 form_.FigurSichtbar(f, false);
             } else {

@@ -8,18 +8,41 @@ namespace pelu {
 constexpr int FarbAnzahl = 4;
 constexpr int FigurAnzahl = 16;
 
-constexpr int FarbeVonFigur(int figur) { return (figur - 1) / 4 + 1; }
-constexpr int ErsteFigur(int farbe) { return 4 * farbe - 3; }
-constexpr int LetzteFigur(int farbe) { return 4 * farbe; }
+// Whether a number names a colour (1..4) or a figure (1..16); numbers from
+// outside are ignored by whoever receives them.
+constexpr bool IstFarbe(int farbe) {
+    return farbe >= 1 && farbe <= FarbAnzahl;
+}
+constexpr bool IstFigur(int figur) {
+    return figur >= 1 && figur <= FigurAnzahl;
+}
+
+constexpr int FarbeVonFigur(int figur) {
+    return (figur - 1) / 4 + 1;
+}
+constexpr int ErsteFigur(int farbe) {
+    return 4 * farbe - 3;
+}
+constexpr int LetzteFigur(int farbe) {
+    return 4 * farbe;
+}
 
 // Per-colour constants of the board.
-constexpr int16_t WendefeldVon(int farbe) { return farbe == 1 ? 68 : static_cast<int16_t>(17 * (farbe - 1)); }
-constexpr int16_t EinlaufVon(int farbe) { return static_cast<int16_t>(69 + 7 * (farbe - 1)); }
-constexpr int16_t HeimfeldVon(int farbe) { return static_cast<int16_t>(100 + farbe); }
-constexpr int16_t ZielfeldVon(int farbe) { return static_cast<int16_t>(104 + farbe); }
+constexpr int16_t WendefeldVon(int farbe) {
+    return farbe == 1 ? 68 : static_cast<int16_t>(17 * (farbe - 1));
+}
+constexpr int16_t EinlaufVon(int farbe) {
+    return static_cast<int16_t>(69 + 7 * (farbe - 1));
+}
+constexpr int16_t HeimfeldVon(int farbe) {
+    return static_cast<int16_t>(100 + farbe);
+}
+constexpr int16_t ZielfeldVon(int farbe) {
+    return static_cast<int16_t>(104 + farbe);
+}
 constexpr int16_t AusgangsfeldVon(int farbe) {
     return static_cast<int16_t>(WendefeldVon(farbe) + 5 > 68 ? WendefeldVon(farbe) + 5 - 68
-                                                            : WendefeldVon(farbe) + 5);
+                                                             : WendefeldVon(farbe) + 5);
 }
 
 // States of a figure (Zustand).
@@ -60,6 +83,11 @@ struct FigurDaten {
 // Cleared in one step with `Figur = {}`.
 using Figurentabelle = std::array<FigurDaten, FigurAnzahl + 1>;
 
+// Puts figure k (1..4) of colour `farbe` into its set-up place: home field,
+// slot and arrival orders k, the colour's constants. Player and state are
+// left to the caller.
+void FigurHeimStellen(FigurDaten& figur, int farbe, int16_t k);
+
 // Phases of the state machine; Text() gives each phase's name.
 enum class Phase {
     Keine,
@@ -91,14 +119,14 @@ struct Spielzustand {
     bool FahrenFrei = false;
     bool FahrenEnde = false;
     float Tempo = 0.0f;
-    std::array<int16_t, FarbAnzahl + 1> Zugzahl{};  // 1..4
+    std::array<int16_t, FarbAnzahl + 1> Zugzahl{}; // 1..4
     int16_t AktSpieler = 0;
     int16_t AktFigur = 0;
     int16_t Gewaehlt = 0;
     int16_t Hilfsfigur = 0;
     bool Blinken = false;
     std::array<int16_t, 21> Einstellung{};
-    std::array<int16_t, 31> Farbe{};  // palette indexes
+    std::array<int16_t, 31> Farbe{}; // palette indexes
     float Massstab = 0.0f;
     int16_t MitteX = 0;
     int16_t MitteY = 0;

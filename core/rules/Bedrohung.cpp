@@ -76,7 +76,7 @@ void Bedrohungen(Figurentabelle& Figur, int16_t spieler, int16_t feld, bool ausn
 
 int16_t Gefahr(const Figurentabelle& Figur, const Bedrohende& bedrohende, const Bankfelder& baenke,
                int16_t figur, int16_t feld) {
-    if (figur < 1 || figur > FigurAnzahl) return 0;
+    if (!IstFigur(figur)) return 0;
     if (feld > 68 || baenke.Enthaelt(feld)) return 0;
     int summe = 0;
     for (const Gegnerlage::Jaeger* j : bedrohende)
@@ -85,7 +85,7 @@ int16_t Gefahr(const Figurentabelle& Figur, const Bedrohende& bedrohende, const 
 }
 
 int16_t Gefahr(const Figurentabelle& Figur, const Tabellen& daten, int16_t figur, int16_t feld) {
-    if (figur < 1 || figur > FigurAnzahl) return 0;
+    if (!IstFigur(figur)) return 0;
     if (feld > 68 || IstBank(daten, feld)) return 0;
     int summe = 0;
     for (int g = 1; g <= FigurAnzahl; ++g) {

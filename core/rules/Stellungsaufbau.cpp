@@ -22,11 +22,7 @@ Figurentabelle Grundstellung(const std::array<int16_t, FarbAnzahl>& spieler) {
     for (int farbe = 1; farbe <= FarbAnzahl; ++farbe) {
         for (int k = 1; k <= 4; ++k) {
             FigurDaten& fig = Figur[ErsteFigur(farbe) + k - 1];
-            fig.Feld = HeimfeldVon(farbe);
-            fig.Heimfeld = HeimfeldVon(farbe);
-            fig.Platz = fig.Stapel = fig.Farbstapel = static_cast<int16_t>(k);
-            fig.Wendefeld = WendefeldVon(farbe);
-            fig.Einlauf = EinlaufVon(farbe);
+            FigurHeimStellen(fig, farbe, static_cast<int16_t>(k));
             fig.Spieler = spieler[farbe - 1];
             fig.Zustand = fig.Spieler >= 1 ? ZustandHeim : ZustandAusserSpiel;
         }

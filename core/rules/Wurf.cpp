@@ -20,7 +20,7 @@ int16_t Ziehung(Zufallsquelle& zufall) {
 
 int16_t WurfWert(const Figurentabelle& Figur, int farbe, Zufallsquelle& zufall) {
     int imHaus = 0;
-    if (farbe >= 1 && farbe <= FarbAnzahl) {
+    if (IstFarbe(farbe)) {
         for (int f = ErsteFigur(farbe); f <= LetzteFigur(farbe); ++f) {
             if (Figur[f].Zustand == ZustandHeim) ++imHaus;
         }

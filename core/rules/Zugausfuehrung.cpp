@@ -6,10 +6,6 @@ namespace pelu {
 
 namespace {
 
-bool GueltigeFigur(int figur) {
-    return figur >= 1 && figur <= FigurAnzahl;
-}
-
 // State on arrival; later lines win, so a lane field listed as a bench
 // still counts as lane.
 void ZustandSetzen(FigurDaten& fig, const Tabellen& daten, int ziel) {
@@ -26,7 +22,7 @@ void ZustandSetzen(FigurDaten& fig, const Tabellen& daten, int ziel) {
 } // namespace
 
 int16_t PlatzSuchen(const Figurentabelle& Figur, int16_t figur) {
-    if (!GueltigeFigur(figur)) return 2;
+    if (!IstFigur(figur)) return 2;
     const int ziel = Figur[figur].Zielfeld;
     bool belegt[10] = {};
     for (int g = 1; g <= FigurAnzahl; ++g) {
@@ -43,7 +39,7 @@ int16_t PlatzSuchen(const Figurentabelle& Figur, int16_t figur) {
 
 void FigurSetzen(Figurentabelle& Figur, const Tabellen& daten, int16_t figur, int16_t ziel,
                  int16_t platz, int16_t schritte) {
-    if (!GueltigeFigur(figur)) return;
+    if (!IstFigur(figur)) return;
     FigurDaten& fig = Figur[figur];
     fig.Weg = static_cast<int16_t>(fig.Weg + schritte);
     const int alt = fig.Feld;

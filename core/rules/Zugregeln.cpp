@@ -8,10 +8,6 @@ namespace pelu {
 
 namespace {
 
-bool GueltigeFigur(int figur) {
-    return figur >= 1 && figur <= FigurAnzahl;
-}
-
 // Whether field x lies strictly between `von` and `ziel` along a path that
 // may break after `ende` and resume at `anfang` (ende = 0: unbroken).
 bool ImDurchgang(int x, int von, int ziel, int ende, int anfang) {
@@ -153,7 +149,7 @@ int HeimschickenMarkieren(Figurentabelle& Figur, const Gegnerlage& lage, int16_t
     for (int g = 1; g <= FigurAnzahl; ++g)
         Figur[g].Heimschicken = 0;
     // A figure without a target does not move and passes nobody.
-    if (!GueltigeFigur(figur) || Figur[figur].Zielfeld <= 0) return 0;
+    if (!IstFigur(figur) || Figur[figur].Zielfeld <= 0) return 0;
     const FigurDaten& zieher = Figur[figur];
     int anzahl = 0;
     for (const int16_t* g = lage.OpferAnfang(); g != lage.OpferEnde(); ++g) {
@@ -168,7 +164,7 @@ int HeimschickenMarkieren(Figurentabelle& Figur, const Gegnerlage& lage, int16_t
 }
 
 void HeimschickenMarkieren(Figurentabelle& Figur, int16_t spieler, int16_t figur) {
-    if (!GueltigeFigur(figur) || Figur[figur].Zielfeld <= 0) {
+    if (!IstFigur(figur) || Figur[figur].Zielfeld <= 0) {
         for (int g = 1; g <= FigurAnzahl; ++g)
             Figur[g].Heimschicken = 0;
         return;
