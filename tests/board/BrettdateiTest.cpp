@@ -93,6 +93,17 @@ TEST(Brettgeometrie, KeineUeberlappungenUndFolgefelderGrenzenAneinander) {
     for (const auto& [a, b] : paare)
         EXPECT_GE(GemeinsamerRand(Feldvieleck(Brett(), a), Feldvieleck(Brett(), b)), 15.0)
             << a << " -> " << b;
+    // Each goal lies right behind the last field of its own lane, beside no other lane's end.
+    for (int farbe = 1; farbe <= 4; ++farbe)
+        for (int andere = 1; andere <= 4; ++andere) {
+            const Vieleck laneEnde = Feldvieleck(Brett(), EinlaufVon(andere) + 6);
+            bool nah = false;
+            for (int platz = 1; platz <= 4; ++platz) {
+                const P p = Ort(ZielfeldVon(farbe), platz);
+                nah = nah || Ueberlappen(laneEnde, Figurkasten(p.x, p.y), 30.0);
+            }
+            EXPECT_EQ(nah, farbe == andere) << "goal " << farbe << ", lane end " << andere;
+        }
     // No two figures standing on slots 1..4 of the fields, the homes and the goals cover each
     // other.
     std::vector<std::pair<int, P>> plaetze;
