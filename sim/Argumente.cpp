@@ -1,5 +1,6 @@
 #include "Argumente.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace simarg {
@@ -34,6 +35,33 @@ std::optional<std::vector<int>> Zahlenliste(const std::string& text, int min, in
         anfang = komma + 1;
     }
     return liste;
+}
+
+bool IstHilfe(const std::string& arg) {
+    return arg == "--help" || arg == "-h";
+}
+
+std::string OptionPruefen(const std::string& arg, std::initializer_list<std::string_view> bekannt,
+                          std::set<std::string>& genannt) {
+    if (std::find(bekannt.begin(), bekannt.end(), arg) == bekannt.end())
+        return "unbekanntes Argument '" + arg + "'";
+    if (!genannt.insert(arg).second) return arg + " ist mehrfach angegeben";
+    return "";
+}
+
+std::string SpielerLesen(const std::string& wert, std::array<int16_t, 4>& ziel) {
+    const auto liste = Zahlenliste(wert, 0, 8);
+    if (!liste || liste->size() != 4)
+        return "--spieler '" + wert + "': vier Werte 0..8 mit Kommas erwartet";
+    for (std::size_t c = 0; c < 4; ++c)
+        ziel[c] = static_cast<int16_t>((*liste)[c]);
+    return "";
+}
+
+std::string DateiLesen(const std::string& wert, std::string& ziel) {
+    if (wert.empty() || wert.rfind("--", 0) == 0) return "--daten braucht einen Dateinamen";
+    ziel = wert;
+    return "";
 }
 
 } // namespace simarg

@@ -1,6 +1,7 @@
 #include <iostream>
 #include <string>
 
+#include "Argumente.h"
 #include "Befehle.h"
 #include "SimDaten.h"
 
@@ -83,7 +84,7 @@ int BefehlPruefen(const std::vector<std::string>& argumente) {
     bool datenGenannt = false;
     for (std::size_t i = 0; i < argumente.size(); ++i) {
         const std::string& arg = argumente[i];
-        if (arg == "--help" || arg == "-h") {
+        if (simarg::IstHilfe(arg)) {
             std::cout << Hilfe;
             return 0;
         }
@@ -91,10 +92,9 @@ int BefehlPruefen(const std::vector<std::string>& argumente) {
             auftrag.tabellen = true;
         } else if (arg == "--daten") {
             if (datenGenannt) return Falsch("--daten ist mehrfach angegeben");
-            if (i + 1 >= argumente.size() || argumente[i + 1].empty() ||
-                argumente[i + 1].rfind("--", 0) == 0)
-                return Falsch("--daten braucht einen Dateinamen");
-            auftrag.datei = argumente[++i];
+            const std::string fehler =
+                simarg::DateiLesen(i + 1 < argumente.size() ? argumente[++i] : "", auftrag.datei);
+            if (!fehler.empty()) return Falsch(fehler);
             datenGenannt = true;
         } else {
             return Falsch("unbekanntes Argument '" + arg +

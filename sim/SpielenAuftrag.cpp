@@ -18,15 +18,16 @@ SpielenLesung SpielenArgumenteLesen(const std::vector<std::string>& argumente) {
     std::set<std::string> genannt;
     for (std::size_t i = 0; i < argumente.size(); ++i) {
         const std::string& arg = argumente[i];
-        if (arg == "--help" || arg == "-h") {
+        if (simarg::IstHilfe(arg)) {
             auftrag.hilfe = true;
             return {auftrag, ""};
         }
-        const bool schalter = arg == "--protokoll" || arg == "--turbo";
-        const bool mitWert = arg == "--spieler" || arg == "--spiele" || arg == "--saat" ||
-                             arg == "--wuerfel" || arg == "--max-wuerfe" || arg == "--daten";
-        if (!schalter && !mitWert) return Fehler("unbekanntes Argument '" + arg + "'");
-        if (!genannt.insert(arg).second) return Fehler(arg + " ist mehrfach angegeben");
+        const std::string falsch =
+            simarg::OptionPruefen(arg,
+                                  {"--protokoll", "--turbo", "--spieler", "--spiele", "--saat",
+                                   "--wuerfel", "--max-wuerfe", "--daten"},
+                                  genannt);
+        if (!falsch.empty()) return Fehler(falsch);
         if (arg == "--protokoll") {
             auftrag.protokoll = true;
             continue;
@@ -38,11 +39,8 @@ SpielenLesung SpielenArgumenteLesen(const std::vector<std::string>& argumente) {
         if (i + 1 >= argumente.size()) return Fehler(arg + " braucht einen Wert");
         const std::string& wert = argumente[++i];
         if (arg == "--spieler") {
-            const auto liste = simarg::Zahlenliste(wert, 0, 8);
-            if (!liste || liste->size() != 4)
-                return Fehler("--spieler '" + wert + "': vier Werte 0..8 mit Kommas erwartet");
-            for (int c = 0; c < 4; ++c)
-                auftrag.spieler[c] = static_cast<int16_t>((*liste)[c]);
+            const std::string fehler = simarg::SpielerLesen(wert, auftrag.spieler);
+            if (!fehler.empty()) return Fehler(fehler);
         } else if (arg == "--spiele") {
             const auto n = simarg::Ganzzahl(wert, 1, INT_MAX);
             if (!n) return Fehler("--spiele '" + wert + "': Anzahl ab 1 erwartet");
@@ -63,9 +61,8 @@ SpielenLesung SpielenArgumenteLesen(const std::vector<std::string>& argumente) {
             if (!n) return Fehler("--max-wuerfe '" + wert + "': Anzahl ab 0 erwartet");
             auftrag.maxWuerfe = *n;
         } else {
-            if (wert.empty() || wert.rfind("--", 0) == 0)
-                return Fehler("--daten braucht einen Dateinamen");
-            auftrag.datei = wert;
+            const std::string fehler = simarg::DateiLesen(wert, auftrag.datei);
+            if (!fehler.empty()) return Fehler(fehler);
         }
     }
     // A scripted die plays exactly one game.

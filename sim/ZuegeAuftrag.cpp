@@ -74,13 +74,6 @@ std::string StellungPruefen(const ZuegeAuftrag& auftrag) {
     return "";
 }
 
-// Value of option `name` at position i + 1, strictly within [min, max].
-std::optional<int> Wert(const std::vector<std::string>& argumente, std::size_t i, int min,
-                        int max) {
-    if (i + 1 >= argumente.size()) return std::nullopt;
-    return simarg::Ganzzahl(argumente[i + 1], min, max);
-}
-
 } // namespace
 
 ZuegeLesung ZuegeArgumenteLesen(const std::vector<std::string>& argumente) {
@@ -88,7 +81,7 @@ ZuegeLesung ZuegeArgumenteLesen(const std::vector<std::string>& argumente) {
     std::set<std::string> genannt;
     for (std::size_t i = 0; i < argumente.size(); ++i) {
         const std::string& arg = argumente[i];
-        if (arg == "--help" || arg == "-h") {
+        if (simarg::IstHilfe(arg)) {
             auftrag.hilfe = true;
             return {auftrag, ""};
         }
@@ -98,33 +91,29 @@ ZuegeLesung ZuegeArgumenteLesen(const std::vector<std::string>& argumente) {
             auftrag.stellung.push_back(*stellung);
             continue;
         }
-        const bool bekannt = arg == "--spieler" || arg == "--farbe" || arg == "--wurf" ||
-                             arg == "--wurfzahl" || arg == "--daten";
-        if (!bekannt) return Fehler("unbekanntes Argument '" + arg + "'");
-        if (!genannt.insert(arg).second) return Fehler(arg + " ist mehrfach angegeben");
+        const std::string falsch = simarg::OptionPruefen(
+            arg, {"--spieler", "--farbe", "--wurf", "--wurfzahl", "--daten"}, genannt);
+        if (!falsch.empty()) return Fehler(falsch);
+        // A missing value is an empty one, refused by each option's check.
         const std::string wert = i + 1 < argumente.size() ? argumente[i + 1] : "";
         if (arg == "--spieler") {
-            const auto liste = simarg::Zahlenliste(wert, 0, 8);
-            if (!liste || liste->size() != 4)
-                return Fehler("--spieler '" + wert + "': vier Werte 0..8 mit Kommas erwartet");
-            for (int c = 0; c < 4; ++c)
-                auftrag.spieler[c] = static_cast<int16_t>((*liste)[c]);
+            const std::string fehler = simarg::SpielerLesen(wert, auftrag.spieler);
+            if (!fehler.empty()) return Fehler(fehler);
         } else if (arg == "--farbe") {
-            const auto farbe = Wert(argumente, i, 1, 4);
+            const auto farbe = simarg::Ganzzahl(wert, 1, 4);
             if (!farbe) return Fehler("--farbe '" + wert + "': Farbe 1..4 erwartet");
             auftrag.farbe = static_cast<int16_t>(*farbe);
         } else if (arg == "--wurf") {
-            const auto wurf = Wert(argumente, i, 1, 6);
+            const auto wurf = simarg::Ganzzahl(wert, 1, 6);
             if (!wurf) return Fehler("--wurf '" + wert + "': Augenzahl 1..6 erwartet");
             auftrag.wurf = static_cast<int16_t>(*wurf);
         } else if (arg == "--wurfzahl") {
-            const auto wurfzahl = Wert(argumente, i, 1, 3);
+            const auto wurfzahl = simarg::Ganzzahl(wert, 1, 3);
             if (!wurfzahl) return Fehler("--wurfzahl '" + wert + "': 1..3 erwartet");
             auftrag.wurfzahl = static_cast<int16_t>(*wurfzahl);
         } else {
-            if (wert.empty() || wert.rfind("--", 0) == 0)
-                return Fehler("--daten braucht einen Dateinamen");
-            auftrag.datei = wert;
+            const std::string fehler = simarg::DateiLesen(wert, auftrag.datei);
+            if (!fehler.empty()) return Fehler(fehler);
         }
         ++i;
     }
