@@ -5,10 +5,8 @@
 #include "data/Laden.h"
 
 std::optional<pelu::Tabellen> SimDatenLaden(const std::string& datei) {
-    constexpr int16_t MitteX = 299;
-    constexpr int16_t MitteY = 274;
     try {
-        return pelu::DatendateiLaden(datei, MitteX, MitteY);
+        return pelu::DatendateiLaden(datei);
     } catch (const pelu::Ladefehler& fehler) {
         std::cerr << fehler.what() << "\n";
         return std::nullopt;
