@@ -10,6 +10,10 @@ namespace pelu::brett {
 
 namespace {
 
+// The desktop board's centre, which the shipped file is made for.
+constexpr int MitteX = 299;
+constexpr int MitteY = 274;
+
 // One axis of the conversion: the loader's single-precision factor, the
 // exact ratio behind it, and the centre.
 struct Achse {
@@ -49,12 +53,6 @@ int16_t DateiwertX(int versatz) {
 }
 int16_t DateiwertY(int versatz) {
     return Dateiwert(versatz, Senkrecht);
-}
-int PixelX(int16_t wert) {
-    return Umrechnen(wert, Waagrecht);
-}
-int PixelY(int16_t wert) {
-    return Umrechnen(wert, Senkrecht);
 }
 
 } // namespace pelu::brett

@@ -11,7 +11,4 @@ namespace pelu::brett {
 int16_t DateiwertX(int versatz);
 int16_t DateiwertY(int versatz);
 
-inline constexpr int MitteX = 299;
-inline constexpr int MitteY = 274;
-
 } // namespace pelu::brett
