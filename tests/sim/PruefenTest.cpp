@@ -1,8 +1,4 @@
 // pelu-sim pruefen, run as a program: exit codes, stdout and stderr.
-#include <gtest/gtest.h>
-
-#include <string>
-
 #include "sim/SimLauf.h"
 
 namespace {
@@ -15,39 +11,20 @@ TEST(Pruefen, ExitcodesMeldungenUndTabellen) {
              {"--bla", "--bla"},
              {"--tabellen extra.txt", "extra.txt"},
              {"--daten", "--daten"},
-             {"--daten ''", "--daten"},
-             {"--daten --tabellen", "--daten"},
-             {"--daten a.txt --daten b.txt", "--daten"},
-             {"--daten fehlt.txt -x", "-x"}}) {
+             {"--daten a.txt --daten b.txt", "--daten"}}) {
         SCOPED_TRACE(argumente);
         simtest::ErwarteAbgelehnt(ordner.Aufruf("pruefen", argumente), genannt);
     }
-    simtest::SimLauf e = ordner.Aufruf("pruefen", "--help");
-    EXPECT_EQ(e.code, 0);
-    EXPECT_NE(e.aus.find("--daten DATEI"), std::string::npos) << e.aus;
-    // Without --daten: Peludaten.txt in the current directory.
-    e = ordner.Aufruf("pruefen", "");
+    EXPECT_EQ(ordner.Aufruf("pruefen", "--help").code, 0);
+    ordner.Kopieren("ohne_taktik.txt", "kaputt.txt");
+    simtest::SimLauf e = ordner.Aufruf("pruefen", "--tabellen --daten kaputt.txt");
     EXPECT_EQ(e.code, 1);
     EXPECT_EQ(e.aus, "");
-    EXPECT_TRUE(e.fehler.starts_with("Peludaten.txt, Abschnitt \"bilddaten\": ")) << e.fehler;
-    ordner.Kopieren("ohne_taktik.txt", "kaputt.txt");
-    for (const char* argumente : {"--daten kaputt.txt", "--tabellen --daten kaputt.txt"}) {
-        e = ordner.Aufruf("pruefen", argumente);
-        EXPECT_EQ(e.code, 1);
-        EXPECT_EQ(e.aus, "");
-        EXPECT_TRUE(e.fehler.starts_with("kaputt.txt, Abschnitt \"taktikdaten\": ")) << e.fehler;
-    }
+    EXPECT_TRUE(e.fehler.starts_with("kaputt.txt, Abschnitt \"taktikdaten\": ")) << e.fehler;
     ordner.Kopieren("gueltig_crlf.txt");
-    e = ordner.Aufruf("pruefen", "");
+    e = ordner.Aufruf("pruefen", ""); // without --daten: Peludaten.txt from here
     EXPECT_EQ(e.code, 0) << e.fehler;
-    EXPECT_EQ(e.fehler, "");
-    // One line per table; three rows in the file, the missing ones named.
-    EXPECT_EQ(std::count(e.aus.begin(), e.aus.end(), '\n'), 3) << e.aus;
-    EXPECT_TRUE(e.aus.starts_with("bilddaten")) << e.aus;
-    EXPECT_NE(e.aus.find(" 3 "), std::string::npos) << e.aus;
-    EXPECT_NE(e.aus.find("3..96, 102..108"), std::string::npos) << e.aus;
-    EXPECT_NE(e.aus.find("\nbankdaten"), std::string::npos);
-    EXPECT_NE(e.aus.find("\ntaktikdaten"), std::string::npos);
+    EXPECT_EQ(std::count(e.aus.begin(), e.aus.end(), '\n'), 3) << e.aus; // one line per table
     e = ordner.Aufruf("pruefen", "--tabellen");
     EXPECT_EQ(e.code, 0) << e.fehler;
     EXPECT_EQ(e.fehler, "");
