@@ -40,10 +40,6 @@ constexpr int16_t HeimfeldVon(int farbe) {
 constexpr int16_t ZielfeldVon(int farbe) {
     return static_cast<int16_t>(104 + farbe);
 }
-constexpr int16_t AusgangsfeldVon(int farbe) {
-    return static_cast<int16_t>(WendefeldVon(farbe) + 5 > 68 ? WendefeldVon(farbe) + 5 - 68
-                                                             : WendefeldVon(farbe) + 5);
-}
 
 // States of a figure (Zustand).
 enum : int16_t {
@@ -88,7 +84,7 @@ using Figurentabelle = std::array<FigurDaten, FigurAnzahl + 1>;
 // left to the caller.
 void FigurHeimStellen(FigurDaten& figur, int farbe, int16_t k);
 
-// Phases of the state machine; Text() gives each phase's name.
+// Phases of the state machine; PhasenText gives each phase's name.
 enum class Phase {
     Keine,
     Start,
@@ -128,8 +124,6 @@ struct Spielzustand {
     std::array<int16_t, 21> Einstellung{};
     std::array<int16_t, 31> Farbe{}; // palette indexes
     float Massstab = 0.0f;
-    int16_t MitteX = 0;
-    int16_t MitteY = 0;
 
     int16_t AktFarbe = 0;
     int16_t Wurfzahl = 0;
