@@ -5,7 +5,7 @@
 namespace pelu {
 
 int16_t WegAufFeld(int farbe, int16_t feld) {
-    if (farbe < 1 || farbe > FarbAnzahl) return -1;
+    if (!IstFarbe(farbe)) return -1;
     if (feld == HeimfeldVon(farbe)) return 0;
     if (feld == ZielfeldVon(farbe)) return 76;
     const int einlauf = EinlaufVon(farbe);
@@ -33,7 +33,7 @@ Figurentabelle Grundstellung(const std::array<int16_t, FarbAnzahl>& spieler) {
 void FigurenHinstellen(Figurentabelle& Figur, const Tabellen& daten, int16_t feld,
                        const std::vector<int16_t>& figuren) {
     for (const int16_t f : figuren) {
-        if (f < 1 || f > FigurAnzahl || Figur[f].Feld == feld) continue;
+        if (!IstFigur(f) || Figur[f].Feld == feld) continue;
         const int16_t weg = WegAufFeld(FarbeVonFigur(f), feld);
         if (weg < 0) continue;
         // Arrive exactly as a move would, so the table stays consistent.
