@@ -74,10 +74,7 @@ void Bedrohungen(Figurentabelle& Figur, int16_t spieler, int16_t feld, bool ausn
     Bedrohungen(Figur, Gegnerlage(Figur, spieler), feld, ausnahmen);
 }
 
-int16_t Gefahr(const Figurentabelle& Figur, const Bedrohende& bedrohende, const Bankfelder& baenke,
-               int16_t figur, int16_t feld) {
-    if (!IstFigur(figur)) return 0;
-    if (feld > 68 || baenke.Enthaelt(feld)) return 0;
+int16_t Gefahr(const Figurentabelle& Figur, const Bedrohende& bedrohende, int16_t figur) {
     int summe = 0;
     for (const Gegnerlage::Jaeger* j : bedrohende)
         summe += Gewicht(Figur[j->figur].Bedrohung, j->spielerHatFigurImHaus);
@@ -85,8 +82,7 @@ int16_t Gefahr(const Figurentabelle& Figur, const Bedrohende& bedrohende, const 
 }
 
 int16_t Gefahr(const Figurentabelle& Figur, const Tabellen& daten, int16_t figur, int16_t feld) {
-    if (!IstFigur(figur)) return 0;
-    if (feld > 68 || IstBank(daten, feld)) return 0;
+    if (!IstFigur(figur) || OhneGefahr(Bankfelder(daten), feld)) return 0;
     int summe = 0;
     for (int g = 1; g <= FigurAnzahl; ++g) {
         const int k = Figur[g].Bedrohung;

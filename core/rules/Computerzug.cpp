@@ -34,19 +34,13 @@ int16_t InSicherheit(const Figurentabelle& Figur) {
     return 0;
 }
 
-// Lane, home and goal fields and benches carry no danger (Gefahr is 0 there
-// whatever threatens them).
-bool OhneGefahr(const Bankfelder& baenke, int feld) {
-    return feld > 68 || baenke.Enthaelt(feld);
-}
-
 // Bedrohungen for `feld`, then its Gefahr for figure f. The threats are only
 // worked out where the danger depends on them.
 int16_t GefahrAmFeld(Figurentabelle& Figur, const Gegnerlage& lage, const Bankfelder& baenke,
                      int16_t f, int16_t feld, bool ausnahmen) {
     if (OhneGefahr(baenke, feld)) return 0;
     const Bedrohende bedrohende = Bedrohungen(Figur, lage, feld, ausnahmen);
-    return Gefahr(Figur, bedrohende, baenke, f, feld);
+    return Gefahr(Figur, bedrohende, f);
 }
 
 void Bewerten(Figurentabelle& Figur, const Tabellen& daten, const Gegnerlage& lage,

@@ -91,6 +91,12 @@ class Bankfelder {
     std::array<bool, 69> strecke_{};
 };
 
+// Lane, home and goal fields and benches carry no danger, whatever threatens
+// them; there the threats need not be worked out at all.
+inline bool OhneGefahr(const Bankfelder& baenke, int feld) {
+    return feld > 68 || baenke.Enthaelt(feld);
+}
+
 // The opponent figures Bedrohungen left a threat on: the nearest one of
 // each colour that reaches the field, so at most one per colour.
 class Bedrohende {
@@ -106,10 +112,10 @@ class Bedrohende {
 
 // The same operations as the public ones, on opponents gathered in advance.
 // Bedrohungen also says which figures it gave a threat, and Gefahr adds up
-// those, instead of looking for them among all opponents again.
+// those, instead of looking for them among all opponents again; it is asked
+// only for a field that can carry danger (not OhneGefahr).
 Bedrohende Bedrohungen(Figurentabelle& Figur, const Gegnerlage& lage, int16_t feld, bool ausnahmen);
-int16_t Gefahr(const Figurentabelle& Figur, const Bedrohende& bedrohende, const Bankfelder& baenke,
-               int16_t figur, int16_t feld);
+int16_t Gefahr(const Figurentabelle& Figur, const Bedrohende& bedrohende, int16_t figur);
 // Returns how many figures it marked.
 int HeimschickenMarkieren(Figurentabelle& Figur, const Gegnerlage& lage, int16_t figur);
 int16_t ZugWaehlen(Figurentabelle& Figur, const Tabellen& daten, const Gegnerlage& lage,
