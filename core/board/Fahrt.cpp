@@ -25,10 +25,8 @@ Fahrt FahrtAnlegen(const Tabellen& daten, int16_t figur, int16_t vonFeld, int16_
     const Punkt ziel = PlatzKoordinaten(daten, zielFeld, zielPlatz);
     f.StartX = start.x;
     f.StartY = start.y;
-    f.ZielX = ziel.x;
-    f.ZielY = ziel.y;
-    const auto dx = static_cast<float>(static_cast<int16_t>(f.ZielX - f.StartX));
-    const auto dy = static_cast<float>(static_cast<int16_t>(f.ZielY - f.StartY));
+    const auto dx = static_cast<float>(static_cast<int16_t>(ziel.x - start.x));
+    const auto dy = static_cast<float>(static_cast<int16_t>(ziel.y - start.y));
     const auto d = static_cast<float>(std::sqrt(static_cast<double>(dx * dx + dy * dy)));
     f.Schrittzahl = FahrtSchrittzahl(d, tempo);
     f.SchrittX = dx / static_cast<float>(f.Schrittzahl);

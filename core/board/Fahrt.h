@@ -13,8 +13,6 @@ struct Fahrt {
     int16_t VonPlatz = 0;
     int16_t StartX = 0;
     int16_t StartY = 0;
-    int16_t ZielX = 0;
-    int16_t ZielY = 0;
     float SchrittX = 0.0f;
     float SchrittY = 0.0f;
     int16_t Schrittzahl = 0;
