@@ -6,8 +6,8 @@
 namespace pelu {
 
 struct Zugmoeglichkeit {
-    int16_t Schritte = 0;   // 12 for a 6, else the die value
-    bool Moeglich = false;  // at least one figure got a target
+    int16_t Schritte = 0;  // 12 for a 6, else the die value
+    bool Moeglich = false; // at least one figure got a target
 };
 
 // Targets and passages of every figure of `spieler` for die value `wurf`;
