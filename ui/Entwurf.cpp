@@ -12,15 +12,18 @@ namespace {
 struct Bau {
     int tpp; // twips per pixel
 
-    void Platzieren(QWidget& w, int links, int oben, int breite, int hoehe) const {
-        w.setGeometry(TwipsRechteck(links, oben, breite, hoehe, tpp));
+    // A design rectangle in twips, in pixels.
+    QRect Pixel(const QRect& twips) const {
+        return TwipsRechteck(twips.x(), twips.y(), twips.width(), twips.height(), tpp);
     }
+
+    void Platzieren(QWidget& w, const QRect& twips) const { w.setGeometry(Pixel(twips)); }
 
     QPushButton* Knopf(QWidget& eltern, const char* name, const QRect& twips,
                        const QString& tooltip, const QColor& gesicht) const {
         auto* knopf = new QPushButton(&eltern);
         knopf->setObjectName(QLatin1String(name));
-        Platzieren(*knopf, twips.x(), twips.y(), twips.width(), twips.height());
+        Platzieren(*knopf, twips);
         knopf->setToolTip(tooltip);
         knopf->setIconSize(QSize(32, 32));
         KnopfgesichtSetzen(*knopf, gesicht);
@@ -31,7 +34,7 @@ struct Bau {
                          const QString& text, Qt::Alignment ausrichtung) const {
         auto* label = new QLabel(text, &eltern);
         label->setObjectName(name);
-        Platzieren(*label, twips.x(), twips.y(), twips.width(), twips.height());
+        Platzieren(*label, twips);
         label->setAlignment(ausrichtung | Qt::AlignVCenter);
         return label;
     }
@@ -39,7 +42,7 @@ struct Bau {
     QGroupBox* Rahmen(QWidget& eltern, const char* name, const QRect& twips) const {
         auto* rahmen = new QGroupBox(&eltern); // no caption
         rahmen->setObjectName(QLatin1String(name));
-        Platzieren(*rahmen, twips.x(), twips.y(), twips.width(), twips.height());
+        Platzieren(*rahmen, twips);
         return rahmen;
     }
 };
@@ -69,10 +72,10 @@ Bedienelemente EntwurfAufbauen(QWidget& fenster) {
     fenster.setWindowTitle(QStringLiteral("Pelu mit Tarro  V1.2"));
     fenster.setWindowIcon(BrettSymbol());
     fenster.setFont(Standardschrift());
-    fenster.resize(TwipsRechteck(0, 0, EntwurfBreiteTwips, EntwurfHoeheTwips, bau.tpp).size());
+    fenster.resize(bau.Pixel(QRect(0, 0, EntwurfBreiteTwips, EntwurfHoeheTwips)).size());
 
     e.picSpielfeld = new Brettfeld(&fenster);
-    const QRect brett = TwipsRechteck(1200, 120, 7212, 6612, bau.tpp);
+    const QRect brett = bau.Pixel(QRect(1200, 120, 7212, 6612));
     e.picSpielfeld->move(brett.topLeft());
     e.picSpielfeld->GroesseSetzen(brett.width(), brett.height());
     QWidget& flaeche = e.picSpielfeld->Flaeche();
@@ -80,7 +83,7 @@ Bedienelemente EntwurfAufbauen(QWidget& fenster) {
     // Figures first: they lie below the board's windowed controls.
     for (int k = 0; k < 16; ++k) {
         auto* figur = new Figurbild(k + 1, &flaeche);
-        bau.Platzieren(*figur, 3000 + 360 * (k % 4), 2760 + 240 * (k / 4), 225, 225);
+        bau.Platzieren(*figur, QRect(3000 + 360 * (k % 4), 2760 + 240 * (k / 4), 225, 225));
         figur->setPixmap(FigurBild(k / 4 + 1));
         figur->setCursor(Qt::ArrowCursor);
         e.imgFigur[static_cast<size_t>(k)] = figur;
@@ -89,7 +92,7 @@ Bedienelemente EntwurfAufbauen(QWidget& fenster) {
     for (int i = 0; i < 4; ++i) {
         auto* wuerfel = new Bildfeld(QColor(64, 64, 64), &flaeche);
         wuerfel->setObjectName(QStringLiteral("picWuerfel%1").arg(i));
-        const QRect ort = TwipsRechteck(wuerfelOrt[i][0], wuerfelOrt[i][1], 372, 372, bau.tpp);
+        const QRect ort = bau.Pixel(QRect(wuerfelOrt[i][0], wuerfelOrt[i][1], 372, 372));
         wuerfel->move(ort.topLeft());
         wuerfel->GroesseSetzen(ort.size());
         e.picWuerfel[static_cast<size_t>(i)] = wuerfel;
@@ -108,7 +111,7 @@ Bedienelemente EntwurfAufbauen(QWidget& fenster) {
 
     e.chkTurbo = new QCheckBox(QStringLiteral("Turbo"), &fenster);
     e.chkTurbo->setObjectName(QStringLiteral("chkTurbo"));
-    bau.Platzieren(*e.chkTurbo, 240, 2280, 732, 252);
+    bau.Platzieren(*e.chkTurbo, QRect(240, 2280, 732, 252));
     e.chkTurbo->setToolTip(QStringLiteral("Spiel im Schnellgang"));
 
     e.fraZuganzeige = bau.Rahmen(fenster, "fraZuganzeige", QRect(120, 2520, 972, 1812));
