@@ -9,7 +9,6 @@
 
 #include "Bilder.h"
 #include "Druckfeld.h"
-#include "Knopfgesicht.h"
 #include "QtFormular.h"
 #include "QtLeinwand.h"
 #include "RegelnFenster.h"
@@ -48,10 +47,7 @@ bool Hauptfenster::Laden(QString* fehler) {
     show();
     form_->ProgrammTimerAn(false);
     form_->FahrTimerAn(false);
-    for (QPushButton* knopf : {e_.cmdStop, e_.cmdHilfe}) {
-        knopf->setEnabled(false);
-        KnopfgesichtSetzen(*knopf, Gesicht::Grau);
-    }
+    form_->Spielknoepfe(Knopfzustand::Ruhe);
     masse_ = Fensteraufbau(*this, e_, *wahl_);
     // Opens at the centre of the screen, at its final size.
     if (const QScreen* schirm = screen()) {
@@ -151,7 +147,7 @@ void Hauptfenster::FahrTakt() {
 
 void Hauptfenster::MausUeberFigur(int figur) {
     const bool hand = spiel_ && spiel_->MausUeberFigur(figur);
-    if (figur < 1 || figur > 16) return;
+    if (!IstFigur(figur)) return;
     Figurbild& bild = *e_.imgFigur[static_cast<size_t>(figur - 1)];
     if (hand)
         bild.setCursor(hand_);
