@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "Bilder.h"
+#include "Brettfeld.h"
 #include "Druckfeld.h"
 #include "Schriften.h"
 #include "Twips.h"
@@ -49,7 +50,7 @@ Druckfeld* Anzeige(QWidget* brett, Symbol symbol, const QString& name, Ort ort, 
     anzeige->setGeometry(TwipsRechteck(ort.links, ort.oben, 735, 432, tpp));
     // Without a border the 29 pixel high box shows the 32 pixel icon nearly whole.
     anzeige->RahmenSetzen(false);
-    anzeige->HintergrundfarbeSetzen(QColor(255, 255, 192));
+    anzeige->HintergrundfarbeSetzen(Brettfeld::Hintergrund);
     anzeige->HintergrundbildSetzen(SymbolBild(symbol, 32));
     anzeige->setFont(Entwurfsschrift(QStringLiteral("MS Sans Serif"), 12, true));
     return anzeige;
