@@ -2,6 +2,15 @@
 
 namespace pelu {
 
+namespace {
+
+// A figure the player may pick: it can move and its colour is in play.
+bool Waehlbar(const Figurentabelle& Figur, int figur) {
+    return IstFigur(figur) && Figur[figur].Zielfeld >= 1 && Figur[figur].Spieler >= 1;
+}
+
+} // namespace
+
 Spiel::Spiel(const Tabellen& tabellen, Formular& form, Zufallsquelle& zufall, int16_t mitteX,
              int16_t mitteY, int16_t halbeFigur)
     : daten_(tabellen), form_(form), zufall_(zufall) {
@@ -61,15 +70,11 @@ void Spiel::BefehlTurbo(bool an) {
 }
 
 void Spiel::KlickFigur(int figur) {
-    if (!IstFigur(figur)) return;
-    const FigurDaten& f = z_.Figur[figur];
-    if (f.Zielfeld >= 1 && f.Spieler >= 1) z_.Gewaehlt = static_cast<int16_t>(figur);
+    if (Waehlbar(z_.Figur, figur)) z_.Gewaehlt = static_cast<int16_t>(figur);
 }
 
 bool Spiel::MausUeberFigur(int figur) {
-    if (!IstFigur(figur)) return false;
-    const FigurDaten& f = z_.Figur[figur];
-    if (f.Zielfeld < 1 || f.Spieler < 1) return false;
+    if (!Waehlbar(z_.Figur, figur)) return false;
     // A blinking proposal must never be left hidden.
     if (z_.Hilfsfigur > 0) form_.FigurSichtbar(z_.Hilfsfigur, true);
     z_.Blinken = false;
