@@ -48,9 +48,7 @@ void Spiel::PhaseStart() {
     for (int k = 1; k <= FarbAnzahl; ++k)
         form_.WuerfelVerstecken(k);
     if (z_.Figur[LetzteFigur(1)].Spieler > 0) {
-        z_.Wurfzahl = 0;
         z_.AktSpieler = z_.Figur[LetzteFigur(1)].Spieler;
-        a_.Wurf = 0;
         z_.Wartezaehler = z_.Einstellung[3];
         z_.Spielphase = Phase::Wuerfelleer;
     } else {
