@@ -2,32 +2,25 @@
 
 namespace pelu {
 
-void VirtuelleUhr::Starten(Timer& timer) {
-    timer.an = true;
+void VirtuelleUhr::Schalten(Timer& timer, bool an) {
+    timer.an = an;
+    if (!an) return;
     timer.faellig = jetzt_ + timer.intervall;
     timer.lauf = ++laeufe_;
 }
 
 void VirtuelleUhr::ProgrammAn(bool an) {
-    if (an) {
-        Starten(programm_);
-    } else {
-        programm_.an = false;
-    }
+    Schalten(programm_, an);
 }
 
 void VirtuelleUhr::ProgrammIntervall(int millisekunden) {
     // A non-positive interval would tick forever at one instant.
     programm_.intervall = millisekunden > 0 ? millisekunden : 1;
-    if (programm_.an) Starten(programm_);
+    if (programm_.an) Schalten(programm_, true);
 }
 
 void VirtuelleUhr::FahrenAn(bool an) {
-    if (an) {
-        Starten(fahren_);
-    } else {
-        fahren_.an = false;
-    }
+    Schalten(fahren_, an);
 }
 
 } // namespace pelu

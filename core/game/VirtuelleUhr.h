@@ -82,7 +82,8 @@ class VirtuelleUhr {
         uint64_t lauf = 0;   // start order of the current run
     };
 
-    void Starten(Timer& timer);
+    // Off, or on and restarted from now.
+    void Schalten(Timer& timer, bool an);
 
     Timer programm_{false, 200, 0, 0};
     Timer fahren_{false, Fahrintervall, 0, 0};
