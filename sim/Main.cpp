@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "Argumente.h"
 #include "Befehle.h"
 
 namespace {
@@ -25,7 +26,7 @@ int main(int argc, char** argv) {
     }
     const std::string befehl = argumente.front();
     argumente.erase(argumente.begin());
-    if (befehl == "--help" || befehl == "-h" || befehl == "hilfe") {
+    if (simarg::IstHilfe(befehl) || befehl == "hilfe") {
         std::cout << Hilfe;
         return 0;
     }
