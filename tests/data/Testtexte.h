@@ -19,9 +19,8 @@ inline std::string Taktik() {
     return text;
 }
 
-inline std::string Text(const std::string& bild = Bild, const std::string& bank = Bank,
-                        const std::string& taktik = Taktik()) {
-    return bild + bank + taktik;
+inline std::string Text(const std::string& bild = Bild, const std::string& bank = Bank) {
+    return bild + bank + Taktik();
 }
 
 inline pelu::Tabellen Laden(const std::string& text) {
