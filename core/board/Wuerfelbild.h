@@ -1,29 +1,18 @@
 #pragma once
-#include <array>
 #include <cstdint>
 
 #include "board/Brettzeichnen.h"
 #include "board/Leinwand.h"
-#include "board/Platzkoordinaten.h"
 
 namespace pelu {
 
 // Radius of a pip in pixels.
 inline constexpr int Augenradius = 3;
 
-// The pips of one die face, in drawing order.
-struct Wuerfelaugen {
-    std::array<Punkt, 7> mitte{};
-    int anzahl = 0;
-};
-
-// Pips of face `wert` around the centre (cx, cy) with spacing d: the centre
-// (1, 3, 5); top left, bottom right (above 1); top right, bottom left
-// (above 3); top middle, bottom middle (6). Values outside 1..6 show none.
-Wuerfelaugen WuerfelAugen(int16_t wert, int cx, int cy, int d);
-
 // Clears a dice box of the given inner size and draws face `wert` in white
 // (Farbe(6)) around (breite \ 2, hoehe \ 2), pips Int(9 x massstab) apart.
+// The pips, in drawing order: the centre (1, 3, 5); top left, bottom right
+// (above 1); top right, bottom left (above 3); top middle, bottom middle (6).
 // Value 0, like any value outside 1..6, leaves a blank die.
 void WuerfelZeichnen(Leinwand& flaeche, int breite, int hoehe, int16_t wert,
                      const Farbtabelle& farbe, float massstab = 1.0f);
