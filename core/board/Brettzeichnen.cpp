@@ -44,8 +44,7 @@ int KantenX(const Kante& kante, int zeile) {
     return kante.xOben + kante.richtung * static_cast<int>(std::floor(produkt + 0.5));
 }
 
-} // namespace
-
+// Corners of row `feld` of Bilddaten (columns 2..9).
 Ecken FeldEcken(const Tabellen& daten, int feld) {
     Ecken e;
     for (int k = 0; k < 4; ++k) {
@@ -57,12 +56,17 @@ Ecken FeldEcken(const Tabellen& daten, int feld) {
     return e;
 }
 
+// Palette index for a field of kind `art`: 1..4 the light colour of that
+// colour, 5 and 6 the track and bench colours; any other kind keeps
+// `vorige`, the fill of the field drawn before.
 int32_t Feldfuellfarbe(int16_t art, const Farbtabelle& farbe, int32_t vorige) {
-    if (art >= 1 && art <= 4) return farbe[10 + art];
+    if (IstFarbe(art)) return farbe[10 + art];
     if (art == 5) return farbe[3];
     if (art == 6) return farbe[4];
     return vorige;
 }
+
+} // namespace
 
 void ViereckFuellen(Leinwand& flaeche, const Ecken& e, int32_t fuellfarbe) {
     int ymin = 10000;

@@ -20,14 +20,6 @@ struct Ecken {
     std::array<int16_t, 5> y{};
 };
 
-// Corners of row `feld` of Bilddaten (columns 2..9).
-Ecken FeldEcken(const Tabellen& daten, int feld);
-
-// Palette index for a field of kind `art`: 1..4 the light colour of that
-// colour, 5 and 6 the track and bench colours; any other kind keeps
-// `vorige`, the fill of the field drawn before.
-int32_t Feldfuellfarbe(int16_t art, const Farbtabelle& farbe, int32_t vorige);
-
 // Fills the quadrilateral row by row with palette colour `fuellfarbe`.
 // The crossings of each row are paired in edge order, so a convex
 // quadrilateral of any size is filled exactly; the lowest row is left to the

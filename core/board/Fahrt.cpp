@@ -7,6 +7,11 @@
 
 namespace pelu {
 
+namespace {
+
+// Steps for a distance `d` (single precision) at `tempo` pixels per step:
+// one more than the whole step lengths in the distance, so no step is longer
+// than `tempo` and a zero distance still takes one step.
 int16_t FahrtSchrittzahl(float d, float tempo) {
     // A pace of zero or less would give endless steps; finish at once instead.
     if (!(tempo > 0.0f)) return 1;
@@ -14,6 +19,8 @@ int16_t FahrtSchrittzahl(float d, float tempo) {
     if (!(anteil < 32766.0f)) return 32767;
     return static_cast<int16_t>(Int(anteil) + 1);
 }
+
+} // namespace
 
 Fahrt FahrtAnlegen(const Tabellen& daten, int16_t figur, int16_t vonFeld, int16_t vonPlatz,
                    int16_t zielFeld, int16_t zielPlatz, float tempo) {

@@ -19,11 +19,6 @@ struct Fahrt {
     int16_t Schrittnummer = 0;
 };
 
-// Steps for a distance `d` (single precision) at `tempo` pixels per step:
-// one more than the whole step lengths in the distance, so no step is longer
-// than `tempo` and a zero distance still takes one step.
-int16_t FahrtSchrittzahl(float d, float tempo);
-
 // Sets up the animation of `figur` from (vonFeld, vonPlatz) to
 // (zielFeld, zielPlatz); step 0, nothing moved yet.
 Fahrt FahrtAnlegen(const Tabellen& daten, int16_t figur, int16_t vonFeld, int16_t vonPlatz,
