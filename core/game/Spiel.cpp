@@ -63,9 +63,7 @@ void Spiel::BefehlFigurenwahl() {
 }
 
 void Spiel::BefehlTurbo(bool an) {
-    z_.Einstellung[2] = an ? 50 : 8;
-    z_.Einstellung[3] = an ? 1 : 2;
-    z_.Einstellung[4] = an ? 1 : 2;
+    TempoEinstellen(z_, an);
     form_.ProgrammTimerIntervall(an ? 50 : 200);
 }
 

@@ -27,12 +27,16 @@ void FigurHeimStellen(FigurDaten& figur, int farbe, int16_t k) {
     figur.Einlauf = EinlaufVon(farbe);
 }
 
+void TempoEinstellen(Spielzustand& z, bool turbo) {
+    z.Einstellung[2] = turbo ? 50 : 8;
+    z.Einstellung[3] = turbo ? 1 : 2;
+    z.Einstellung[4] = turbo ? 1 : 2;
+}
+
 void StartwerteSetzen(Spielzustand& z, int16_t mitteX, int16_t mitteY, int16_t halbeFigur) {
     z.Massstab = 1.0f;
     z.Einstellung = {};
-    z.Einstellung[2] = 8;
-    z.Einstellung[3] = 2;
-    z.Einstellung[4] = 2;
+    TempoEinstellen(z, false);
     z.Einstellung[9] = mitteX;
     z.Einstellung[10] = mitteY;
     z.Einstellung[12] = halbeFigur;

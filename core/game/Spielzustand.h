@@ -135,6 +135,10 @@ struct Spielzustand {
 // `halbeFigur` is (figure image width - 1) \ 2.
 void StartwerteSetzen(Spielzustand& z, int16_t mitteX, int16_t mitteY, int16_t halbeFigur);
 
+// The pace settings: animation step length (Einstellung 2) and the waits
+// before a roll (3) and before a computer move (4), normal or turbo.
+void TempoEinstellen(Spielzustand& z, bool turbo);
+
 // Board centre from the inner size of the board picture box:
 // (size rounded) \ 2 + 1.
 int16_t BrettMitte(double innenmass);
