@@ -18,17 +18,14 @@ void Spiel::FigurPlatzieren(int16_t figur, int16_t feld, int16_t platz) {
 }
 
 void Spiel::FigurenAufstellen() {
-    for (int16_t c = 1; c <= FarbAnzahl; ++c) {
-        const int16_t h = HeimfeldVon(c);
+    for (int c = 1; c <= FarbAnzahl; ++c) {
         for (int16_t k = 1; k <= 4; ++k) {
-            const auto f = static_cast<int16_t>(4 * (c - 1) + k);
+            const auto f = static_cast<int16_t>(ErsteFigur(c) + k - 1);
             FigurDaten& d = z_.Figur[f];
             FigurHeimStellen(d, c, k);
-            if (d.Spieler <= 0) {
-                form_.FigurSichtbar(f, false);
-            } else {
-                form_.FigurSichtbar(f, true);
-                FigurPlatzieren(f, h, k);
+            form_.FigurSichtbar(f, d.Spieler > 0);
+            if (d.Spieler > 0) {
+                FigurPlatzieren(f, d.Feld, k);
                 d.Zustand = ZustandHeim;
             }
         }
