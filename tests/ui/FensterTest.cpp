@@ -1,79 +1,44 @@
-// The main window: its layout, the state after load, the commands with the
-// game buttons' states and faces, and a data file that fails to load.
+// The main window: its layout and state after load, the game buttons through
+// a game, the player assignment, the rules text, and a data file that fails.
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QTemporaryDir>
 #include <fstream>
 
-#include "RegelnFenster.h"
 #include "Testfenster.h"
 
 namespace pelu::test {
 namespace {
 
-class Fenster : public MitFenster {
-  protected:
-    bool LeistenSichtbar(bool ja) {
-        for (int i = 0; i < 4; ++i)
-            if (t.f().Wahl().vsbSpieler(i)->isVisible() != ja) return false;
-        return true;
-    }
-    // Enabled state of Figurenwahl, Start, Stop and Hilfe, and the face shown:
-    // light yellow, green, red, cyan, or grey when disabled.
-    void PruefeKnoepfe(std::array<bool, 4> an) {
-        QPushButton* knoepfe[4] = {t.e().cmdFigurenwahl, t.e().cmdStart, t.e().cmdStop,
-                                   t.e().cmdHilfe};
-        const QRgb gesicht[4] = {0xFFFF80, 0x80FF80, 0xFF8080, 0x80FFFF};
-        for (int i = 0; i < 4; ++i) {
-            EXPECT_EQ(knoepfe[i]->isEnabled(), an[i]) << i;
-            const QImage bild = Bildschirmbild(*knoepfe[i]);
-            EXPECT_EQ(bild.pixel(4, bild.height() / 2) & 0xFFFFFF, an[i] ? gesicht[i] : 0xC0C0C0)
-                << i;
-        }
-    }
-};
+using Fenster = MitFenster;
 
-TEST_F(Fenster, AufbauVomBrettAus) {
-    EXPECT_EQ(t.e().picSpielfeld->geometry(), QRect(80, 8, 601, 551));
-    EXPECT_EQ(t.e().picSpielfeld->Innengroesse(), QSize(597, 547));
+// Enabled state of Figurenwahl, Start, Stop and Hilfe, and the face shown:
+// light yellow, green, red, cyan, or grey when disabled.
+void PruefeKnoepfe(Bedienelemente& e, std::array<bool, 4> an) {
+    QPushButton* knoepfe[4] = {e.cmdFigurenwahl, e.cmdStart, e.cmdStop, e.cmdHilfe};
+    const QRgb gesicht[4] = {0xFFFF80, 0x80FF80, 0xFF8080, 0x80FFFF};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(knoepfe[i]->isEnabled(), an[i]) << i;
+        const QImage bild = knoepfe[i]->grab().toImage();
+        EXPECT_EQ(bild.pixel(4, bild.height() / 2) & 0xFFFFFF, an[i] ? gesicht[i] : 0xC0C0C0) << i;
+    }
+}
+
+TEST_F(Fenster, AufbauUndZustandNachDemLaden) {
     // Client area: board width + left + 20 by top + 20 + 20 + board height, fixed.
     EXPECT_EQ(t.f().size(), QSize(601 + 80 + 20, 8 + 40 + 551));
     EXPECT_EQ(t.f().minimumSize(), t.f().maximumSize());
-    // The centre and half figure reach the game.
-    EXPECT_EQ(t.z().Einstellung[9], 299);
-    EXPECT_EQ(t.z().Einstellung[10], 274);
-    EXPECT_EQ(t.z().Einstellung[12], 7);
-    const QPoint wuerfel[4] = {{18, 502}, {552, 502}, {552, 18}, {18, 18}};
-    const QPoint anzeige[4] = {{100, 515}, {472, 515}, {472, 7}, {100, 7}};
-    const QPoint leiste[4] = {{165, 517}, {419, 517}, {419, 7}, {165, 7}};
-    for (int i = 0; i < 4; ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(t.e().picWuerfel[i]->geometry(), QRect(wuerfel[i], QSize(31, 31)));
-        EXPECT_EQ(t.f().Wahl().picSpieler(i)->geometry(), QRect(anzeige[i], QSize(49, 29)));
-        EXPECT_EQ(t.f().Wahl().picComputer(i)->geometry(), QRect(anzeige[i], QSize(49, 29)));
-        EXPECT_EQ(t.f().Wahl().vsbSpieler(i)->geometry(), QRect(leiste[i], QSize(17, 25)));
-    }
-    // The figures' grid around the centre, on the board.
-    for (int n = 0; n < 16; ++n)
-        EXPECT_EQ(t.e().imgFigur[n]->geometry(),
-                  QRect(299 - 45 + 25 * (n % 4), 274 - 50 + 25 * (n / 4), 15, 15));
-    EXPECT_EQ(t.e().imgFigur[15]->pos(), QPoint(299 + 30, 274 + 25));
-}
-
-TEST_F(Fenster, ZustandNachDemLaden) {
-    EXPECT_TRUE(t.f().isVisible());
-    EXPECT_EQ(t.f().Pfad(), QDir::currentPath() + QLatin1Char('/'));
-    PruefeKnoepfe({true, true, false, false});
-    EXPECT_TRUE(LeistenSichtbar(false));
+    EXPECT_EQ(t.e().picWuerfel[1]->pos(), QPoint(552, 502));
+    EXPECT_EQ(t.e().picWuerfel[3]->pos(), QPoint(18, 18));
+    EXPECT_EQ(t.e().imgFigur[15]->pos(), QPoint(299 + 30, 274 + 25)); // around the board's centre
+    PruefeKnoepfe(t.e(), {true, true, false, false});
     Spielerwahl& wahl = t.f().Wahl();
-    for (int i = 0; i < 4; ++i) { // human 1, computers 1..3
+    for (int i = 0; i < 4; ++i) { // human 1, computers 1..3, the bars hidden
         SCOPED_TRACE(i);
+        EXPECT_EQ(t.f().Form().Spielerwert(i + 1), i == 0 ? 1 : 4 + i);
         EXPECT_EQ(wahl.picSpieler(i)->isVisible(), i == 0);
         EXPECT_EQ(wahl.picComputer(i)->isVisible(), i > 0);
-        Druckfeld& gezeigt = i == 0 ? *wahl.picSpieler(i) : *wahl.picComputer(i);
-        EXPECT_EQ(gezeigt.GedruckteTexte(), QStringList{QStringLiteral(" %1").arg(std::max(i, 1))});
-        EXPECT_EQ(t.f().Form().Spielerwert(i + 1), i == 0 ? 1 : 4 + i);
+        EXPECT_FALSE(wahl.vsbSpieler(i)->isVisible());
         // Each die shows a face of 1..6: a pip in the middle or the corner.
         const QImage& w = t.e().picWuerfel[i]->Bild();
         EXPECT_TRUE(QColor(w.pixel(15, 15)) == Qt::white || QColor(w.pixel(6, 6)) == Qt::white);
@@ -83,61 +48,65 @@ TEST_F(Fenster, ZustandNachDemLaden) {
 
 TEST_F(Fenster, KnoepfeDurchStartStoppUndSpielende) {
     Klicken(*t.e().cmdFigurenwahl);
-    EXPECT_TRUE(LeistenSichtbar(true));
+    EXPECT_TRUE(t.f().Wahl().vsbSpieler(3)->isVisible());
     t.Spieler({5, 6, 7, 0});
     Klicken(*t.e().cmdStart);
-    EXPECT_TRUE(LeistenSichtbar(false));
-    PruefeKnoepfe({false, false, true, true});
-    Klicken(*t.e().cmdFigurenwahl); // disabled: takes no click
-    EXPECT_TRUE(LeistenSichtbar(false));
-    // Turbo switches the pace within the running game.
-    EXPECT_EQ(t.f().Form().ProgrammTimerIntervall(), 200);
-    t.e().chkTurbo->click();
-    EXPECT_EQ(t.f().Form().ProgrammTimerIntervall(), 50);
+    EXPECT_FALSE(t.f().Wahl().vsbSpieler(3)->isVisible());
+    PruefeKnoepfe(t.e(), {false, false, true, true});
     t.Takt();
     EXPECT_EQ(t.e().lblInfo->text(), QStringLiteral("Start"));
-    for (int c = 1; c <= 4; ++c) {
-        EXPECT_EQ(t.e().lblZuganzeige[c - 1]->text(), QStringLiteral("0"));
-        EXPECT_EQ(t.e().lblZuganzeige[c - 1]->palette().color(QPalette::Window),
-                  QColor::fromRgb(QBColor(t.z().Farbe[10 + c])));
-    }
-    ASSERT_TRUE(t.BisPhase(Phase::Ziehen));
+    while (t.z().Spielphase != Phase::Ziehen)
+        ASSERT_NE(t.Takt(), VirtuelleUhr::Takt::Keiner);
     Klicken(*t.e().cmdStop);
     // Start again possible at once, the assignment only once the turn ended.
-    PruefeKnoepfe({false, true, false, false});
+    PruefeKnoepfe(t.e(), {false, true, false, false});
     ASSERT_TRUE(t.BisRuhe(10000));
     EXPECT_EQ(t.z().Spielphase, Phase::Spielende);
     EXPECT_EQ(t.e().lblInfo->text(), QStringLiteral("Ende"));
-    PruefeKnoepfe({true, true, false, false});
+    PruefeKnoepfe(t.e(), {true, true, false, false});
 }
 
-TEST_F(Fenster, RegelnEinmalGeoeffnetUndBeendenSchliesstBeide) {
-    Klicken(*t.e().cmdRegeln);
-    QPointer<RegelnFenster> regeln = t.f().Regeln();
-    ASSERT_TRUE(regeln);
-    EXPECT_TRUE(regeln->isVisible());
-    EXPECT_FALSE(regeln->isModal());
-    EXPECT_LE((regeln->frameGeometry().center() - t.f().frameGeometry().center()).manhattanLength(),
-              2);
-    regeln->hide();
-    Klicken(*t.e().cmdRegeln);
-    EXPECT_EQ(t.f().Regeln(), regeln.data());
-    EXPECT_TRUE(regeln->isVisible());
-    EXPECT_EQ(regeln->GedruckteZeilen().size(), 17);
-    EXPECT_EQ(regeln->focusWidget(), regeln->cmdSchliessen());
-    // Closing unloads it; the next one is made anew and prints the text once.
-    regeln->cmdSchliessen()->click();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(regeln.isNull());
-    Klicken(*t.e().cmdRegeln);
-    regeln = t.f().Regeln();
-    ASSERT_TRUE(regeln);
-    EXPECT_EQ(regeln->GedruckteZeilen().size(), 17);
-    Klicken(*t.e().cmdStart); // the main window stays usable
-    EXPECT_TRUE(t.f().Form().ProgrammTimerLaeuft());
-    Klicken(*t.e().cmdBeenden);
-    EXPECT_FALSE(t.f().isVisible());
-    EXPECT_TRUE(!regeln || !regeln->isVisible());
+// The arrows count up at the top and down at the bottom, wrapping both ways;
+// each value shows its indicator, human or computer, with its number.
+TEST_F(Fenster, SpielerwahlLaeuftInBeideRichtungenUm) {
+    Spielerwahl& wahl = t.f().Wahl();
+    QScrollBar& leiste = *wahl.vsbSpieler(2);
+    leiste.setValue(8);
+    for (const auto& [y, werte] :
+         {std::pair{2, std::array{0, 1, 2, 3, 4, 5, 6, 7, 8, 0}},
+          std::pair{leiste.height() - 3, std::array{8, 7, 6, 5, 4, 3, 2, 1, 0, 8}}}) {
+        for (const int wert : werte) {
+            SCOPED_TRACE(wert);
+            Klicken(leiste, {leiste.width() / 2, y});
+            EXPECT_EQ(wahl.Wert(2), wert);
+            EXPECT_EQ(wahl.picSpieler(2)->isVisible(), wert >= 1 && wert <= 4);
+            EXPECT_EQ(wahl.picComputer(2)->isVisible(), wert >= 5);
+            if (wert == 0) continue;
+            Druckfeld& gezeigt = wert <= 4 ? *wahl.picSpieler(2) : *wahl.picComputer(2);
+            EXPECT_EQ(gezeigt.GedruckteTexte(),
+                      QStringList{QStringLiteral(" %1").arg((wert - 1) % 4 + 1)});
+        }
+    }
+    EXPECT_EQ(wahl.Wert(1), 5); // the other colours keep theirs
+}
+
+// Seventeen lines of their set lengths, one below the other, that fit the box
+// without scrolling.
+TEST_F(Fenster, RegelnPassenOhneRollen) {
+    RegelnFenster fenster;
+    const QStringList zeilen = fenster.GedruckteZeilen();
+    ASSERT_EQ(zeilen.size(), 17);
+    const int laengen[17] = {0, 34, 42, 0, 26, 0, 66, 65, 51, 64, 58, 0, 66, 38, 0, 63, 60};
+    const Druckfeld& feld = *fenster.picRegeln();
+    const QFontMetrics mass(feld.font());
+    for (int i = 0; i < 17; ++i) {
+        SCOPED_TRACE(zeilen[i].toStdString());
+        EXPECT_EQ(zeilen[i].size(), laengen[i]);
+        EXPECT_EQ(feld.Gedrucktes()[i].ort, QPointF(0, i * feld.Zeilenhoehe()));
+        EXPECT_LE(mass.horizontalAdvance(zeilen[i]), feld.contentsRect().width());
+    }
+    EXPECT_LE(16 * feld.Zeilenhoehe() + mass.height(), feld.contentsRect().height());
+    EXPECT_TRUE(zeilen[9].contains(QString::fromUtf8("können"))); // a real umlaut
 }
 
 // The load reports the loader's message naming the file; the window, left
@@ -152,14 +121,13 @@ TEST(Ladefehler, DateiFehltOderIstUnvollstaendig) {
         Testfenster t(1, datei);
         EXPECT_FALSE(t.geladen);
         EXPECT_TRUE(t.fehler.contains(*datei ? datei : "Peludaten.txt")) << t.fehler.toStdString();
-        EXPECT_EQ(t.f().Partie(), nullptr);
         Klicken(*t.e().cmdStart);
         Klicken(*t.e().imgFigur[0]);
-        MausBewegen(*t.e().imgFigur[0]);
-        t.e().chkTurbo->click();
+        Maus(*t.e().imgFigur[0], QEvent::MouseMove);
         t.f().ProgrammTakt();
         t.f().FahrTakt();
         EXPECT_FALSE(t.f().Form().ProgrammTimerLaeuft());
+        EXPECT_EQ(t.f().Partie(), nullptr);
     }
     QDir::setCurrent(vorher);
 }

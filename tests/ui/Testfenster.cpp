@@ -5,37 +5,27 @@
 namespace pelu::test {
 namespace {
 
-std::unique_ptr<QApplication>& Anwendung() {
-    static std::unique_ptr<QApplication> anwendung;
-    return anwendung;
-}
-
-// Ends the application after the last test; left to the exit handlers it
-// would outlive Qt's statics (synthetic mouse events' devices) and crash.
-struct QtAufraeumen : testing::Environment {
-    void TearDown() override { Anwendung().reset(); }
+// The one QApplication, offscreen unless a platform is chosen. It ends after
+// the last test: left to the exit handlers it would outlive Qt's statics
+// (synthetic mouse events' devices) and crash.
+struct QtUmgebung : testing::Environment {
+    int argc = 1;
+    char name[8] = "test_ui";
+    char* argv[2] = {name, nullptr};
+    std::unique_ptr<QApplication> anwendung;
+    void SetUp() override {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        anwendung = std::make_unique<QApplication>(argc, argv);
+    }
+    void TearDown() override { anwendung.reset(); }
 };
-testing::Environment* const aufraeumen = testing::AddGlobalTestEnvironment(new QtAufraeumen);
+testing::Environment* const umgebung = testing::AddGlobalTestEnvironment(new QtUmgebung);
 
 } // namespace
 
-QApplication& QtAnwendung() {
-    static int argc = 1;
-    static char name[] = "test_ui", *argv[] = {name, nullptr};
-    if (!Anwendung()) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        Anwendung() = std::make_unique<QApplication>(argc, argv);
-    }
-    return *Anwendung();
-}
-
 Testfenster::Testfenster(uint64_t saat, const std::string& datei) {
-    QtAnwendung();
-    Fensteroptionen optionen;
-    optionen.Datendatei = datei;
-    optionen.Zufall = std::make_unique<Zufallsgenerator>(saat);
-    optionen.VirtuelleTimer = true;
-    fenster = std::make_unique<Hauptfenster>(std::move(optionen));
+    fenster = std::make_unique<Hauptfenster>(
+        Fensteroptionen{datei, std::make_unique<Zufallsgenerator>(saat), /*VirtuelleTimer=*/true});
     geladen = fenster->Laden(&fehler);
 }
 
@@ -44,12 +34,6 @@ VirtuelleUhr::Takt Testfenster::Takt() {
     if (takt == VirtuelleUhr::Takt::Programm) fenster->ProgrammTakt();
     if (takt == VirtuelleUhr::Takt::Fahren) fenster->FahrTakt();
     return takt;
-}
-
-bool Testfenster::BisPhase(Phase phase, int64_t grenze) {
-    for (int64_t i = 0; i < grenze && z().Spielphase != phase; ++i)
-        if (Takt() == VirtuelleUhr::Takt::Keiner) break;
-    return z().Spielphase == phase;
 }
 
 bool Testfenster::BisRuhe(int64_t grenze, const std::function<void()>& nachTakt) {
@@ -63,19 +47,14 @@ bool Testfenster::BisRuhe(int64_t grenze, const std::function<void()>& nachTakt)
 void Maus(QWidget& widget, QEvent::Type art, QPoint ort, Qt::MouseButton knopf) {
     if (ort.x() < 0) ort = widget.rect().center();
     if (art == QEvent::MouseMove) knopf = Qt::NoButton;
-    const Qt::MouseButtons gedrueckt = art == QEvent::MouseButtonPress ? knopf : Qt::NoButton;
-    QMouseEvent ereignis(art, QPointF(ort), QPointF(widget.mapToGlobal(ort)), knopf, gedrueckt,
-                         Qt::NoModifier);
+    QMouseEvent ereignis(art, QPointF(ort), QPointF(widget.mapToGlobal(ort)), knopf,
+                         art == QEvent::MouseButtonPress ? knopf : Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(&widget, &ereignis);
 }
 
 void Klicken(QWidget& widget, QPoint ort, Qt::MouseButton knopf) {
     Maus(widget, QEvent::MouseButtonPress, ort, knopf);
     Maus(widget, QEvent::MouseButtonRelease, ort, knopf);
-}
-
-QImage Bildschirmbild(QWidget& widget) {
-    return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 } // namespace pelu::test
