@@ -15,8 +15,6 @@ namespace pelu {
 struct Ablaufvariablen {
     int16_t Wurf = 0;           // die value of the last roll; 0 = none yet in this turn
     int16_t Schritte = 0;       // fields to move for this roll (12 for a 6)
-    bool Zugmoeglich = false;   // some figure of the current player can move
-    int16_t Wahl = 0;           // the computer's choice for this roll
     int16_t Zugfeld = 0;        // target field of the animation under way
     int16_t Zugplatz = 0;       // target slot of the animation under way
     int16_t Nachrueckfigur = 0; // figure moving down into the vacated slot; 0 = none

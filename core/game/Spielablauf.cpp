@@ -71,21 +71,20 @@ void Spiel::PhaseWuerfeln() {
     z_.Tempo = z_.Einstellung[2];
     const Zugmoeglichkeit zm = ZuegeErmitteln(z_.Figur, z_.AktSpieler, a_.Wurf);
     a_.Schritte = zm.Schritte;
-    a_.Zugmoeglich = zm.Moeglich;
-    if (!a_.Zugmoeglich) {
+    if (!zm.Moeglich) {
         z_.Spielphase = Phase::NaechsterSpielzug;
         return;
     }
     z_.Hilfsfigur = 0;
     z_.Blinken = false;
-    a_.Wahl = ComputerZug(z_.Figur, daten_, z_.AktSpieler, a_.Wurf, z_.Wurfzahl);
+    const int16_t wahl = ComputerZug(z_.Figur, daten_, z_.AktSpieler, a_.Wurf, z_.Wurfzahl);
     if (z_.AktSpieler > 4) {
-        z_.AktFigur = a_.Wahl;
+        z_.AktFigur = wahl;
         z_.Wartezaehler = z_.Einstellung[4];
         z_.Spielphase = Phase::WuerfelAnzeigezeit;
         HeimschickenMarkieren(z_.Figur, z_.AktSpieler, z_.AktFigur);
     } else {
-        z_.Hilfsfigur = a_.Wahl;
+        z_.Hilfsfigur = wahl;
         z_.Gewaehlt = 0;
         z_.Spielphase = Phase::WartenFigurwahl;
         ZeigeInfo(z_.AktFarbe, "Wählen");
