@@ -1,92 +1,149 @@
 #include <gtest/gtest.h>
 
 #include "Stellung.h"
+#include "rules/Bedrohung.h"
 #include "rules/Computerzug.h"
 #include "rules/Zugregeln.h"
+#include "rules/Zugwahl.h"
 
 using namespace pelu;
 using pelutest::Stellung;
 using pelutest::TaktikFuellen;
 
-namespace {
+// Danger values at the lower edge of categories 0..5.
+constexpr int16_t InKategorie[] = {0, 1, 11, 26, 46, 81};
+
+// Player 5 on 10, 20 and 30 moving 3; only figure 3 passes an opponent (on 32).
+constexpr const char* Drei = "10:1 20:2 30:3 105:4 32:5";
+constexpr const char* DreiOhneOpfer = "10:1 20:2 30:3 105:4 33:5";
 
 const std::string Zwei = "spieler:5,6,5,8 "; // player 5 holds colours 1 and 3
 
-int16_t Zug(Stellung& s, int16_t wurf, int16_t wurfzahl = 1) {
-    EXPECT_TRUE(ZuegeErmitteln(s.Figur, 5, wurf).Moeglich);
-    return ComputerZug(s.Figur, s.daten, 5, wurf, wurfzahl);
+TEST(ZugWaehlen, WaehltNachPrioritaetHeimschickenUndWeg) {
+    // Position, roll, priority by the target's category, categories set, figure chosen.
+    const std::tuple<const char*, int16_t, std::array<int, 6>, std::map<int, int>, int> faelle[] = {
+        // Priority 8 that sends home beats two 5s; 9 is too far behind, and
+        // of the two 5s the one that has travelled further moves.
+        {Drei, 3, {5, 8, 9, 30, 30, 30}, {{3, 1}}, 3},
+        {Drei, 3, {5, 8, 9, 30, 30, 30}, {{3, 2}}, 2},
+        // The most figures sent home, then the lowest figure.
+        {"10:1 20:2 30:3 105:4 12:5 22:9 23:13 32:6", 4, {10, 10, 10, 10, 10, 10}, {}, 2},
+        // From 17 on, the least travelled moves; above 37 nothing.
+        {DreiOhneOpfer, 3, {16, 16, 16, 16, 16, 16}, {}, 3},
+        {DreiOhneOpfer, 3, {17, 17, 17, 17, 17, 17}, {}, 1},
+        {DreiOhneOpfer, 3, {38, 38, 38, 38, 38, 38}, {}, 0},
+        // Priority 0 ends the choice before anybody is sent home.
+        {Drei, 3, {0, 1, 1, 1, 1, 1}, {{1, 1}, {3, 1}}, 2},
+        // Lane moves rate 21, into the goal 20; from the track the table's priority.
+        {"70:1 72:2 71:3 105:4", 1, {1, 1, 1, 1, 1, 1}, {}, 1},
+        {"70:1 72:2 74:3 105:4", 2, {1, 1, 1, 1, 1, 1}, {}, 3},
+        {"64:1 30:2 105:3,4", 6, {25, 24, 24, 24, 24, 24}, {{2, 1}}, 2}};
+    for (const auto& [stellung, wurf, prio, katZiel, figur] : faelle) {
+        SCOPED_TRACE(testing::Message() << stellung << " / " << prio[0]);
+        Stellung s(stellung);
+        ZuegeErmitteln(s.Figur, 5, wurf);
+        TaktikFuellen(s.daten, [&](int ziel, int) { return prio[ziel]; });
+        for (const auto& [f, kategorie] : katZiel)
+            s[f].GefahrZiel = InKategorie[kategorie];
+        EXPECT_EQ(ZugWaehlen(s.Figur, s.daten, 5), figur);
+    }
 }
 
-} // namespace
+TEST(ZugWaehlen, BeideKategorienWaehlenDieLetztePassendeZeile) {
+    Stellung s(DreiOhneOpfer);
+    ZuegeErmitteln(s.Figur, 5, 3);
+    TaktikFuellen(s.daten, [](int ziel, int jetzt) { return 1 + ziel + 6 * jetzt; });
+    s[1].GefahrZiel = InKategorie[5];
+    s[1].GefahrJetzt = 25; // the upper edges of categories 2 and 1
+    s[3].GefahrZiel = InKategorie[4];
+    s[3].GefahrJetzt = 10;
+    // Row 36 held (5, 5); as a second row for (0, 0) it wins over row 1.
+    s.daten.Taktikdaten[36][0] = s.daten.Taktikdaten[36][1] = 0;
+    ZugWaehlen(s.Figur, s.daten, 5);
+    EXPECT_EQ((std::array{s[1].Prioritaet, s[2].Prioritaet, s[3].Prioritaet}),
+              (std::array<int16_t, 3>{1 + 5 + 12, 36, 1 + 4 + 6}));
+}
 
 // A 5 brings out the colour with most at home (ties: the lower), the first
 // figure of it with a target; with nobody at home it is rated. The second
 // twelve saves the lowest figure that leaves the track. Above 37 a move that
 // sends home within three of 37 is still chosen, else the first that can move.
 TEST(ComputerZug, AusgangZweiteZwoelfUndErsatzwahl) {
-    const struct {
-        std::string stellung;
-        int16_t wurf, wurfzahl;
-        int prio; // of every pair of categories
-        int16_t figur;
-    } faelle[] = {{Zwei + "10:1,2,3 45:9", 5, 1, 10, 10},
-                  {Zwei + "10:1,2 45:9,10", 5, 1, 10, 3},
-                  {Zwei + "5:5,6,7,8,13,14,15,16 10:1 45:9,10,11", 5, 1, 10, 12},
-                  {"10:1 20:2 105:3,4", 5, 1, 10, 2},
-                  {"30:1 60:2 64:3", 6, 2, 10, 2},
-                  {"30:1 60:2 64:3", 6, 1, 10, 3},
-                  {"30:1 60:2 64:3", 6, 3, 10, 3},
-                  {"10:1 20:2 30:3 105:4 32:5", 3, 1, 40, 3},
-                  {"10:1 20:2 30:3 105:4 32:5", 3, 1, 41, 1},
-                  {"10:1 20:2 30:3 105:4 33:5 12:6,7", 3, 1, 45, 2}};
-    for (const auto& fall : faelle) {
-        SCOPED_TRACE(fall.stellung);
-        Stellung s(fall.stellung);
-        TaktikFuellen(s.daten, [&](int, int) { return fall.prio; });
-        EXPECT_EQ(Zug(s, fall.wurf, fall.wurfzahl), fall.figur);
+    // Position, roll, number of the roll, priority of every pair, figure chosen.
+    const std::tuple<std::string, int16_t, int16_t, int, int> faelle[] = {
+        {Zwei + "10:1,2,3 45:9", 5, 1, 10, 10},
+        {Zwei + "10:1,2 45:9,10", 5, 1, 10, 3},
+        {Zwei + "5:5,6,7,8,13,14,15,16 10:1 45:9,10,11", 5, 1, 10, 12},
+        {"10:1 20:2 105:3,4", 5, 1, 10, 2},
+        {"30:1 60:2 64:3", 6, 2, 10, 2},
+        {"30:1 60:2 64:3", 6, 1, 10, 3},
+        {Drei, 3, 1, 40, 3},
+        {Drei, 3, 1, 41, 1}};
+    for (const auto& [stellung, wurf, wurfzahl, prio, figur] : faelle) {
+        SCOPED_TRACE(stellung);
+        Stellung s(stellung);
+        TaktikFuellen(s.daten, [&](int, int) { return prio; });
+        ASSERT_TRUE(ZuegeErmitteln(s.Figur, 5, wurf).Moeglich);
+        EXPECT_EQ(ComputerZug(s.Figur, s.daten, 5, wurf, wurfzahl), figur);
     }
 }
 
 // Both fields are rated with the distance before the move; figure 1 on 17
 // has distance 17, so its danger is N(N(34 * 5 * S / 17) / 5) = 2 S.
 TEST(ComputerZug, GefahrVonStandUndZielfeld) {
-    const struct {
-        std::string stellung;
-        int16_t wurf, figur, jetzt, ziel;
-    } faelle[] = {{"17:1 105:2,3,4 17:9 107:10,11,12", 1, 1, 0, 60}, // one behind the target: 30
-                  {"17:1 105:2,3,4 17:9 107:10,11", 1, 1, 0, 48},    // 24 with one at home
-                  {"17:1 105:2,3,4 6:9 107:10,11,12", 1, 1, 12, 2},  // twelve behind: 1
-                  {"17:1 105:2,3,4 5:9 107:10,11,12", 1, 1, 2, 10},  // thirteen: 5
-                  // Figure 5 turns into its lane at 17 and never reaches 20.
-                  {"17:1 105:2,3,4 16:5 106:6,7,8", 3, 1, 60, 0},
-                  // The move sends 9 and 10 home; figure 11 is two behind (S = 18)
-                  // and fourteen behind the target (S = 4).
-                  {"10:1 105:2,3,4 21:9 15:10 8:11", 6, 1, 29, 6},
-                  // Benches and lane fields carry no danger.
-                  {"bank:12,15 12:1 66:2 105:3,4 11:9 65:10", 3, 1, 0, 0},
-                  {"bank:12,15 12:1 66:2 105:3,4 11:9 65:10", 3, 2, 117, 0}};
-    for (const auto& fall : faelle) {
-        SCOPED_TRACE(fall.stellung);
-        Stellung s(fall.stellung);
+    // Position, roll, figure, danger where it stands and at its target.
+    const std::tuple<std::string, int16_t, int, int, int> faelle[] = {
+        {"17:1 105:2,3,4 17:9 107:10,11,12", 1, 1, 0, 60}, // one behind the target: 30
+        // Figure 5 turns into its lane at 17 and never reaches 20.
+        {"17:1 105:2,3,4 16:5 106:6,7,8", 3, 1, 60, 0},
+        // The move sends 9 and 10 home; figure 11 is two behind (S = 18)
+        // and fourteen behind the target (S = 4).
+        {"10:1 105:2,3,4 21:9 15:10 8:11", 6, 1, 29, 6},
+        // Benches and lane fields carry no danger.
+        {"bank:12,15 12:1 66:2 105:3,4 11:9 65:10", 3, 2, 117, 0}};
+    for (const auto& [stellung, wurf, figur, jetzt, ziel] : faelle) {
+        SCOPED_TRACE(stellung);
+        Stellung s(stellung);
+        for (FigurDaten& f : s.Figur) // stale working values of the last roll
+            f.GefahrJetzt = f.GefahrZiel = f.Prioritaet = f.ImHaus = f.Heimschicken = 1;
         TaktikFuellen(s.daten, [](int ziel, int jetzt) { return 10 + 4 * ziel - jetzt; });
-        Zug(s, fall.wurf);
-        EXPECT_EQ(s[fall.figur].GefahrJetzt, fall.jetzt);
-        EXPECT_EQ(s[fall.figur].GefahrZiel, fall.ziel);
+        ASSERT_TRUE(ZuegeErmitteln(s.Figur, 5, wurf).Moeglich);
+        ComputerZug(s.Figur, s.daten, 5, wurf, 1);
+        EXPECT_EQ(s[figur].GefahrJetzt, jetzt);
+        EXPECT_EQ(s[figur].GefahrZiel, ziel);
     }
 }
 
-TEST(ComputerZug, LoeschtDieArbeitswerteDesLetztenWurfs) {
-    Stellung s(Zwei + "10:1,2,3 45:9");
-    for (int f = 1; f <= FigurAnzahl; ++f) {
-        s[f].GefahrJetzt = s[f].GefahrZiel = s[f].Prioritaet = s[f].ImHaus = 99;
-        s[f].Heimschicken = 1;
+// Danger of a field for figure 1 of player 5 (colour 1), summed over the
+// nearest figure of each colour behind it; figure 6 is marked to go home.
+TEST(Gefahr, BeispieleGewichteUndSichereFelder) {
+    std::vector<std::tuple<std::string, int, int>> faelle = {
+        // position, field, danger
+        {"34:1 33:5 106:6,7,8", 34, 90}, // distance 34, S = 30
+        {"5:1 68:5", 5, 8},              // distance 5, S = 6
+        // S = 90 capped at 75.
+        {"68:1 67:5,9,13 106:6,7,8 107:10,11,12 108:14,15,16", 68, 375},
+        {"bank:40 39:9 30:1", 40, 0},
+        {"bank:40 39:9 30:1", 41, 50}, // two behind: 24 - 6, colour 3 has figures at home
+        // Colours 2 and 3 are one player: colour 2's home counts for colour 3's threat.
+        {"spieler:5,6,6,8 39:9 107:10,11,12 106:5,6,7,8 102:8", 40, 24},
+        // Figure 11 turns into its lane before it reaches 40; 9 is not the nearest.
+        {"30:9 36:10 41:11 20:13", 40, 6 + 1},
+        {"spieler:5,6,5,8 40:5 38:9,2", 40, 0}, // on the field, or of the player
+        {"38:6 30:5", 40, 6}};                  // a marked victim threatens nobody
+    // Figure 1 waits at home, so its danger equals S: the weight of one
+    // threat k fields behind, without and with a figure of its player at home.
+    const int gewichte[][3] = {{1, 30, 24}, {4, 12, 6}, {5, 6, 6}, {12, 1, 1},
+                               {13, 5, 5},  {36, 1, 1}, {37, 0, 0}};
+    for (const auto& [k, ohneHeim, mitHeim] : gewichte) {
+        faelle.push_back({"39:9 107:10,11,12", (38 + k) % 68 + 1, ohneHeim});
+        faelle.push_back({"39:9 107:10,11,12 103:12", (38 + k) % 68 + 1, mitHeim});
     }
-    EXPECT_EQ(Zug(s, 5), 10);
-    for (int f = 1; f <= FigurAnzahl; ++f) {
-        const int imHaus = f == 1 ? 1 : f == 9 ? 3 : 0; // kept at each colour's first figure
-        EXPECT_EQ((std::array{s[f].GefahrJetzt, s[f].GefahrZiel, s[f].Prioritaet, s[f].ImHaus,
-                              s[f].Heimschicken}),
-                  (std::array<int16_t, 5>{0, 0, 0, int16_t(imHaus), 0}))
-            << "figure " << f;
+    for (const auto& [stellung, feld, gefahr] : faelle) {
+        SCOPED_TRACE(stellung + " / " + std::to_string(feld));
+        Stellung s(stellung);
+        s[6].Heimschicken = 1;
+        Bedrohungen(s.Figur, 5, int16_t(feld), true);
+        EXPECT_EQ(Gefahr(s.Figur, s.daten, 1, int16_t(feld)), gefahr);
     }
 }

@@ -1,15 +1,10 @@
 #pragma once
 #include <algorithm>
-#include <array>
-#include <cstdint>
 #include <map>
 #include <sstream>
 #include <string>
-#include <utility>
 #include <vector>
 
-#include "game/Spielzustand.h"
-#include "game/Tabellen.h"
 #include "rules/Stellungsaufbau.h"
 
 namespace pelutest {
@@ -27,22 +22,16 @@ struct Stellung {
         for (std::string wort; woerter >> wort;) {
             const std::string kopf = wort.substr(0, wort.find(':'));
             std::istringstream liste(wort.substr(kopf.size() + 1));
-            std::vector<int16_t> zahlen;
+            std::vector<int16_t> z;
             for (std::string zahl; std::getline(liste, zahl, ',');)
-                zahlen.push_back(static_cast<int16_t>(std::stoi(zahl)));
+                z.push_back(static_cast<int16_t>(std::stoi(zahl)));
             if (kopf == "spieler")
-                Figur =
-                    pelu::Grundstellung({zahlen.at(0), zahlen.at(1), zahlen.at(2), zahlen.at(3)});
+                Figur = pelu::Grundstellung({z.at(0), z.at(1), z.at(2), z.at(3)});
             else if (kopf == "bank")
-                std::copy(zahlen.begin(), zahlen.end(), daten.Bankdaten + 1);
+                std::copy(z.begin(), z.end(), daten.Bankdaten + 1);
             else
-                Setze(static_cast<int16_t>(std::stoi(kopf)), zahlen);
+                pelu::FigurenHinstellen(Figur, daten, static_cast<int16_t>(std::stoi(kopf)), z);
         }
-    }
-
-    Stellung& Setze(int16_t feld, const std::vector<int16_t>& figuren) {
-        pelu::FigurenHinstellen(Figur, daten, feld, figuren);
-        return *this;
     }
 
     pelu::FigurDaten& operator[](int f) { return Figur[f]; }
@@ -54,25 +43,16 @@ struct Stellung {
             if (Figur[f].*spalte != 0) werte[f] = Figur[f].*spalte;
         return werte;
     }
-
-    // Figures marked to go home, ascending.
-    std::vector<int> Markiert() const {
-        std::vector<int> liste;
-        for (int f = 1; f <= pelu::FigurAnzahl; ++f)
-            if (Figur[f].Heimschicken == 1) liste.push_back(f);
-        return liste;
-    }
 };
 
 // Tactic rows with one priority for every pair of categories:
 // prioritaet(katZiel, katJetzt).
 template <typename Regel> void TaktikFuellen(pelu::Tabellen& daten, Regel prioritaet) {
     for (int16_t zeile = 1, jetzt = 0; jetzt <= 5; ++jetzt)
-        for (int16_t ziel = 0; ziel <= 5; ++ziel, ++zeile) {
-            daten.Taktikdaten[zeile][0] = ziel;
-            daten.Taktikdaten[zeile][1] = jetzt;
-            daten.Taktikdaten[zeile][2] = static_cast<int16_t>(prioritaet(ziel, jetzt));
-        }
+        for (int16_t ziel = 0; ziel <= 5; ++ziel, ++zeile)
+            std::copy_n(
+                std::array<int16_t, 3>{ziel, jetzt, int16_t(prioritaet(ziel, jetzt))}.data(), 3,
+                daten.Taktikdaten[zeile]);
 }
 
 } // namespace pelutest
