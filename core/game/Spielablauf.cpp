@@ -150,8 +150,8 @@ void Spiel::PhaseZiehen() {
         break;
     }
     case Folge::WartenEndeReorg:
+        // The refilling figure's slot was written when its animation began.
         if (!z_.FahrenEnde) break;
-        z_.Figur[a_.Nachrueckfigur].Platz = a_.Zugplatz;
         z_.Folgephase = Folge::Ende;
         z_.Spielphase = Phase::Putzen;
         break;
