@@ -14,8 +14,7 @@ bool BeginntMitData(std::string_view feld) {
     return feld.substr(0, 4) == "DATA";
 }
 
-} // namespace
-
+// Shows a field in a message: shortened and without control characters.
 std::string FeldZeigen(std::string_view feld) {
     constexpr std::size_t Hoechstens = 40;
     std::string gezeigt;
@@ -26,6 +25,8 @@ std::string FeldZeigen(std::string_view feld) {
     if (feld.size() > Hoechstens) gezeigt += "...";
     return gezeigt;
 }
+
+} // namespace
 
 void Datendatei::Fehler(int zeile, const std::string& text) const {
     std::string meldung = dateiname_ + ", Abschnitt \"" + abschnitt_ + "\"";

@@ -43,7 +43,4 @@ class Datendatei {
     int wertZeile_ = 0;
 };
 
-// Shows a field in a message: shortened and without control characters.
-std::string FeldZeigen(std::string_view feld);
-
 } // namespace pelu
