@@ -10,7 +10,7 @@ namespace pelu {
 // The one error of loading a data file; the message names the file, the
 // section and what was wrong (with the line number where known).
 class Ladefehler : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
