@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <random>
 
 #include "Spieltisch.h"
@@ -41,8 +40,8 @@ std::string Verletzung(const Figurentabelle& figur) {
 
 // One game with random players (shared numbers and humans, who click the
 // proposal), random pace and now and then a restart in mid-turn, checked
-// after every change of the figure table; at the end every player ranked,
-// one place for all its colours, and every figure in play in its goal.
+// after every program tick (animation ticks only move images); at the end
+// every player ranked and every figure in play in its goal.
 std::string Spielen(uint64_t saat) {
     std::mt19937_64 los(saat);
     const Tabellen daten = pelutest::Testtabellen();
@@ -58,14 +57,11 @@ std::string Spielen(uint64_t saat) {
     int64_t takte = 0;
     std::string fehler;
     const Spielzustand& z = spiel.Zustand();
-    Figurentabelle geprueft{};
     form.Uhr.Laufen(
         spiel,
-        [&](VirtuelleUhr::Takt) {
-            if (z.Spielphase != Phase::Start && std::memcmp(&geprueft, &z.Figur, sizeof geprueft)) {
+        [&](VirtuelleUhr::Takt takt) {
+            if (takt == VirtuelleUhr::Takt::Programm && z.Spielphase != Phase::Start)
                 fehler = Verletzung(z.Figur);
-                geprueft = z.Figur;
-            }
             if (++takte == neustartBei) spiel.BefehlStopp(), spiel.BefehlStart();
             if (z.Spielphase == Phase::WartenFigurwahl && z.Gewaehlt == 0)
                 spiel.KlickFigur(z.Hilfsfigur);
@@ -78,8 +74,6 @@ std::string Spielen(uint64_t saat) {
         const int16_t spieler = form.Spielerwerte[c];
         if ((spieler > 0) == form.Rang[c].empty()) return "rank of colour " + std::to_string(c);
         for (int d = 1; d <= 4 && spieler > 0; ++d) {
-            if (form.Spielerwerte[d] == spieler && form.Rang[d] != form.Rang[c])
-                return "colours of one player ranked apart";
             if (z.Figur[4 * c - d + 1].Zustand != ZustandZiel) return "figure not in goal";
         }
     }
