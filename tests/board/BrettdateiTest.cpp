@@ -1,13 +1,10 @@
-// The shipped data file: made by the generator, and what its tables mean.
+// The shipped data file: made by the generator, and the board it draws.
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <cmath>
 #include <fstream>
-#include <set>
 #include <sstream>
-#include <string>
 
-#include "Vieleck.h"
 #include "board/Platzkoordinaten.h"
 #include "data/Laden.h"
 #include "game/Spielzustand.h"
@@ -15,25 +12,70 @@
 namespace pelu {
 namespace {
 
-using namespace test;
-
 const std::string Datei = std::string(PELU_QUELLORDNER) + "/Peludaten.txt";
-constexpr int Breite = 597; // inner area of the board
-constexpr int Hoehe = 547;
+const Tabellen Brett = DatendateiLaden(Datei);
 
-const Tabellen& Brett() {
-    static const Tabellen t = DatendateiLaden(Datei);
-    return t;
+struct P { // a point in pixels
+    double x, y;
+};
+using Vieleck = std::vector<P>;
+
+Vieleck Feld(int feld) {
+    const int16_t* z = &Brett.Bilddaten[feld][2];
+    return {{1. * z[0], 1. * z[1]},
+            {1. * z[2], 1. * z[3]},
+            {1. * z[4], 1. * z[5]},
+            {1. * z[6], 1. * z[7]}};
 }
 
-P Ort(int feld, int platz) {
-    const Punkt p = PlatzKoordinaten(Brett(), int16_t(feld), int16_t(platz));
-    return {double(p.x), double(p.y)};
+// Pixels x..x+breite-1 by y..y+hoehe-1, as a region of pixel centres.
+Vieleck Rechteck(double x, double y, double breite, double hoehe) {
+    return {{x, y}, {x + breite - 1, y}, {x + breite - 1, y + hoehe - 1}, {x, y + hoehe - 1}};
 }
 
-bool ImBrett(const Vieleck& v) {
-    for (const P& p : v)
-        if (p.x < 0 || p.y < 0 || p.x > Breite - 1 || p.y > Hoehe - 1) return false;
+// The square of pixels around a slot: 15 wide for a figure, or a home circle's.
+Vieleck Umgebung(int feld, int platz, int halb = 7) {
+    const Punkt p = PlatzKoordinaten(Brett, int16_t(feld), int16_t(platz));
+    return Rechteck(p.x - halb, p.y - halb, 2 * halb + 1, 2 * halb + 1);
+}
+
+// Whether every point lies strictly on the same side of every edge of v
+// (eigene: v's own corners, each two edges on, which makes v strictly convex).
+bool Innen(const Vieleck& v, const Vieleck& punkte, bool eigene = false) {
+    for (size_t j = 0; j < punkte.size(); ++j) {
+        int links = 0, rechts = 0;
+        for (size_t i = 0; i < v.size(); ++i) {
+            const P o = v[i], a = v[(i + 1) % v.size()];
+            const P b = eigene ? v[(i + 2) % v.size()] : punkte[j];
+            const double k = (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x);
+            links += k > 1e-9;
+            rechts += k < -1e-9;
+        }
+        if (links != int(v.size()) && rechts != int(v.size())) return false;
+    }
+    return true;
+}
+
+bool ImBrett(const Vieleck& v) { // the inner area, 597 x 547
+    return Innen(Rechteck(-0.5, -0.5, 598, 548), v);
+}
+
+// Separating axes of two convex polygons: true unless some axis leaves a gap
+// of at least `luecke` pixels between them (0: touching does not overlap).
+bool Ueberlappen(const Vieleck& a, const Vieleck& b, double luecke = 0) {
+    for (const Vieleck* v : {&a, &b})
+        for (size_t i = 0; i < v->size(); ++i) {
+            const P p = (*v)[i], q = (*v)[(i + 1) % v->size()];
+            const double laenge = std::hypot(q.x - p.x, q.y - p.y);
+            double lo[2] = {1e9, 1e9}, hi[2] = {-1e9, -1e9};
+            for (int k = 0; k < 2 && laenge > 0; ++k)
+                for (const P& r : k ? b : a) {
+                    const double s = ((p.y - q.y) * r.x + (q.x - p.x) * r.y) / laenge;
+                    lo[k] = std::min(lo[k], s), hi[k] = std::max(hi[k], s);
+                }
+            if (laenge > 0 && (hi[0] + luecke <= lo[1] + 1e-9 || hi[1] + luecke <= lo[0] + 1e-9))
+                return false;
+        }
     return true;
 }
 
@@ -45,103 +87,72 @@ TEST(Brettdatei, GeneratorErzeugtDieEingecheckteDatei) {
     for (size_t n; (n = fread(block, 1, sizeof block, rohr)) > 0;)
         ausgabe.append(block, n);
     ASSERT_EQ(pclose(rohr), 0);
-    std::ifstream ein(Datei, std::ios::binary);
     std::stringstream datei;
-    datei << ein.rdbuf();
+    datei << std::ifstream(Datei, std::ios::binary).rdbuf();
     EXPECT_EQ(ausgabe, datei.str()) << "run tools/brettgenerator > Peludaten.txt";
 }
 
-// A pair without a row would silently get priority 0 and end every choice.
-TEST(Brettdatei, JedesPaarVonGefahrkategorienHatEineTaktikzeile) {
-    std::set<std::pair<int, int>> paare;
-    for (int k = 1; k <= 36; ++k)
-        paare.insert({Brett().Taktikdaten[k][0], Brett().Taktikdaten[k][1]});
-    EXPECT_EQ(paare.size(), 36u);
-    EXPECT_EQ(*paare.begin(), std::pair(0, 0));
-    EXPECT_EQ(*paare.rbegin(), std::pair(5, 5));
-}
-
-TEST(Brettgeometrie, KonvexeFelderImBrettUndFigurenPassenDarauf) {
+// Fields are convex and do not overlap; figures on slots 1..4 stand inside their
+// field, overflow figures inside the board; consecutive fields touch.
+TEST(Brettgeometrie, KonvexeFelderOhneUeberlappungUndFigurenPassenDarauf) {
     for (int feld = 1; feld <= 96; ++feld) {
-        const Vieleck v = Feldvieleck(Brett(), feld);
-        EXPECT_TRUE(StrengKonvex(v)) << feld;
-        EXPECT_TRUE(ImBrett(v)) << feld;
-        for (int platz = 1; platz <= 9; ++platz) {
-            const P p = Ort(feld, platz);
-            const Vieleck kasten = Figurkasten(p.x, p.y);
-            EXPECT_TRUE(ImBrett(kasten)) << feld << "/" << platz;
-            for (const P& ecke : kasten)
-                EXPECT_TRUE(platz > 4 || Innen(ecke, v)) << feld << "/" << platz;
-        }
+        EXPECT_TRUE(Innen(Feld(feld), Feld(feld), true) && ImBrett(Feld(feld))) << feld;
+        for (int platz = 1; platz <= 9; ++platz)
+            EXPECT_TRUE(platz > 4 ? ImBrett(Umgebung(feld, platz))
+                                  : Innen(Feld(feld), Umgebung(feld, platz)))
+                << feld << "/" << platz;
+        for (int b = feld + 1; b <= 96; ++b)
+            EXPECT_FALSE(Ueberlappen(Feld(feld), Feld(b))) << feld << " / " << b;
     }
-}
-
-TEST(Brettgeometrie, KeineUeberlappungenUndFolgefelderGrenzenAneinander) {
-    for (int a = 1; a <= 96; ++a)
-        for (int b = a + 1; b <= 96; ++b)
-            EXPECT_FALSE(Ueberlappen(Feldvieleck(Brett(), a), Feldvieleck(Brett(), b)))
-                << a << " / " << b;
     // Along the ring, from each turning field into its lane, and along the lanes.
     std::vector<std::pair<int, int>> paare;
     for (int n = 1; n <= 68; ++n)
         paare.push_back({n, n % 68 + 1});
-    for (int farbe = 1; farbe <= 4; ++farbe) {
-        paare.push_back({WendefeldVon(farbe), EinlaufVon(farbe)});
-        for (int n = EinlaufVon(farbe); n < EinlaufVon(farbe) + 6; ++n)
-            paare.push_back({n, n + 1});
-    }
-    for (const auto& [a, b] : paare)
-        EXPECT_GE(GemeinsamerRand(Feldvieleck(Brett(), a), Feldvieleck(Brett(), b)), 15.0)
-            << a << " -> " << b;
-    // Each goal lies right behind the last field of its own lane, beside no other lane's end.
     for (int farbe = 1; farbe <= 4; ++farbe)
-        for (int andere = 1; andere <= 4; ++andere) {
-            const Vieleck laneEnde = Feldvieleck(Brett(), EinlaufVon(andere) + 6);
-            bool nah = false;
-            for (int platz = 1; platz <= 4; ++platz) {
-                const P p = Ort(ZielfeldVon(farbe), platz);
-                nah = nah || Ueberlappen(laneEnde, Figurkasten(p.x, p.y), 30.0);
-            }
-            EXPECT_EQ(nah, farbe == andere) << "goal " << farbe << ", lane end " << andere;
-        }
-    // No two figures standing on slots 1..4 of the fields, the homes and the goals cover each
-    // other.
-    std::vector<std::pair<int, P>> plaetze;
-    for (int feld = 1; feld <= 108; ++feld)
-        for (int platz = 1; platz <= 4 && (feld <= 96 || feld > 100); ++platz)
-            plaetze.push_back({100 * feld + platz, Ort(feld, platz)});
-    for (size_t i = 0; i < plaetze.size(); ++i)
-        for (size_t j = i + 1; j < plaetze.size(); ++j) {
-            const P a = plaetze[i].second, b = plaetze[j].second;
-            EXPECT_FALSE(Ueberlappen(Figurkasten(a.x, a.y), Figurkasten(b.x, b.y)))
-                << plaetze[i].first << " and " << plaetze[j].first << " (field * 100 + slot)";
-        }
+        for (int n = EinlaufVon(farbe) - 1; n < EinlaufVon(farbe) + 6; ++n)
+            paare.push_back({n < EinlaufVon(farbe) ? WendefeldVon(farbe) : n, n + 1});
+    for (const auto& [a, b] : paare)
+        EXPECT_TRUE(Ueberlappen(Feld(a), Feld(b), 1.0)) << a << " -> " << b << " leave a gap";
 }
 
-// The dice, player indicators and scroll bars in the board's corners.
+// Each goal lies right behind the last field of its own lane, beside no other
+// lane's end; no two figures on slots 1..4 of fields, homes and goals cover each other.
+TEST(Brettgeometrie, ZieleHinterIhremEinlaufUndFigurenGetrennt) {
+    for (int farbe = 1; farbe <= 4; ++farbe)
+        for (int andere = 1; andere <= 4; ++andere) {
+            bool nah = false;
+            for (int platz = 1; platz <= 4; ++platz)
+                nah = nah || Ueberlappen(Feld(EinlaufVon(andere) + 6),
+                                         Umgebung(ZielfeldVon(farbe), platz), 30.0);
+            EXPECT_EQ(nah, farbe == andere) << "goal " << farbe << ", lane end " << andere;
+        }
+    std::vector<int> plaetze; // field * 100 + slot
+    for (int feld = 1; feld <= 108; ++feld)
+        for (int platz = 1; platz <= 4 && (feld <= 96 || feld > 100); ++platz)
+            plaetze.push_back(100 * feld + platz);
+    for (size_t i = 0; i < plaetze.size(); ++i)
+        for (size_t j = i + 1; j < plaetze.size(); ++j)
+            EXPECT_FALSE(Ueberlappen(Umgebung(plaetze[i] / 100, plaetze[i] % 100),
+                                     Umgebung(plaetze[j] / 100, plaetze[j] % 100)))
+                << plaetze[i] << " and " << plaetze[j] << " (field * 100 + slot)";
+}
+
+// The dice, player indicators and scroll bars in the board's corners cover
+// neither fields nor home circles.
 TEST(Brettgeometrie, EckbedienelementeVerdeckenNichts) {
-    std::vector<Vieleck> elemente;
-    for (int x : {18, 552})
-        for (int y : {18, 502})
-            elemente.push_back(Rechteck(x, y, 31, 31));
-    for (int x : {100, 601 - 49 - 80})
-        for (int y : {7, 551 - 29 - 7})
-            elemente.push_back(Rechteck(x, y, 49, 29));
-    for (int x : {165, 601 - 17 - 165})
-        for (int y : {7, 551 - 25 - 9})
-            elemente.push_back(Rechteck(x, y, 17, 25));
-    for (const Vieleck& element : elemente) {
-        SCOPED_TRACE(testing::Message() << element[0].x << "," << element[0].y);
-        EXPECT_TRUE(ImBrett(element));
+    for (int ecke = 0; ecke < 12; ++ecke) {
+        const bool links = ecke & 1, oben = ecke & 2;
+        const Vieleck element = ecke < 4   ? Rechteck(links ? 18 : 552, oben ? 18 : 502, 31, 31)
+                                : ecke < 8 ? Rechteck(links ? 100 : 472, oben ? 7 : 515, 49, 29)
+                                           : Rechteck(links ? 165 : 419, oben ? 7 : 517, 17, 25);
+        EXPECT_TRUE(ImBrett(element)) << ecke;
         for (int feld = 1; feld <= 96; ++feld)
-            EXPECT_FALSE(Ueberlappen(element, Feldvieleck(Brett(), feld), 1.0)) << feld;
+            EXPECT_FALSE(Ueberlappen(element, Feld(feld), 1.0)) << ecke << ": " << feld;
         for (int heim = 101; heim <= 104; ++heim)
-            for (int platz = 1; platz <= 4; ++platz) {
-                const P p = Ort(heim, platz);
-                const double r = Brett().Bilddaten[heim][1] + 1;
-                EXPECT_FALSE(Ueberlappen(element, Rechteck(p.x - r, p.y - r, 2 * r + 1, 2 * r + 1)))
-                    << "home " << heim << "/" << platz;
-            }
+            for (int platz = 1; platz <= 4; ++platz)
+                EXPECT_FALSE(
+                    Ueberlappen(element, Umgebung(heim, platz, Brett.Bilddaten[heim][1] + 1)))
+                    << ecke << ": home " << heim << "/" << platz;
     }
 }
 

@@ -1,26 +1,36 @@
+// Drawing the board and the dice, and where figures stand on a field.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <functional>
+#include <map>
+#include <string>
 
-#include "Aufnahmeleinwand.h"
 #include "board/Brettzeichnen.h"
+#include "board/Platzkoordinaten.h"
+#include "board/Wuerfelbild.h"
 #include "game/Spielzustand.h"
 
 namespace pelu {
 namespace {
 
-using test::Aufnahmeleinwand;
-using Aufruf = Aufnahmeleinwand::Aufruf;
+using Ort = std::pair<int, int>;
 
-Ecken Viereck(std::array<std::pair<int, int>, 4> p) {
-    Ecken e;
-    for (int k = 0; k <= 4; ++k) {
-        e.x[k] = static_cast<int16_t>(p[k % 4].first);
-        e.y[k] = static_cast<int16_t>(p[k % 4].second);
+// A canvas that records the pixels of horizontal lines (the colour drawn last
+// wins), the discs, and which call cleared it.
+struct Aufnahme : Leinwand {
+    std::map<Ort, long long> pixel;
+    std::vector<std::array<long long, 5>> kreise; // cx, cy, r, outline, fill
+    size_t aufrufe = 0, geloescht = 99;
+    void Loeschen() override { geloescht = aufrufe++; }
+    void Linie(int x1, int y, int x2, int y2, uint32_t farbe) override {
+        ++aufrufe;
+        for (int x = std::min(x1, x2); y == y2 && x <= std::max(x1, x2); ++x)
+            pixel[{x, y}] = farbe;
     }
-    return e;
-}
+    void Kreis(int cx, int cy, int r, uint32_t rand, uint32_t fuellung) override {
+        kreise.push_back({cx, cy, r, rand, fuellung}), ++aufrufe;
+    }
+};
 
 Farbtabelle Startfarben() {
     Spielzustand z;
@@ -29,96 +39,124 @@ Farbtabelle Startfarben() {
 }
 
 TEST(ViereckFuellen, FuelltJedeZeileAusserDerUntersten) {
-    const struct {
-        std::array<std::pair<int, int>, 4> ecken;
-        std::function<bool(int, int)> innen;
-    } faelle[] = {
-        {{{{10, 20}, {30, 20}, {30, 40}, {10, 40}}},
+    const std::pair<std::array<int16_t, 8>, std::function<bool(int, int)>> faelle[] = {
+        {{10, 20, 30, 20, 30, 40, 10, 40},
          [](int x, int y) { return y >= 20 && y < 40 && x >= 10 && x <= 30; }},
         // A triangle with two equal corners; Int(i * 0.5 + 0.5) on row i.
-        {{{{20, 10}, {20, 10}, {30, 30}, {10, 30}}},
+        {{20, 10, 20, 10, 30, 30, 10, 30},
          [](int x, int y) { return y >= 10 && y < 30 && std::abs(x - 20) <= (y - 9) / 2; }},
         // 700 rows: taller than any fixed table of rows would hold.
-        {{{{0, 0}, {10, 0}, {710, 700}, {700, 700}}},
-         [](int x, int y) { return y >= 0 && y < 700 && x >= y && x <= y + 10; }},
-        {{{{5, 9}, {50, 9}, {70, 9}, {1, 9}}}, [](int, int) { return false; }}};
-    for (const auto& fall : faelle) {
-        Aufnahmeleinwand a;
-        ViereckFuellen(a, Viereck(fall.ecken), 12);
-        std::map<std::pair<int, int>, uint32_t> erwartet;
+        {{0, 0, 10, 0, 710, 700, 700, 700},
+         [](int x, int y) { return y >= 0 && y < 700 && x >= y && x <= y + 10; }}};
+    for (const auto& [z, innen] : faelle) {
+        Ecken e;
+        for (int k = 0; k <= 4; ++k)
+            e.x[k] = z[2 * (k % 4)], e.y[k] = z[2 * (k % 4) + 1];
+        Aufnahme a;
+        ViereckFuellen(a, e, 12);
+        std::map<Ort, long long> erwartet;
         for (int y = -1; y <= 710; ++y)
             for (int x = -1; x <= 720; ++x)
-                if (fall.innen(x, y)) erwartet[{x, y}] = QBColor(12);
-        EXPECT_EQ(a.Zeilenpixel(), erwartet) << fall.ecken[0].first << "," << fall.ecken[0].second;
-        EXPECT_EQ(a.aufrufe.size(),
-                  erwartet.empty() ? 0 : fall.ecken[2].second - fall.ecken[0].second)
-            << "one line per row";
+                if (innen(x, y)) erwartet[{x, y}] = QBColor(12);
+        EXPECT_EQ(a.pixel, erwartet) << z[0] << "," << z[1];
+        EXPECT_EQ(a.aufrufe, size_t(z[5] - z[1])) << "one line per row";
     }
 }
 
-TEST(FeldZeichnen, UmrissNachDerFuellungInSchwarz) {
-    Aufnahmeleinwand a;
-    FeldZeichnen(a, Viereck({{{10, 20}, {30, 20}, {30, 40}, {10, 40}}}), 14);
-    ASSERT_EQ(a.aufrufe.size(), 24u);
-    const int umriss[4][4] = {
-        {10, 20, 30, 20}, {30, 20, 30, 40}, {30, 40, 10, 40}, {10, 40, 10, 20}};
-    for (int k = 0; k < 4; ++k) {
-        const Aufruf& l = a.aufrufe[20 + k];
-        EXPECT_EQ((std::array{l.a, l.b, l.c, l.d}), std::to_array(umriss[k]));
-        EXPECT_EQ(l.farbe, Umrissfarbe);
-    }
-}
-
-// Field n as a 10 x 10 square at (20n, 20) with the given kind.
-void SetzeFeld(Tabellen& t, int n, int16_t art) {
-    const int16_t x = int16_t(20 * n), y = 20;
-    const int16_t ecken[8] = {x, y, int16_t(x + 10), y, int16_t(x + 10), 30, x, 30};
-    std::copy(ecken, ecken + 8, &t.Bilddaten[n][2]);
-    t.Bilddaten[n][10] = art;
-}
-
-TEST(BrettZeichnen, FeldartenWaehlenDieFarbe) {
+// Fields 1..10 as 10 x 10 squares at (20n, 20) of the given kinds: black before
+// any field, kinds outside 1..6 keep the previous colour; a home slot is three circles.
+TEST(BrettZeichnen, FeldartenWaehlenDieFarbeUndHeimplaetzeSindDreiKreise) {
     Tabellen t;
     const int16_t arten[] = {0, 5, 9, 1, 2, 3, 4, 6, -3, 7};
+    for (int16_t n = 1, x = 20; n <= 10; ++n, x += 20) {
+        const int16_t zeile[] = {x, 20, int16_t(x + 10), 20, int16_t(x + 10), 30,
+                                 x, 30, arten[n - 1]};
+        std::copy(zeile, zeile + 9, &t.Bilddaten[n][2]);
+    }
+    const int16_t heim[] = {0, 12, 100, 110, 130, 110, 100, 140, 130, 140};
+    std::copy(heim, heim + 10, t.Bilddaten[102]);
+    const Farbtabelle f = Startfarben();
+    Aufnahme a;
+    BrettZeichnen(a, t, f);
+    EXPECT_EQ(a.geloescht, 0u);
+    const int index[] = {0, f[3], f[3], f[11], f[12], f[13], f[14], f[4], f[4], f[4]};
     for (int n = 1; n <= 10; ++n)
-        SetzeFeld(t, n, arten[n - 1]);
-    for (int n : {97, 100, 105, 130}) // never drawn
-        SetzeFeld(t, n, 5);
-    Aufnahmeleinwand a;
-    const Farbtabelle farbe = Startfarben();
-    BrettZeichnen(a, t, farbe);
-    ASSERT_EQ(a.aufrufe.front().art, Aufruf::Loeschen);
-    // Black before any field; kinds outside 1..6 keep the previous colour.
-    const int index[] = {0,         farbe[3],  farbe[3], farbe[11], farbe[12],
-                         farbe[13], farbe[14], farbe[4], farbe[4],  farbe[4]};
-    const auto pixel = a.Zeilenpixel();
-    for (int n = 1; n <= 10; ++n)
-        EXPECT_EQ(pixel.at({20 * n + 5, 25}), QBColor(index[n - 1])) << "field " << n;
-    EXPECT_EQ(pixel.at({60, 20}), Umrissfarbe);
-    for (int n = 11; n <= 130; ++n) // empty rows draw at (0, 0) only
-        EXPECT_FALSE(pixel.count({20 * n + 5, 25})) << n;
+        EXPECT_EQ(a.pixel.at({20 * n + 5, 25}), QBColor(index[n - 1])) << "field " << n;
+    EXPECT_EQ(a.pixel.at({60, 20}), Umrissfarbe);
+    std::vector<std::array<long long, 5>> erwartet;
+    const long long hell = QBColor(f[12]), schwarz = QBColor(f[1]), r[] = {12, 11, 13};
+    for (int j = 0; j < 12; ++j)
+        erwartet.push_back({heim[2 + 2 * (j / 3)], heim[3 + 2 * (j / 3)], r[j % 3],
+                            j % 3 == 1 ? hell : schwarz, hell});
+    std::erase_if(a.kreise, [](const auto& k) { return k[2] < 11; }); // figures' discs
+    EXPECT_EQ(a.kreise, erwartet);
 }
 
-TEST(BrettZeichnen, HeimplatzAusDreiKreisen) {
-    Tabellen t;
-    const int16_t zeile[10] = {0, 12, 100, 110, 130, 110, 100, 140, 130, 140};
-    std::copy(zeile, zeile + 10, t.Bilddaten[102]);
-    Aufnahmeleinwand a;
-    const Farbtabelle farbe = Startfarben();
-    BrettZeichnen(a, t, farbe);
-    std::vector<Aufruf> kreise;
-    for (const Aufruf& k : a.aufrufe)
-        if (k.art == Aufruf::Kreis && k.c >= 11) kreise.push_back(k);
-    ASSERT_EQ(kreise.size(), 12u);
-    const uint32_t hell = QBColor(farbe[12]), schwarz = QBColor(farbe[1]);
-    for (int j = 0; j < 12; ++j) {
-        const Aufruf& k = kreise[j];
-        const int r[] = {12, 11, 13};
-        EXPECT_EQ((std::array{k.a, k.b, k.c}),
-                  (std::array{int(zeile[2 + 2 * (j / 3)]), int(zeile[3 + 2 * (j / 3)]), r[j % 3]}));
-        EXPECT_EQ(k.farbe, j % 3 == 1 ? hell : schwarz);
-        EXPECT_EQ(k.fuellung, hell);
+// The clear, then one white disc of the pip radius per pip, in drawing order.
+TEST(WuerfelZeichnen, JedeSeiteInZeichenreihenfolgeUndAbstandAusDemMassstab) {
+    const std::vector<Ort> orte = {{15, 15}, {6, 6}, {24, 24}, {24, 6}, {6, 24}, {15, 6}, {15, 24}};
+    const std::string seiten[] = {"", "0", "12", "012", "1234", "01234", "123456"};
+    for (int wert : {0, 1, 2, 3, 4, 5, 6, -1, 7, -32768, 32767}) {
+        Aufnahme a;
+        WuerfelZeichnen(a, 31, 31, int16_t(wert), Startfarben(), 1.0f);
+        std::vector<std::array<long long, 5>> erwartet; // nothing for values that are no face
+        for (char c : wert >= 0 && wert <= 6 ? seiten[wert] : "")
+            erwartet.push_back(
+                {orte[c - '0'].first, orte[c - '0'].second, Augenradius, 0xFFFFFF, 0xFFFFFF});
+        EXPECT_EQ(a.kreise, erwartet) << wert;
+        EXPECT_EQ(std::pair(a.geloescht, a.aufrufe), std::pair(size_t{0}, erwartet.size() + 1));
     }
+    // Inner size 30 x 27: centre (15, 13); scale 1.5 gives pips Int(13.5) = 13 apart.
+    Aufnahme a;
+    WuerfelZeichnen(a, 30, 27, 2, Startfarben(), 1.5f);
+    EXPECT_EQ((std::array{a.kreise.at(0)[0], a.kreise[0][1], a.kreise.at(1)[0], a.kreise[1][1]}),
+              (std::array<long long, 4>{2, 0, 28, 26}));
+}
+
+Ort Platz(const Tabellen& t, int feld, int platz) {
+    const Punkt p = PlatzKoordinaten(t, int16_t(feld), int16_t(platz));
+    return {p.x, p.y};
+}
+
+// Field, middles A and B of the edges P0-P1 and P2-P3, first slot, and the
+// places of that slot and the next ones.
+TEST(PlatzKoordinaten, AchtelDesWegesVonAZuBGerundet) {
+    const std::tuple<int, Ort, Ort, int, std::vector<Ort>> faelle[] = {
+        {7, {100, 50}, {70, 50}, 1, {{96, 50}, {88, 50}, {80, 50}, {72, 50}}}, // sx = R(7.5) = 8
+        {8, {100, 50}, {80, 50}, 1, {{98, 50}, {92, 50}, {88, 50}, {82, 50}}}, // sx 5: halves
+        {9, {100, 50}, {90, 50}, 1, {{99, 50}, {97, 50}, {95, 50}, {93, 50}}}, // sx = R(2.5) = 2
+        // Overflow: half a step beyond A, then a step more each.
+        {30, {100, 50}, {70, 50}, 5, {{104, 50}, {112, 50}, {120, 50}, {128, 50}, {136, 50}}},
+        // Turning fields: a second row 18 pixels aside, its fifth beyond B.
+        {17, {100, 50}, {70, 50}, 5, {{96, 68}, {88, 68}, {80, 68}, {72, 68}, {64, 68}}},
+        {34, {100, 50}, {70, 50}, 5, {{114, 50}, {106, 50}, {98, 50}, {90, 50}}},
+        // Along y the second row's half step points the other way: sy = R(7.5) = 8.
+        {51, {100, 50}, {100, 20}, 5, {{100, 20}}}, // R(50 - 18 - 8 - 4)
+        {12, {30000, -30000}, {-30000, 30000}, 32767, {{32767, -32768}}}};
+    for (const auto& [feld, a, b, erster, orte] : faelle) {
+        Tabellen t;
+        const int16_t z[8] = {
+            int16_t(a.first), int16_t(a.second - 10), int16_t(a.first), int16_t(a.second + 10),
+            int16_t(b.first), int16_t(b.second + 10), int16_t(b.first), int16_t(b.second - 10)};
+        std::copy(z, z + 8, &t.Bilddaten[feld][2]);
+        for (size_t i = 0; i < orte.size(); ++i)
+            EXPECT_EQ(Platz(t, feld, erster + int(i)), orte[i]) << feld << "/" << erster + int(i);
+    }
+}
+
+// Homes and goals keep their four stored places, which slots beyond 4 take in
+// turn; an invalid field gives (0, 0).
+TEST(PlatzKoordinaten, HeimUndZielBleibenInIhrerZeile) {
+    Tabellen t;
+    for (int j = 2; j <= 9; ++j)
+        t.Bilddaten[108][j] = int16_t(1080 + j);
+    t.Bilddaten[108][10] = t.Bilddaten[108][11] = 999; // cells a slot beyond 4 must not reach
+    const int gespeichert[][2] = {{1, 1}, {4, 4}, {5, 1}, {8, 4}, {9, 1}, {0, 4}, {-1, 3}};
+    for (const auto& [platz, p] : gespeichert)
+        EXPECT_EQ(Platz(t, 108, platz), Ort(1080 + 2 * p, 1081 + 2 * p)) << platz;
+    std::fill(&t.Bilddaten[0][2], &t.Bilddaten[0][10], int16_t(77)); // no fallback to row 0
+    for (int feld : {-1, 131, -32768})
+        EXPECT_EQ(Platz(t, feld, 1), Ort(0, 0)) << feld;
 }
 
 } // namespace
