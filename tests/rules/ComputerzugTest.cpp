@@ -42,7 +42,7 @@ TEST(ZugWaehlen, WaehltNachPrioritaetHeimschickenUndWeg) {
         SCOPED_TRACE(testing::Message() << stellung << " / " << prio[0]);
         Stellung s(stellung);
         ZuegeErmitteln(s.Figur, 5, wurf);
-        TaktikFuellen(s.daten, [&](int ziel, int) { return prio[ziel]; });
+        TaktikFuellen(s.daten, [p = prio](int ziel, int) { return p[ziel]; });
         for (const auto& [f, kategorie] : katZiel)
             s[f].GefahrZiel = InKategorie[kategorie];
         EXPECT_EQ(ZugWaehlen(s.Figur, s.daten, 5), figur);
@@ -82,7 +82,7 @@ TEST(ComputerZug, AusgangZweiteZwoelfUndErsatzwahl) {
     for (const auto& [stellung, wurf, wurfzahl, prio, figur] : faelle) {
         SCOPED_TRACE(stellung);
         Stellung s(stellung);
-        TaktikFuellen(s.daten, [&](int, int) { return prio; });
+        TaktikFuellen(s.daten, [p = prio](int, int) { return p; });
         ASSERT_TRUE(ZuegeErmitteln(s.Figur, 5, wurf).Moeglich);
         EXPECT_EQ(ComputerZug(s.Figur, s.daten, 5, wurf, wurfzahl), figur);
     }
