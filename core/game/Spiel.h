@@ -74,10 +74,7 @@ class Spiel {
     const Spielzustand& Zustand() const { return z_; }
     Spielzustand& Zustand() { return z_; }
     const Tabellen& Daten() const { return daten_; }
-    const Ablaufvariablen& Ablauf() const { return a_; }
     const Fahrt& Fahrtzustand() const { return fahrt_; }
-    // The state of the game buttons as last set.
-    Knopfzustand Knoepfe() const { return knoepfe_; }
 
   private:
     // The state machine (Spielablauf.cpp).
