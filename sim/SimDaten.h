@@ -2,7 +2,7 @@
 #include <optional>
 #include <string>
 
-#include "game/Tabellen.h"
+#include "state/Tabellen.h"
 
 // Loads a data file exactly as the desktop program does: the loader's
 // default centre is the desktop board's (299, 274). On failure the loader's

@@ -7,7 +7,7 @@
 #include "game/KopflosesFormular.h"
 #include "game/Spiel.h"
 #include "game/Spielprotokoll.h"
-#include "game/Zufall.h"
+#include "state/Zufall.h"
 
 namespace {
 

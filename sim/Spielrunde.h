@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "SpielenAuftrag.h"
-#include "game/Tabellen.h"
+#include "state/Tabellen.h"
 
 // What a run of games gave, for the summary.
 struct Spielstatistik {

@@ -4,7 +4,7 @@
 #include <set>
 
 #include "Argumente.h"
-#include "game/Spielzustand.h"
+#include "state/Spielzustand.h"
 #include "rules/Stellungsaufbau.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "game/Rundung.h"
+#include "state/Rundung.h"
 
 namespace pelu::brett {
 

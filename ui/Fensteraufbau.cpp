@@ -4,7 +4,7 @@
 
 #include "Druckfeld.h"
 #include "Spielerwahl.h"
-#include "game/Spielzustand.h"
+#include "state/Spielzustand.h"
 
 namespace pelu {
 

@@ -9,9 +9,9 @@
 #include "Entwurf.h"
 #include "Fensteraufbau.h"
 #include "RegelnFenster.h"
-#include "game/Tabellen.h"
+#include "state/Tabellen.h"
 #include "game/VirtuelleUhr.h"
-#include "game/Zufall.h"
+#include "state/Zufall.h"
 
 namespace pelu {
 

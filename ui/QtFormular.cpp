@@ -4,8 +4,8 @@
 #include "QtLeinwand.h"
 #include "Spielerwahl.h"
 #include "board/Wuerfelbild.h"
-#include "game/Rundung.h"
-#include "game/Spielzustand.h"
+#include "state/Rundung.h"
+#include "state/Spielzustand.h"
 
 namespace pelu {
 

@@ -4,7 +4,7 @@
 #include <QScreen>
 #include <algorithm>
 
-#include "game/Rundung.h"
+#include "state/Rundung.h"
 
 namespace pelu {
 

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "game/Rundung.h"
-#include "game/Spielzustand.h"
+#include "state/Rundung.h"
+#include "state/Spielzustand.h"
 
 namespace pelu {
 

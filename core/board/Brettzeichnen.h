@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "board/Leinwand.h"
-#include "game/Tabellen.h"
+#include "state/Tabellen.h"
 
 namespace pelu {
 

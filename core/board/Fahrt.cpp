@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "board/Platzkoordinaten.h"
-#include "game/Rundung.h"
+#include "state/Rundung.h"
 
 namespace pelu {
 

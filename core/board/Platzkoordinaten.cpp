@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "game/Rundung.h"
+#include "state/Rundung.h"
 
 namespace pelu {
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "game/Tabellen.h"
+#include "state/Tabellen.h"
 
 namespace pelu {
 

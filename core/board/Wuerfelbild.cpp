@@ -1,7 +1,7 @@
 #include "board/Wuerfelbild.h"
 
-#include "game/Rundung.h"
-#include "game/Spielzustand.h"
+#include "state/Rundung.h"
+#include "state/Spielzustand.h"
 
 namespace pelu {
 

@@ -4,7 +4,7 @@
 
 #include "data/Laden.h"
 #include "data/Val.h"
-#include "game/Rundung.h"
+#include "state/Rundung.h"
 
 namespace pelu {
 

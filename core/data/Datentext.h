@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <string>
 
-#include "game/Tabellen.h"
+#include "state/Tabellen.h"
 
 namespace pelu {
 

@@ -6,7 +6,7 @@
 
 #include "data/Datendatei.h"
 #include "data/Datentext.h"
-#include "game/Rundung.h"
+#include "state/Rundung.h"
 
 namespace pelu {
 

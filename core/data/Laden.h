@@ -3,7 +3,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "game/Tabellen.h"
+#include "state/Tabellen.h"
 
 namespace pelu {
 

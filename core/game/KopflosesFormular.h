@@ -4,7 +4,7 @@
 #include <string>
 
 #include "game/Formular.h"
-#include "game/Spielzustand.h"
+#include "state/Spielzustand.h"
 #include "game/VirtuelleUhr.h"
 
 namespace pelu {

@@ -5,9 +5,9 @@
 #include "board/Fahrt.h"
 #include "game/Formular.h"
 #include "game/Spielbeobachter.h"
-#include "game/Spielzustand.h"
-#include "game/Tabellen.h"
-#include "game/Zufall.h"
+#include "state/Spielzustand.h"
+#include "state/Tabellen.h"
+#include "state/Zufall.h"
 
 namespace pelu {
 

@@ -2,7 +2,7 @@
 #include <array>
 #include <cstdint>
 
-#include "game/Spielzustand.h"
+#include "state/Spielzustand.h"
 
 namespace pelu {
 

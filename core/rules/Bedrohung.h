@@ -1,8 +1,8 @@
 #pragma once
 #include <cstdint>
 
-#include "game/Spielzustand.h"
-#include "game/Tabellen.h"
+#include "state/Spielzustand.h"
+#include "state/Tabellen.h"
 
 namespace pelu {
 

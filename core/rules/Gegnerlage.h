@@ -2,8 +2,8 @@
 #include <array>
 #include <cstdint>
 
-#include "game/Spielzustand.h"
-#include "game/Tabellen.h"
+#include "state/Spielzustand.h"
+#include "state/Tabellen.h"
 
 namespace pelu {
 

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "game/Spielzustand.h"
-#include "game/Tabellen.h"
+#include "state/Spielzustand.h"
+#include "state/Tabellen.h"
 
 namespace pelu {
 

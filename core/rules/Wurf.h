@@ -1,8 +1,8 @@
 #pragma once
 #include <cstdint>
 
-#include "game/Spielzustand.h"
-#include "game/Zufall.h"
+#include "state/Spielzustand.h"
+#include "state/Zufall.h"
 
 namespace pelu {
 

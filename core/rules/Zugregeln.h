@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "game/Spielzustand.h"
+#include "state/Spielzustand.h"
 
 namespace pelu {
 

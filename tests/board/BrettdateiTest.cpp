@@ -7,7 +7,7 @@
 
 #include "board/Platzkoordinaten.h"
 #include "data/Laden.h"
-#include "game/Spielzustand.h"
+#include "state/Spielzustand.h"
 
 namespace pelu {
 namespace {

@@ -8,7 +8,7 @@
 #include "board/Brettzeichnen.h"
 #include "board/Platzkoordinaten.h"
 #include "board/Wuerfelbild.h"
-#include "game/Spielzustand.h"
+#include "state/Spielzustand.h"
 
 namespace pelu {
 namespace {

@@ -1,4 +1,4 @@
-#include "game/Zufall.h"
+#include "state/Zufall.h"
 
 #include <chrono>
 

@@ -1,6 +1,6 @@
-#include "game/Spielzustand.h"
+#include "state/Spielzustand.h"
 
-#include "game/Rundung.h"
+#include "state/Rundung.h"
 
 namespace pelu {
 
