@@ -2,19 +2,19 @@
 
 namespace pelu {
 
-namespace {
-
-// A figure the player may pick: it can move and its colour is in play.
-bool Waehlbar(const Figurentabelle& Figur, int figur) {
-    return IstFigur(figur) && Figur[figur].Zielfeld >= 1 && Figur[figur].Spieler >= 1;
-}
-
-} // namespace
-
 Spiel::Spiel(const Tabellen& tabellen, Formular& form, Zufallsquelle& zufall, int16_t mitteX,
              int16_t mitteY, int16_t halbeFigur)
     : daten_(tabellen), form_(form), zufall_(zufall) {
     StartwerteSetzen(z_, mitteX, mitteY, halbeFigur);
+    taktik_.fill(&tabellen);
+}
+
+void Spiel::TaktikSetzen(int farbe, const Tabellen& taktik) {
+    if (IstFarbe(farbe)) taktik_[farbe] = &taktik;
+}
+
+bool Spiel::Waehlbar(int figur) const {
+    return IstFigur(figur) && z_.Figur[figur].Zielfeld >= 1 && z_.Figur[figur].Spieler >= 1;
 }
 
 void Spiel::BeobachterSetzen(Spielbeobachter* beobachter) {
@@ -68,11 +68,11 @@ void Spiel::BefehlTurbo(bool an) {
 }
 
 void Spiel::KlickFigur(int figur) {
-    if (Waehlbar(z_.Figur, figur)) z_.Gewaehlt = static_cast<int16_t>(figur);
+    if (Waehlbar(figur)) z_.Gewaehlt = static_cast<int16_t>(figur);
 }
 
 bool Spiel::MausUeberFigur(int figur) {
-    if (!Waehlbar(z_.Figur, figur)) return false;
+    if (!Waehlbar(figur)) return false;
     // A blinking proposal must never be left hidden.
     if (z_.Hilfsfigur > 0) form_.FigurSichtbar(z_.Hilfsfigur, true);
     z_.Blinken = false;

@@ -46,6 +46,12 @@ class Spiel {
     // removes it. It must outlive the game or be removed first.
     void BeobachterSetzen(Spielbeobachter* beobachter);
 
+    // The tables whose tactic rows the computer's choice uses when colour
+    // `farbe` rolls (by default the game's own); for pitting two tactic
+    // tables against each other. `taktik` must outlive the game and hold
+    // the same bench fields.
+    void TaktikSetzen(int farbe, const Tabellen& taktik);
+
     // Start-up: timers off, idle buttons, one roll per colour so every die
     // shows a face before the first game. The second form takes the start-up
     // rolls from another source, so a scripted source is not consumed.
@@ -61,6 +67,10 @@ class Spiel {
     void BefehlHilfe();
     void BefehlFigurenwahl();
     void BefehlTurbo(bool an);
+
+    // Whether the player may pick `figur` now: it can move with this roll
+    // and its colour is in play. A click on it records the choice.
+    bool Waehlbar(int figur) const;
 
     // Mouse on a figure image (figure 1..16; other numbers are ignored).
     // MausUeberFigur returns true when the hand pointer is to be shown.
@@ -107,6 +117,7 @@ class Spiel {
     void Spielknoepfe(Knopfzustand zustand);
 
     const Tabellen& daten_;
+    std::array<const Tabellen*, FarbAnzahl + 1> taktik_{}; // by colour 1..4
     Formular& form_;
     Zufallsquelle& zufall_;
     Spielbeobachter stumm_;

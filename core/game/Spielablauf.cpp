@@ -77,7 +77,7 @@ void Spiel::PhaseWuerfeln() {
     }
     z_.Hilfsfigur = 0;
     z_.Blinken = false;
-    const int16_t wahl = ComputerZug(z_.Figur, daten_, z_.AktSpieler, a_.Wurf, z_.Wurfzahl);
+    const int16_t wahl = ComputerZug(z_.Figur, *taktik_[z_.AktFarbe], z_.AktSpieler, a_.Wurf, z_.Wurfzahl);
     if (z_.AktSpieler > 4) {
         z_.AktFigur = wahl;
         z_.Wartezaehler = z_.Einstellung[4];

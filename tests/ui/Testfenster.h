@@ -27,7 +27,7 @@ struct Testfenster {
     Hauptfenster& f() { return *fenster; }
     Bedienelemente& e() { return fenster->Elemente(); }
     Spielzustand& z() { return fenster->Partie()->Zustand(); }
-    bool Beweglich(int f) { return z().Figur[f].Zielfeld >= 1 && z().Figur[f].Spieler >= 1; }
+    bool Beweglich(int f) { return fenster->Partie()->Waehlbar(f); }
     // Player values of colours 1..4 through the scroll bars.
     void Spieler(std::array<int, 4> werte) {
         for (int i = 0; i < 4; ++i)
