@@ -89,7 +89,7 @@ void EinWurf(benchmark::State& state) {
         for (int16_t wurf = 1; wurf <= 6; ++wurf) {
             const Zugmoeglichkeit z = ZuegeErmitteln(lage.Figur, lage.spieler, wurf);
             int16_t wahl = 0;
-            if (z.Moeglich) wahl = ComputerZug(lage.Figur, daten, lage.spieler, wurf, 1);
+            if (z.Moeglich) wahl = ComputerZug(lage.Figur, z.Ziele, daten, lage.spieler, wurf, 1).Figur;
             benchmark::DoNotOptimize(wahl);
         }
     }

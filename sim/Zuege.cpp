@@ -38,7 +38,7 @@ pelu::Figurentabelle StellungAufbauen(const ZuegeAuftrag& auftrag, const pelu::T
     return Figur;
 }
 
-void Ausgeben(pelu::Figurentabelle& Figur, const pelu::Tabellen& daten,
+void Ausgeben(const pelu::Figurentabelle& Figur, const pelu::Tabellen& daten,
               const ZuegeAuftrag& auftrag) {
     const int16_t spieler = auftrag.spieler[auftrag.farbe - 1];
     const pelu::Zugmoeglichkeit z = pelu::ZuegeErmitteln(Figur, spieler, auftrag.wurf);
@@ -46,24 +46,27 @@ void Ausgeben(pelu::Figurentabelle& Figur, const pelu::Tabellen& daten,
 
     std::vector<int16_t> kandidaten;
     for (int16_t f = 1; f <= pelu::FigurAnzahl; ++f)
-        if (Figur[f].Zielfeld > 0) kandidaten.push_back(f);
+        if (z.Ziele[f].Zielfeld > 0) kandidaten.push_back(f);
     for (const int16_t f : kandidaten)
-        std::cout << "ziel " << f << ' ' << Figur[f].Zielfeld << ' ' << Figur[f].Abschnittende
-                  << ' ' << Figur[f].Abschnittanfang << "\n";
+        std::cout << "ziel " << f << ' ' << z.Ziele[f].Zielfeld << ' ' << z.Ziele[f].Abschnittende
+                  << ' ' << z.Ziele[f].Abschnittanfang << "\n";
     for (const int16_t f : kandidaten) {
-        pelu::HeimschickenMarkieren(Figur, spieler, f);
+        const pelu::Figurenmenge opfer = pelu::HeimschickenMarkieren(Figur, z.Ziele, spieler, f);
         std::cout << "heim " << f;
         for (int g = 1; g <= pelu::FigurAnzahl; ++g)
-            if (Figur[g].Heimschicken == 1) std::cout << ' ' << g;
+            if (opfer.Enthaelt(g)) std::cout << ' ' << g;
         std::cout << "\n";
     }
     if (!z.Moeglich) return;
 
-    const int16_t wahl = pelu::ComputerZug(Figur, daten, spieler, auftrag.wurf, auftrag.wurfzahl);
-    std::cout << "computer " << wahl << "\n";
-    for (const int16_t f : kandidaten)
-        std::cout << "wertung " << f << ' ' << Figur[f].GefahrJetzt << ' ' << Figur[f].GefahrZiel
-                  << ' ' << Figur[f].Prioritaet << "\n";
+    const pelu::Computerwahl wahl =
+        pelu::ComputerZug(Figur, z.Ziele, daten, spieler, auftrag.wurf, auftrag.wurfzahl);
+    std::cout << "computer " << wahl.Figur << "\n";
+    for (const int16_t f : kandidaten) {
+        const pelu::Wertung& w = wahl.Wertungen[f];
+        std::cout << "wertung " << f << ' ' << w.GefahrJetzt << ' ' << w.GefahrZiel << ' '
+                  << w.Prioritaet << "\n";
+    }
 }
 
 } // namespace
@@ -82,7 +85,6 @@ int BefehlZuege(const std::vector<std::string>& argumente) {
 
     const std::optional<pelu::Tabellen> daten = SimDatenLaden(auftrag.datei);
     if (!daten) return 1;
-    pelu::Figurentabelle Figur = StellungAufbauen(auftrag, *daten);
-    Ausgeben(Figur, *daten, auftrag);
+    Ausgeben(StellungAufbauen(auftrag, *daten), *daten, auftrag);
     return 0;
 }

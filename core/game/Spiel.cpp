@@ -1,5 +1,7 @@
 #include "game/Spiel.h"
 
+#include "rules/Stellungsaufbau.h"
+
 namespace pelu {
 
 Spiel::Spiel(const Tabellen& tabellen, Formular& form, Zufallsquelle& zufall, int16_t mitteX,
@@ -14,7 +16,7 @@ void Spiel::TaktikSetzen(int farbe, const Tabellen& taktik) {
 }
 
 bool Spiel::Waehlbar(int figur) const {
-    return IstFigur(figur) && z_.Figur[figur].Zielfeld >= 1 && z_.Figur[figur].Spieler >= 1;
+    return IstFigur(figur) && a_.Ziele[figur].Zielfeld >= 1 && z_.Figur[figur].Spieler >= 1;
 }
 
 void Spiel::BeobachterSetzen(Spielbeobachter* beobachter) {
@@ -59,7 +61,13 @@ void Spiel::BefehlHilfe() {
 void Spiel::BefehlFigurenwahl() {
     if (knoepfe_ != Knopfzustand::Ruhe) return;
     z_.Figur = {};
+    a_.Ziele = {};
+    a_.Heimschicken = {};
     form_.SpielerwahlSichtbar(true);
+}
+
+void Spiel::FigurenHinstellen(int16_t feld, const std::vector<int16_t>& figuren) {
+    pelu::FigurenHinstellen(z_.Figur, daten_, feld, figuren);
 }
 
 void Spiel::BefehlTurbo(bool an) {

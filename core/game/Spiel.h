@@ -1,10 +1,13 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "board/Fahrt.h"
+#include "rules/Zugregeln.h"
 #include "game/Formular.h"
 #include "game/Spielbeobachter.h"
+#include "state/Figurenmenge.h"
 #include "state/Spielzustand.h"
 #include "state/Tabellen.h"
 #include "state/Zufall.h"
@@ -21,6 +24,10 @@ struct Ablaufvariablen {
     int16_t Heimfigur = 0;      // figure being sent home; 0 = none
     int16_t Spielstand = 1;     // 1 = play on, 3 = every player in play has finished
     int16_t Rangzaehler = 0;    // players ranked so far in this game
+    // Targets of the last roll; they stay until the next roll, so a click
+    // between rolls still sees them. A figure being sent home gets its home.
+    Zugziele Ziele{};
+    Figurenmenge Heimschicken; // figures still to be sent home
 };
 
 // One game table: the game state, the phase state machine, the animation
@@ -82,7 +89,10 @@ class Spiel {
     void FahrTakt();
 
     const Spielzustand& Zustand() const { return z_; }
-    Spielzustand& Zustand() { return z_; }
+
+    // For tests: moves `figuren` onto `feld` in this order, as if each had
+    // arrived there in a game (see FigurenHinstellen of the rules).
+    void FigurenHinstellen(int16_t feld, const std::vector<int16_t>& figuren);
     const Tabellen& Daten() const { return daten_; }
     const Fahrt& Fahrtzustand() const { return fahrt_; }
 

@@ -71,18 +71,21 @@ void Spiel::PhaseWuerfeln() {
     z_.Tempo = z_.Einstellung[2];
     const Zugmoeglichkeit zm = ZuegeErmitteln(z_.Figur, z_.AktSpieler, a_.Wurf);
     a_.Schritte = zm.Schritte;
+    a_.Ziele = zm.Ziele;
     if (!zm.Moeglich) {
         z_.Spielphase = Phase::NaechsterSpielzug;
         return;
     }
     z_.Hilfsfigur = 0;
     z_.Blinken = false;
-    const int16_t wahl = ComputerZug(z_.Figur, *taktik_[z_.AktFarbe], z_.AktSpieler, a_.Wurf, z_.Wurfzahl);
+    const int16_t wahl =
+        ComputerZug(z_.Figur, a_.Ziele, *taktik_[z_.AktFarbe], z_.AktSpieler, a_.Wurf, z_.Wurfzahl)
+            .Figur;
     if (z_.AktSpieler > 4) {
         z_.AktFigur = wahl;
         z_.Wartezaehler = z_.Einstellung[4];
         z_.Spielphase = Phase::WuerfelAnzeigezeit;
-        HeimschickenMarkieren(z_.Figur, z_.AktSpieler, z_.AktFigur);
+        a_.Heimschicken = HeimschickenMarkieren(z_.Figur, a_.Ziele, z_.AktSpieler, z_.AktFigur);
     } else {
         z_.Hilfsfigur = wahl;
         z_.Gewaehlt = 0;
@@ -108,7 +111,7 @@ void Spiel::PhaseWartenFigurwahl() {
         z_.AktFigur = z_.Gewaehlt;
         z_.Spielphase = Phase::Ziehen;
         z_.Folgephase = Folge::Start;
-        HeimschickenMarkieren(z_.Figur, z_.AktSpieler, z_.AktFigur);
+        a_.Heimschicken = HeimschickenMarkieren(z_.Figur, a_.Ziele, z_.AktSpieler, z_.AktFigur);
     } else if (z_.Blinken) {
         // Only the count modulo 3 matters; keeping it there avoids overflow.
         z_.Wartezaehler = static_cast<int16_t>((z_.Wartezaehler + 1) % 3);
@@ -119,8 +122,8 @@ void Spiel::PhaseWartenFigurwahl() {
 void Spiel::PhaseZiehen() {
     switch (z_.Folgephase) {
     case Folge::Start:
-        a_.Zugfeld = z_.Figur[z_.AktFigur].Zielfeld;
-        a_.Zugplatz = PlatzSuchen(z_.Figur, z_.AktFigur);
+        a_.Zugfeld = a_.Ziele[z_.AktFigur].Zielfeld;
+        a_.Zugplatz = PlatzSuchen(z_.Figur, a_.Zugfeld);
         z_.Folgephase = Folge::WartenEndepos;
         FahrtStarten(z_.AktFigur, a_.Zugfeld, a_.Zugplatz);
         break;
@@ -160,11 +163,10 @@ void Spiel::PhaseZiehen() {
 }
 
 void Spiel::PhasePutzen() {
-    a_.Heimfigur = NaechsterHeimkehrer(z_.Figur);
+    a_.Heimfigur = NaechsterHeimkehrer(a_.Heimschicken);
     if (a_.Heimfigur > 0) {
         z_.AktFigur = a_.Heimfigur;
-        FigurDaten& h = z_.Figur[a_.Heimfigur];
-        h.Zielfeld = h.Heimfeld;
+        a_.Ziele[a_.Heimfigur].Zielfeld = z_.Figur[a_.Heimfigur].Heimfeld;
         z_.Tempo = static_cast<float>(2 * z_.Einstellung[2]);
         z_.Spielphase = Phase::Ziehen;
         z_.Folgephase = Folge::Start;
@@ -185,11 +187,10 @@ void Spiel::PhaseNaechsterSpielzug() {
         }
         ZeigeInfo(z_.AktFarbe, " 3 mal 12");
         beobachter_->DreimalZwoelf(z_.AktFarbe);
-        for (int f = 1; f <= FigurAnzahl; ++f)
-            z_.Figur[f].Heimschicken = 0;
+        a_.Heimschicken = {};
         for (int f = ErsteFigur(z_.AktFarbe); f <= LetzteFigur(z_.AktFarbe); ++f) {
-            FigurDaten& d = z_.Figur[f];
-            if (d.Zustand == ZustandBank || d.Zustand == ZustandStrecke) d.Heimschicken = 1;
+            const int16_t zustand = z_.Figur[f].Zustand;
+            if (zustand == ZustandBank || zustand == ZustandStrecke) a_.Heimschicken.Hinzufuegen(f);
         }
         z_.Spielphase = Phase::Putzen;
         a_.Wurf = 0;

@@ -2,6 +2,8 @@
 #include <array>
 #include <cstdint>
 
+#include "rules/Zugregeln.h"
+#include "state/Figurenmenge.h"
 #include "state/Spielzustand.h"
 #include "state/Tabellen.h"
 
@@ -57,9 +59,9 @@ class Gegnerlage {
 // The figures with a target (the candidate moves), ascending.
 class Kandidaten {
   public:
-    explicit Kandidaten(const Figurentabelle& Figur) {
+    explicit Kandidaten(const Zugziele& ziele) {
         for (int f = 1; f <= FigurAnzahl; ++f) {
-            if (Figur[f].Zielfeld > 0) figur_[anzahl_++] = static_cast<int16_t>(f);
+            if (ziele[f].Zielfeld > 0) figur_[anzahl_++] = static_cast<int16_t>(f);
         }
     }
     const int16_t* begin() const { return figur_.data(); }
@@ -97,28 +99,9 @@ inline bool OhneGefahr(const Bankfelder& baenke, int feld) {
     return feld > 68 || baenke.Enthaelt(feld);
 }
 
-// The opponent figures Bedrohungen left a threat on: the nearest one of
-// each colour that reaches the field, so at most one per colour.
-class Bedrohende {
-  public:
-    void Hinzufuegen(const Gegnerlage::Jaeger* jaeger) { jaeger_[anzahl_++] = jaeger; }
-    const Gegnerlage::Jaeger* const* begin() const { return jaeger_.data(); }
-    const Gegnerlage::Jaeger* const* end() const { return jaeger_.data() + anzahl_; }
-
-  private:
-    std::array<const Gegnerlage::Jaeger*, FarbAnzahl> jaeger_; // first anzahl_ set
-    int anzahl_ = 0;
-};
-
-// The same operations as the public ones, on opponents gathered in advance.
-// Bedrohungen also says which figures it gave a threat, and Gefahr adds up
-// those, instead of looking for them among all opponents again; it is asked
-// only for a field that can carry danger (not OhneGefahr).
-Bedrohende Bedrohungen(Figurentabelle& Figur, const Gegnerlage& lage, int16_t feld, bool ausnahmen);
-int16_t Gefahr(const Figurentabelle& Figur, const Bedrohende& bedrohende, int16_t figur);
-// Returns how many figures it marked.
-int HeimschickenMarkieren(Figurentabelle& Figur, const Gegnerlage& lage, int16_t figur);
-int16_t ZugWaehlen(Figurentabelle& Figur, const Tabellen& daten, const Gegnerlage& lage,
-                   const Kandidaten& kandidaten);
+// The figures that the move of `figur` (target and passage `zug`) sends
+// home, among the opponents gathered in `lage`.
+Figurenmenge HeimschickenMarkieren(const Figurentabelle& Figur, const Gegnerlage& lage,
+                                   int16_t figur, const Zugziel& zug);
 
 } // namespace pelu

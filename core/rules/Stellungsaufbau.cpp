@@ -37,11 +37,8 @@ void FigurenHinstellen(Figurentabelle& Figur, const Tabellen& daten, int16_t fel
         const int16_t weg = WegAufFeld(FarbeVonFigur(f), feld);
         if (weg < 0) continue;
         // Arrive exactly as a move would, so the table stays consistent.
-        const int16_t zielVorher = Figur[f].Zielfeld;
-        Figur[f].Zielfeld = feld;
-        const int16_t platz = PlatzSuchen(Figur, f);
-        FigurSetzen(Figur, daten, f, feld, platz, static_cast<int16_t>(weg - Figur[f].Weg));
-        Figur[f].Zielfeld = zielVorher;
+        FigurSetzen(Figur, daten, f, feld, PlatzSuchen(Figur, feld),
+                    static_cast<int16_t>(weg - Figur[f].Weg));
     }
 }
 

@@ -21,9 +21,7 @@ void ZustandSetzen(FigurDaten& fig, const Tabellen& daten, int ziel) {
 
 } // namespace
 
-int16_t PlatzSuchen(const Figurentabelle& Figur, int16_t figur) {
-    if (!IstFigur(figur)) return 2;
-    const int ziel = Figur[figur].Zielfeld;
+int16_t PlatzSuchen(const Figurentabelle& Figur, int16_t ziel) {
     bool belegt[10] = {};
     for (int g = 1; g <= FigurAnzahl; ++g) {
         const int platz = Figur[g].Platz;
@@ -76,14 +74,8 @@ int16_t PlatzNachruecken(const Figurentabelle& Figur, int16_t feld, int16_t plat
     return nachruecker;
 }
 
-int16_t NaechsterHeimkehrer(Figurentabelle& Figur) {
-    for (int g = 1; g <= FigurAnzahl; ++g) {
-        if (Figur[g].Heimschicken == 1) {
-            Figur[g].Heimschicken = 0;
-            return static_cast<int16_t>(g);
-        }
-    }
-    return 0;
+int16_t NaechsterHeimkehrer(Figurenmenge& heimschicken) {
+    return heimschicken.ErsteNehmen();
 }
 
 } // namespace pelu

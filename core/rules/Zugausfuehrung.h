@@ -1,13 +1,15 @@
 #pragma once
 #include <cstdint>
 
+#include "state/Figurenmenge.h"
 #include "state/Spielzustand.h"
 #include "state/Tabellen.h"
 
 namespace pelu {
 
-// Slot the figure takes on its Zielfeld: first free of 2, 3, 4, 1, 5..8, else 9.
-int16_t PlatzSuchen(const Figurentabelle& Figur, int16_t figur);
+// Slot a figure arriving on field `ziel` takes: the first free of 2, 3, 4, 1,
+// 5..8, else 9.
+int16_t PlatzSuchen(const Figurentabelle& Figur, int16_t ziel);
 
 // Writes the move of `figur` to field `ziel`, slot `platz` into the table:
 // distance, arrival orders on both fields, field, slot and state.
@@ -18,7 +20,7 @@ void FigurSetzen(Figurentabelle& Figur, const Tabellen& daten, int16_t figur, in
 // or 0 when none does.
 int16_t PlatzNachruecken(const Figurentabelle& Figur, int16_t feld, int16_t platz);
 
-// The lowest-numbered figure marked to go home, with its mark cleared; 0 if none.
-int16_t NaechsterHeimkehrer(Figurentabelle& Figur);
+// The lowest-numbered figure marked to go home, its mark cleared; 0 if none.
+int16_t NaechsterHeimkehrer(Figurenmenge& heimschicken);
 
 } // namespace pelu

@@ -61,53 +61,50 @@ class Sperrlage {
     int vollesFeld_ = 0;
 };
 
-// Passage of a figure on the board, and its target; 0 when it cannot move.
-int ZielBestimmen(Figurentabelle& Figur, const Sperrlage& sperren, int f, int s) {
-    FigurDaten& fig = Figur[f];
+// Target and passage of a figure on the board; Zielfeld 0 when it cannot move.
+Zugziel ZielBestimmen(const Figurentabelle& Figur, const Sperrlage& sperren, int f, int s) {
+    const FigurDaten& fig = Figur[f];
     const int p = fig.Feld;
     const int d = fig.Weg;
     const int summe = d + s;
+    Zugziel zug;
     int ziel = 0;    // target as the block test sees it
     int endziel = 0; // target actually taken
     if (summe <= 68) {
         ziel = p + s;
         if (ziel > 68) {
             ziel -= 68;
-            fig.Abschnittende = 68;
-            fig.Abschnittanfang = 1;
+            zug.Abschnittende = 68;
+            zug.Abschnittanfang = 1;
         }
         endziel = ziel;
     } else if (summe <= 75 && d > 68) {
         ziel = endziel = p + s;
     } else if (summe <= 75) {
         ziel = endziel = p + s - fig.Wendefeld + fig.Einlauf - 1;
-        fig.Abschnittende = fig.Wendefeld;
-        fig.Abschnittanfang = fig.Einlauf;
+        zug.Abschnittende = fig.Wendefeld;
+        zug.Abschnittanfang = fig.Einlauf;
     } else if (summe == 76) {
         ziel = fig.Einlauf + 7;
         if (d <= 68) {
-            fig.Abschnittende = fig.Wendefeld;
-            fig.Abschnittanfang = fig.Einlauf;
+            zug.Abschnittende = fig.Wendefeld;
+            zug.Abschnittanfang = fig.Einlauf;
         }
         endziel = fig.Heimfeld + 4;
     } else {
-        return 0; // the goal needs an exact roll
+        return zug; // the goal needs an exact roll
     }
-    if (sperren.Gesperrt(Figur, p, ziel, fig.Abschnittende, fig.Abschnittanfang)) return 0;
-    return endziel;
+    if (!sperren.Gesperrt(Figur, p, ziel, zug.Abschnittende, zug.Abschnittanfang))
+        zug.Zielfeld = static_cast<int16_t>(endziel);
+    return zug;
 }
 
 } // namespace
 
-Zugmoeglichkeit ZuegeErmitteln(Figurentabelle& Figur, int16_t spieler, int16_t wurf) {
+Zugmoeglichkeit ZuegeErmitteln(const Figurentabelle& Figur, int16_t spieler, int16_t wurf) {
     Zugmoeglichkeit ergebnis;
     ergebnis.Schritte = wurf == 6 ? int16_t{12} : wurf;
     const int s = ergebnis.Schritte;
-    for (int f = 1; f <= FigurAnzahl; ++f) {
-        Figur[f].Zielfeld = 0;
-        Figur[f].Abschnittende = 0;
-        Figur[f].Abschnittanfang = 0;
-    }
 
     // A die never shows anything else; such a value moves nobody.
     if (wurf < 1 || wurf > 6) return ergebnis;
@@ -115,70 +112,53 @@ Zugmoeglichkeit ZuegeErmitteln(Figurentabelle& Figur, int16_t spieler, int16_t w
     // Nobody may become the ninth figure on a field: a target there is none.
     const Sperrlage sperren(Figur);
     const int voll = sperren.VollesFeld();
-    const auto zielSetzen = [&](FigurDaten& fig, int ziel) {
-        if (ziel == voll) return;
-        fig.Zielfeld = static_cast<int16_t>(ziel);
-        if (ziel > 0) ergebnis.Moeglich = true;
+    const auto zielSetzen = [&](int f, const Zugziel& zug) {
+        if (zug.Zielfeld == voll) return;
+        ergebnis.Ziele[f] = zug;
+        if (zug.Zielfeld > 0) ergebnis.Moeglich = true;
     };
 
     // With a 5, a player with a figure at home must bring one out.
     bool rauskommen = false;
     if (s == 5) {
         for (int f = 1; f <= FigurAnzahl; ++f) {
-            FigurDaten& fig = Figur[f];
+            const FigurDaten& fig = Figur[f];
             if (fig.Spieler != spieler || fig.Zustand != ZustandHeim) continue;
             const int ausgang = fig.Wendefeld + 5;
-            zielSetzen(fig, ausgang > 68 ? ausgang - 68 : ausgang);
+            zielSetzen(f, {static_cast<int16_t>(ausgang > 68 ? ausgang - 68 : ausgang), 0, 0});
             rauskommen = true;
         }
     }
     if (!rauskommen) {
         for (int f = 1; f <= FigurAnzahl; ++f) {
-            FigurDaten& fig = Figur[f];
+            const FigurDaten& fig = Figur[f];
             if (fig.Spieler != spieler || fig.Zustand == ZustandAusserSpiel ||
                 fig.Zustand == ZustandHeim || fig.Zustand == ZustandZiel)
                 continue;
             if (sperren.Gehalten(Figur, f)) continue;
-            zielSetzen(fig, ZielBestimmen(Figur, sperren, f, s));
+            zielSetzen(f, ZielBestimmen(Figur, sperren, f, s));
         }
     }
     return ergebnis;
 }
 
-int HeimschickenMarkieren(Figurentabelle& Figur, const Gegnerlage& lage, int16_t figur) {
-    for (int g = 1; g <= FigurAnzahl; ++g)
-        Figur[g].Heimschicken = 0;
+Figurenmenge HeimschickenMarkieren(const Figurentabelle& Figur, const Gegnerlage& lage,
+                                   int16_t figur, const Zugziel& zug) {
+    Figurenmenge opfer;
     // A figure without a target does not move and passes nobody.
-    if (!IstFigur(figur) || Figur[figur].Zielfeld <= 0) return 0;
-    const FigurDaten& zieher = Figur[figur];
-    int anzahl = 0;
+    if (!IstFigur(figur) || zug.Zielfeld <= 0) return opfer;
+    const int von = Figur[figur].Feld;
     for (const int16_t* g = lage.OpferAnfang(); g != lage.OpferEnde(); ++g) {
-        FigurDaten& opfer = Figur[*g];
-        if (ImDurchgang(opfer.Feld, zieher.Feld, zieher.Zielfeld, zieher.Abschnittende,
-                        zieher.Abschnittanfang)) {
-            opfer.Heimschicken = 1;
-            ++anzahl;
-        }
+        if (ImDurchgang(Figur[*g].Feld, von, zug.Zielfeld, zug.Abschnittende, zug.Abschnittanfang))
+            opfer.Hinzufuegen(*g);
     }
-    return anzahl;
+    return opfer;
 }
 
-void HeimschickenMarkieren(Figurentabelle& Figur, int16_t spieler, int16_t figur) {
-    if (!IstFigur(figur) || Figur[figur].Zielfeld <= 0) {
-        for (int g = 1; g <= FigurAnzahl; ++g)
-            Figur[g].Heimschicken = 0;
-        return;
-    }
-    const FigurDaten& zieher = Figur[figur];
-    // One pass sets every mark; most figures are off the passage, so that
-    // is asked first.
-    for (int g = 1; g <= FigurAnzahl; ++g) {
-        FigurDaten& opfer = Figur[g];
-        const bool heim = ImDurchgang(opfer.Feld, zieher.Feld, zieher.Zielfeld,
-                                      zieher.Abschnittende, zieher.Abschnittanfang) &&
-                          IstGegner(opfer, spieler) && KannHeimgeschicktWerden(opfer);
-        opfer.Heimschicken = heim ? 1 : 0;
-    }
+Figurenmenge HeimschickenMarkieren(const Figurentabelle& Figur, const Zugziele& ziele,
+                                   int16_t spieler, int16_t figur) {
+    if (!IstFigur(figur)) return {};
+    return HeimschickenMarkieren(Figur, Gegnerlage(Figur, spieler), figur, ziele[figur]);
 }
 
 } // namespace pelu

@@ -51,7 +51,10 @@ enum : int16_t {
     ZustandZiel = 5,
 };
 
-// One row of the figure table; the attribute names are those of the game.
+// One row of the figure table: what describes a figure, by the game's
+// attribute names. What one roll computes for it (its target, the figures
+// its move would send home, the computer's ratings) is returned by the rules
+// as a result instead.
 struct FigurDaten {
     int16_t Feld = 0;
     int16_t Platz = 0;
@@ -63,16 +66,6 @@ struct FigurDaten {
     int16_t Stapel = 0;
     int16_t Heimfeld = 0;
     int16_t Farbstapel = 0;
-    int16_t Zielfeld = 0;
-    int16_t Abschnittende = 0;
-    int16_t Abschnittanfang = 0;
-    int16_t Heimschicken = 0;
-    int16_t Bedrohung = 0;
-    int16_t GefahrJetzt = 0;
-    int16_t GefahrZiel = 0;
-    int16_t Prioritaet = 0;
-    int16_t Unbenutzt = 0;
-    int16_t ImHaus = 0;
 };
 
 // The figure table, indexed by figure number 1..16 (row 0 is never used).

@@ -57,7 +57,7 @@ TEST(Spielablauf, GeskriptetePartien) {
         t.spiel.BefehlStart();
         t.Programmtakt();
         for (const auto& [feld, figuren] : p.stellung)
-            FigurenHinstellen(t.z().Figur, t.daten, feld, figuren);
+            t.spiel.FigurenHinstellen(feld, figuren);
         t.wuerfel.Werte = p.wuerfel;
         EXPECT_EQ(t.BisPhase(Phase::Wuerfeln) ? t.form.Uhr.Jetzt() : 0, p.wuerfeln);
         try {

@@ -60,7 +60,7 @@ struct Spieltisch {
         pelu::Zufallsgenerator anlauf(1);
         spiel.Initialisierung(anlauf);
     }
-    pelu::Spielzustand& z() { return spiel.Zustand(); }
+    const pelu::Spielzustand& z() { return spiel.Zustand(); }
     pelu::Phase Phase() { return spiel.Zustand().Spielphase; }
     pelu::VirtuelleUhr::Takt Takt() { return form.Uhr.TaktGeben(spiel); }
     // Ticks until the next program tick has run.

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "Stellung.h"
-#include "rules/Bedrohung.h"
 #include "rules/Computerzug.h"
+#include "rules/Gefahr.h"
 #include "rules/Zugregeln.h"
 #include "rules/Zugwahl.h"
 
@@ -41,26 +41,28 @@ TEST(ZugWaehlen, WaehltNachPrioritaetHeimschickenUndWeg) {
     for (const auto& [stellung, wurf, prio, katZiel, figur] : faelle) {
         SCOPED_TRACE(testing::Message() << stellung << " / " << prio[0]);
         Stellung s(stellung);
-        ZuegeErmitteln(s.Figur, 5, wurf);
+        const Zugmoeglichkeit z = ZuegeErmitteln(s.Figur, 5, wurf);
         TaktikFuellen(s.daten, [p = prio](int ziel, int) { return p[ziel]; });
+        Wertungstabelle wertungen{};
         for (const auto& [f, kategorie] : katZiel)
-            s[f].GefahrZiel = InKategorie[kategorie];
-        EXPECT_EQ(ZugWaehlen(s.Figur, s.daten, 5), figur);
+            wertungen[f].GefahrZiel = InKategorie[kategorie];
+        EXPECT_EQ(ZugWaehlen(s.Figur, z.Ziele, s.daten, 5, wertungen), figur);
     }
 }
 
 TEST(ZugWaehlen, BeideKategorienWaehlenDieLetztePassendeZeile) {
     Stellung s(DreiOhneOpfer);
-    ZuegeErmitteln(s.Figur, 5, 3);
+    const Zugmoeglichkeit z = ZuegeErmitteln(s.Figur, 5, 3);
     TaktikFuellen(s.daten, [](int ziel, int jetzt) { return 1 + ziel + 6 * jetzt; });
-    s[1].GefahrZiel = InKategorie[5];
-    s[1].GefahrJetzt = 25; // the upper edges of categories 2 and 1
-    s[3].GefahrZiel = InKategorie[4];
-    s[3].GefahrJetzt = 10;
+    Wertungstabelle w{};
+    w[1].GefahrZiel = InKategorie[5];
+    w[1].GefahrJetzt = 25; // the upper edges of categories 2 and 1
+    w[3].GefahrZiel = InKategorie[4];
+    w[3].GefahrJetzt = 10;
     // Row 36 held (5, 5); as a second row for (0, 0) it wins over row 1.
     s.daten.Taktikdaten[36][0] = s.daten.Taktikdaten[36][1] = 0;
-    ZugWaehlen(s.Figur, s.daten, 5);
-    EXPECT_EQ((std::array{s[1].Prioritaet, s[2].Prioritaet, s[3].Prioritaet}),
+    ZugWaehlen(s.Figur, z.Ziele, s.daten, 5, w);
+    EXPECT_EQ((std::array{w[1].Prioritaet, w[2].Prioritaet, w[3].Prioritaet}),
               (std::array<int16_t, 3>{1 + 5 + 12, 36, 1 + 4 + 6}));
 }
 
@@ -83,8 +85,9 @@ TEST(ComputerZug, AusgangZweiteZwoelfUndErsatzwahl) {
         SCOPED_TRACE(stellung);
         Stellung s(stellung);
         TaktikFuellen(s.daten, [p = prio](int, int) { return p; });
-        ASSERT_TRUE(ZuegeErmitteln(s.Figur, 5, wurf).Moeglich);
-        EXPECT_EQ(ComputerZug(s.Figur, s.daten, 5, wurf, wurfzahl), figur);
+        const Zugmoeglichkeit z = ZuegeErmitteln(s.Figur, 5, wurf);
+        ASSERT_TRUE(z.Moeglich);
+        EXPECT_EQ(ComputerZug(s.Figur, z.Ziele, s.daten, 5, wurf, wurfzahl).Figur, figur);
     }
 }
 
@@ -104,13 +107,12 @@ TEST(ComputerZug, GefahrVonStandUndZielfeld) {
     for (const auto& [stellung, wurf, figur, jetzt, ziel] : faelle) {
         SCOPED_TRACE(stellung);
         Stellung s(stellung);
-        for (FigurDaten& f : s.Figur) // stale working values of the last roll
-            f.GefahrJetzt = f.GefahrZiel = f.Prioritaet = f.ImHaus = f.Heimschicken = 1;
         TaktikFuellen(s.daten, [](int ziel, int jetzt) { return 10 + 4 * ziel - jetzt; });
-        ASSERT_TRUE(ZuegeErmitteln(s.Figur, 5, wurf).Moeglich);
-        ComputerZug(s.Figur, s.daten, 5, wurf, 1);
-        EXPECT_EQ(s[figur].GefahrJetzt, jetzt);
-        EXPECT_EQ(s[figur].GefahrZiel, ziel);
+        const Zugmoeglichkeit z = ZuegeErmitteln(s.Figur, 5, wurf);
+        ASSERT_TRUE(z.Moeglich);
+        const Wertung w = ComputerZug(s.Figur, z.Ziele, s.daten, 5, wurf, 1).Wertungen[figur];
+        EXPECT_EQ(w.GefahrJetzt, jetzt);
+        EXPECT_EQ(w.GefahrZiel, ziel);
     }
 }
 
@@ -142,8 +144,10 @@ TEST(Gefahr, BeispieleGewichteUndSichereFelder) {
     for (const auto& [stellung, feld, gefahr] : faelle) {
         SCOPED_TRACE(stellung + " / " + std::to_string(feld));
         Stellung s(stellung);
-        s[6].Heimschicken = 1;
-        Bedrohungen(s.Figur, 5, int16_t(feld), true);
-        EXPECT_EQ(Gefahr(s.Figur, s.daten, 1, int16_t(feld)), gefahr);
+        Figurenmenge ausgenommen;
+        ausgenommen.Hinzufuegen(6);
+        EXPECT_EQ(GefahrAmFeld(s.Figur, Gegnerlage(s.Figur, 5), Bankfelder(s.daten), 1,
+                               int16_t(feld), ausgenommen),
+                  gefahr);
     }
 }

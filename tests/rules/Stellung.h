@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "rules/Stellungsaufbau.h"
+#include "rules/Zugregeln.h"
 
 namespace pelutest {
 
@@ -36,14 +37,23 @@ struct Stellung {
 
     pelu::FigurDaten& operator[](int f) { return Figur[f]; }
 
-    // The non-zero values of one attribute, by figure.
-    std::map<int, int> Werte(int16_t pelu::FigurDaten::*spalte) const {
-        std::map<int, int> werte;
-        for (int f = 1; f <= pelu::FigurAnzahl; ++f)
-            if (Figur[f].*spalte != 0) werte[f] = Figur[f].*spalte;
-        return werte;
-    }
 };
+
+// The target of every figure that has one, by figure.
+inline std::map<int, int> Zielfelder(const pelu::Zugziele& ziele) {
+    std::map<int, int> felder;
+    for (int f = 1; f <= pelu::FigurAnzahl; ++f)
+        if (ziele[f].Zielfeld != 0) felder[f] = ziele[f].Zielfeld;
+    return felder;
+}
+
+// The members of a set of figures, ascending.
+inline std::vector<int> Figuren(const pelu::Figurenmenge& menge) {
+    std::vector<int> figuren;
+    for (int f = 1; f <= pelu::FigurAnzahl; ++f)
+        if (menge.Enthaelt(f)) figuren.push_back(f);
+    return figuren;
+}
 
 // Tactic rows with one priority for every pair of categories:
 // prioritaet(katZiel, katJetzt).

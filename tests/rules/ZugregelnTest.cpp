@@ -45,45 +45,36 @@ TEST(ZuegeErmitteln, ZieleJeStellungUndWurf) {
     for (const auto& [stellung, zug, wurf, ziele] : faelle) {
         SCOPED_TRACE(stellung + " / " + std::to_string(wurf));
         Stellung s(stellung);
-        for (int f = 1; f <= FigurAnzahl; ++f)
-            s[f].Zielfeld = 99; // stale targets of the last roll
         const Zugmoeglichkeit z = ZuegeErmitteln(s.Figur, zug, wurf);
         EXPECT_EQ(z.Schritte, wurf == 6 ? 12 : wurf);
         EXPECT_EQ(z.Moeglich, !ziele.empty());
-        EXPECT_EQ(s.Werte(&FigurDaten::Zielfeld), ziele);
+        EXPECT_EQ(pelutest::Zielfelder(z.Ziele), ziele);
     }
 }
 
 TEST(HeimschickenMarkieren, NurUeberholteGegnerAufGewoehnlichenStreckenfeldern) {
     // Position, player, roll, figure moved, and the figures it sends home.
-    const std::tuple<std::string, int16_t, int16_t, int16_t, std::map<int, int>> faelle[] = {
-        {"10:1 12:5,13 15:9", 5, 6, 1, {{5, 1}, {9, 1}, {13, 1}}},
+    const std::tuple<std::string, int16_t, int16_t, int16_t, std::vector<int>> faelle[] = {
+        {"10:1 12:5,13 15:9", 5, 6, 1, {5, 9, 13}},
         {"10:1 14:5", 5, 4, 1, {}}, // landing on a figure sends nobody home
         {"bank:12 10:1 12:5", 5, 3, 1, {}},
-        {"66:5 67:1 1:9 2:13", 6, 4, 5, {{1, 1}, {9, 1}}},    // across 68 -> 1
-        {"32:9 33:13 35:1", 7, 4, 9, {{13, 1}}},              // into the lane
-        {"64:1 66:5 68:9 3:13", 5, 6, 1, {{5, 1}, {9, 1}}},   // into the goal
-        {Zwei + "10:1 11:2 12:9 13:13", 5, 4, 1, {{13, 1}}}}; // the player's own colours stay
+        {"10:1 14:5", 5, 3, 2, {}},                     // a figure without a target
+        {"66:5 67:1 1:9 2:13", 6, 4, 5, {1, 9}},        // across 68 -> 1
+        {"32:9 33:13 35:1", 7, 4, 9, {13}},             // into the lane
+        {"64:1 66:5 68:9 3:13", 5, 6, 1, {5, 9}},       // into the goal
+        {Zwei + "10:1 11:2 12:9 13:13", 5, 4, 1, {13}}}; // the player's own colours stay
     for (const auto& [stellung, zug, wurf, figur, opfer] : faelle) {
         SCOPED_TRACE(stellung);
         Stellung s(stellung);
-        for (int f = 1; f <= FigurAnzahl; ++f) {
-            s[f].Abschnittende = 68; // a stale passage must not count
-            s[f].Abschnittanfang = 1;
-        }
-        ZuegeErmitteln(s.Figur, zug, wurf);
-        for (int f = 1; f <= FigurAnzahl; ++f)
-            s[f].Heimschicken = 1; // old marks
-        HeimschickenMarkieren(s.Figur, zug, figur);
-        EXPECT_EQ(s.Werte(&FigurDaten::Heimschicken), opfer);
+        const Zugmoeglichkeit z = ZuegeErmitteln(s.Figur, zug, wurf);
+        EXPECT_EQ(pelutest::Figuren(HeimschickenMarkieren(s.Figur, z.Ziele, zug, figur)), opfer);
     }
 }
 
 // Moves `figur` to `ziel` as the game does (slot choice, then commit) and
 // returns its field, slot, distance, state and both arrival orders.
 static std::array<int16_t, 6> Ziehe(Stellung& s, int16_t figur, int16_t ziel, int16_t schritte) {
-    s[figur].Zielfeld = ziel;
-    FigurSetzen(s.Figur, s.daten, figur, ziel, PlatzSuchen(s.Figur, figur), schritte);
+    FigurSetzen(s.Figur, s.daten, figur, ziel, PlatzSuchen(s.Figur, ziel), schritte);
     const FigurDaten& f = s[figur];
     return {f.Feld, f.Platz, f.Weg, f.Zustand, f.Stapel, f.Farbstapel};
 }
@@ -117,8 +108,7 @@ TEST(FigurSetzen, AnkunftsfolgenBleibenLueckenlos) {
               (std::array<int16_t, 4>{1, 2, 3, 1}));
     EXPECT_EQ(Ziehe(s, 3, 40, 5)[4], 4);
     EXPECT_EQ(s[3].Farbstapel, 2) << "counts only the own colour";
-    ZuegeErmitteln(s.Figur, 5, 4);
-    EXPECT_EQ(s[4].Zielfeld, 32) << "the block on 30 dissolved";
+    EXPECT_EQ(ZuegeErmitteln(s.Figur, 5, 4).Ziele[4].Zielfeld, 32) << "the block on 30 dissolved";
 }
 
 TEST(FigurSetzen, ZustandFolgtDemZielfeld) {

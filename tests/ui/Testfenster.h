@@ -26,7 +26,7 @@ struct Testfenster {
                          const std::string& datei = PELU_QUELLORDNER "/Peludaten.txt");
     Hauptfenster& f() { return *fenster; }
     Bedienelemente& e() { return fenster->Elemente(); }
-    Spielzustand& z() { return fenster->Partie()->Zustand(); }
+    const Spielzustand& z() { return fenster->Partie()->Zustand(); }
     bool Beweglich(int f) { return fenster->Partie()->Waehlbar(f); }
     // Player values of colours 1..4 through the scroll bars.
     void Spieler(std::array<int, 4> werte) {

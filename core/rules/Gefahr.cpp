@@ -1,8 +1,6 @@
-#include "rules/Bedrohung.h"
+#include "rules/Gefahr.h"
 
 #include <algorithm>
-
-#include "rules/Gegnerlage.h"
 
 namespace pelu {
 
@@ -31,20 +29,9 @@ int Gerundet(int zaehler, int nenner) {
     return zaehler >= 0 ? (zaehler + halb) / nenner : -((halb - zaehler) / nenner);
 }
 
-// Figures that have travelled further have more to lose.
-int16_t GefahrAusSumme(int summe, int weg) {
-    summe = std::min(summe, 75);
-    const int produkt = (weg + 17) * 5 * summe;
-    const auto siebzehntel = static_cast<int16_t>(Gerundet(produkt, 17));
-    return static_cast<int16_t>(Gerundet(siebzehntel, 5));
-}
-
 } // namespace
 
-Bedrohende Bedrohungen(Figurentabelle& Figur, const Gegnerlage& lage, int16_t feld,
-                       bool ausnahmen) {
-    for (int g = 1; g <= FigurAnzahl; ++g)
-        Figur[g].Bedrohung = 0;
+Bedrohende Bedrohungen(const Gegnerlage& lage, int16_t feld, const Figurenmenge& ausgenommen) {
     // Only the nearest figure of each colour counts; the opponents come in
     // ascending order, so of equals the lowest number stays.
     std::array<const Gegnerlage::Jaeger*, FarbAnzahl + 1> naechster{};
@@ -54,41 +41,35 @@ Bedrohende Bedrohungen(Figurentabelle& Figur, const Gegnerlage& lage, int16_t fe
         if (k < 0) k += 68;
         // A figure that turns into its lane first never gets there.
         if (k > j->reichweite) continue;
-        // A figure on the field itself is no threat.
         const auto schritte = static_cast<int16_t>(k);
         if (schritte <= 0 || schritte >= abstand[j->farbe]) continue;
-        if (ausnahmen && Figur[j->figur].Heimschicken == 1) continue;
+        if (ausgenommen.Enthaelt(j->figur)) continue;
         abstand[j->farbe] = schritte;
         naechster[j->farbe] = j;
     }
     Bedrohende bedrohende;
     for (int farbe = 1; farbe <= FarbAnzahl; ++farbe) {
-        if (naechster[farbe] == nullptr) continue;
-        Figur[naechster[farbe]->figur].Bedrohung = abstand[farbe];
-        bedrohende.Hinzufuegen(naechster[farbe]);
+        if (naechster[farbe] != nullptr) bedrohende.Hinzufuegen(naechster[farbe], abstand[farbe]);
     }
     return bedrohende;
 }
 
-void Bedrohungen(Figurentabelle& Figur, int16_t spieler, int16_t feld, bool ausnahmen) {
-    Bedrohungen(Figur, Gegnerlage(Figur, spieler), feld, ausnahmen);
+// Figures that have travelled further have more to lose.
+int16_t Gefahr(const Bedrohende& bedrohende, int16_t weg) {
+    int summe = 0;
+    for (const Bedrohende::Bedrohung& b : bedrohende)
+        summe += Gewicht(b.schritte, b.jaeger->spielerHatFigurImHaus);
+    summe = std::min(summe, 75);
+    const int produkt = (weg + 17) * 5 * summe;
+    const auto siebzehntel = static_cast<int16_t>(Gerundet(produkt, 17));
+    return static_cast<int16_t>(Gerundet(siebzehntel, 5));
 }
 
-int16_t Gefahr(const Figurentabelle& Figur, const Bedrohende& bedrohende, int16_t figur) {
-    int summe = 0;
-    for (const Gegnerlage::Jaeger* j : bedrohende)
-        summe += Gewicht(Figur[j->figur].Bedrohung, j->spielerHatFigurImHaus);
-    return GefahrAusSumme(summe, Figur[figur].Weg);
-}
-
-int16_t Gefahr(const Figurentabelle& Figur, const Tabellen& daten, int16_t figur, int16_t feld) {
-    if (!IstFigur(figur) || OhneGefahr(Bankfelder(daten), feld)) return 0;
-    int summe = 0;
-    for (int g = 1; g <= FigurAnzahl; ++g) {
-        const int k = Figur[g].Bedrohung;
-        if (k > 0) summe += Gewicht(k, k <= 4 && HatFigurImHaus(Figur, Figur[g].Spieler));
-    }
-    return GefahrAusSumme(summe, Figur[figur].Weg);
+int16_t GefahrAmFeld(const Figurentabelle& Figur, const Gegnerlage& lage, const Bankfelder& baenke,
+                     int16_t figur, int16_t feld, const Figurenmenge& ausgenommen) {
+    // The threats are only worked out where the danger depends on them.
+    if (!IstFigur(figur) || OhneGefahr(baenke, feld)) return 0;
+    return Gefahr(Bedrohungen(lage, feld, ausgenommen), Figur[figur].Weg);
 }
 
 int16_t GefahrKategorie(int16_t gefahr) {

@@ -1,0 +1,34 @@
+#pragma once
+#include <bit>
+#include <cstdint>
+
+#include "state/Spielzustand.h"
+
+namespace pelu {
+
+// A set of figures 1..16, such as the figures a move sends home. Numbers
+// outside 1..16 are never members.
+class Figurenmenge {
+  public:
+    void Hinzufuegen(int figur) { bits_ |= Bit(figur); }
+    bool Enthaelt(int figur) const { return (bits_ & Bit(figur)) != 0; }
+    bool Leer() const { return bits_ == 0; }
+    int Anzahl() const { return std::popcount(bits_); }
+
+    // The lowest-numbered member, taken out of the set; 0 when it is empty.
+    int16_t ErsteNehmen() {
+        if (bits_ == 0) return 0;
+        const auto figur = static_cast<int16_t>(std::countr_zero(bits_));
+        bits_ &= bits_ - 1;
+        return figur;
+    }
+
+    bool operator==(const Figurenmenge&) const = default;
+
+  private:
+    static uint32_t Bit(int figur) { return IstFigur(figur) ? 1u << figur : 0u; }
+
+    uint32_t bits_ = 0; // bit f for figure f
+};
+
+} // namespace pelu
