@@ -5,14 +5,11 @@
 #include <string>
 
 #include "state/Rundung.h"
+#include "state/Spielzustand.h"
 
 namespace pelu::brett {
 
 namespace {
-
-// The desktop board's centre, which the shipped file is made for.
-constexpr int MitteX = 299;
-constexpr int MitteY = 274;
 
 // One axis of the conversion: the loader's single-precision factor, the
 // exact ratio behind it, and the centre.
@@ -23,8 +20,9 @@ struct Achse {
     const char* name;
 };
 
-const Achse Waagrecht{640.0f / 600.0f, 16.0 / 15.0, MitteX, "x"};
-const Achse Senkrecht{480.0f / 330.0f, 16.0 / 11.0, MitteY, "y"};
+// The shipped file is made for the desktop board's centre.
+const Achse Waagrecht{640.0f / 600.0f, 16.0 / 15.0, BrettmitteX, "x"};
+const Achse Senkrecht{480.0f / 330.0f, 16.0 / 11.0, BrettmitteY, "y"};
 
 int Umrechnen(int16_t wert, const Achse& achse) {
     const float produkt = static_cast<float>(wert) * achse.faktor;

@@ -25,10 +25,10 @@ Hauptfenster::Hauptfenster(Fensteroptionen optionen)
       wahl_(new Spielerwahl(&e_.picSpielfeld->Flaeche())), hand_(HandZeiger()) {
     tmrProgramm_.setObjectName(QStringLiteral("tmrProgramm"));
     tmrProgramm_.setTimerType(Qt::PreciseTimer);
-    tmrProgramm_.setInterval(200);
+    tmrProgramm_.setInterval(Programmintervall);
     tmrFahren_.setObjectName(QStringLiteral("tmrFahren"));
     tmrFahren_.setTimerType(Qt::PreciseTimer);
-    tmrFahren_.setInterval(50);
+    tmrFahren_.setInterval(Fahrintervall);
     if (optionen_.VirtuelleTimer) uhr_ = std::make_unique<VirtuelleUhr>();
     form_ = std::make_unique<QtFormular>(e_, *wahl_, tmrProgramm_, tmrFahren_, uhr_.get());
     Verbinden();
@@ -59,7 +59,6 @@ bool Hauptfenster::Laden(QString* fehler) {
         Initialisierung();
     } catch (const std::exception& ausnahme) {
         spiel_.reset();
-        form_->FarbtabelleSetzen(nullptr);
         if (fehler) *fehler = QString::fromStdString(ausnahme.what());
         return false;
     }
@@ -74,14 +73,11 @@ void Hauptfenster::Initialisierung() {
                                   ? (pfad_ + QStringLiteral("Peludaten.txt")).toStdString()
                                   : optionen_.Datendatei;
     tabellen_ = std::make_unique<Tabellen>(DatendateiLaden(datei, masse_.MitteX, masse_.MitteY));
-    spiel_ = std::make_unique<Spiel>(*tabellen_, *form_, *optionen_.Zufall, masse_.MitteX,
-                                     masse_.MitteY, masse_.HalbeFigur);
-    const Spielzustand& z = spiel_->Zustand();
-    form_->FarbtabelleSetzen(&z.Farbe);
+    spiel_ = std::make_unique<Spiel>(*tabellen_, *form_, *optionen_.Zufall, masse_.HalbeFigur);
 
     Bildfeld& flaeche = e_.picSpielfeld->Flaeche();
     QtLeinwand leinwand(flaeche.Bild(), flaeche.Hintergrund());
-    BrettZeichnen(leinwand, *tabellen_, z.Farbe, z.Massstab);
+    BrettZeichnen(leinwand, *tabellen_, Farbe, Massstab);
     flaeche.update();
 
     spiel_->Initialisierung();

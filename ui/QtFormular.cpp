@@ -61,9 +61,8 @@ void QtFormular::WuerfelZeichnen(int farbe, int16_t wert) {
     Bildfeld& wuerfel = *e_.picWuerfel[Index(farbe)];
     wuerfel.setVisible(true);
     QtLeinwand leinwand(wuerfel.Bild(), wuerfel.Hintergrund());
-    const Farbtabelle ohneFarben{};
-    pelu::WuerfelZeichnen(leinwand, wuerfel.Bild().width(), wuerfel.Bild().height(),
-                          farbe_ ? wert : int16_t{0}, farbe_ ? *farbe_ : ohneFarben);
+    pelu::WuerfelZeichnen(leinwand, wuerfel.Bild().width(), wuerfel.Bild().height(), wert, Farbe,
+                          Massstab);
     wuerfel.update();
 }
 

@@ -35,9 +35,6 @@ class QtFormular : public Formular {
     void SpielerwahlSichtbar(bool sichtbar) override;
     int16_t Spielerwert(int farbe) override;
 
-    // The game's colour table, for the dice faces; none draws blank dice.
-    void FarbtabelleSetzen(const Farbtabelle* farbe) { farbe_ = farbe; }
-
     // State of the timers, whichever kind drives them.
     bool ProgrammTimerLaeuft() const;
     int ProgrammTimerIntervall() const;
@@ -49,7 +46,6 @@ class QtFormular : public Formular {
     QTimer& programm_;
     QTimer& fahren_;
     VirtuelleUhr* uhr_;
-    const Farbtabelle* farbe_ = nullptr;
 };
 
 } // namespace pelu

@@ -8,6 +8,7 @@
 #include "Druckfeld.h"
 #include "Schriften.h"
 #include "Twips.h"
+#include "state/Spielzustand.h"
 
 namespace pelu {
 namespace {
@@ -111,9 +112,8 @@ void Spielerwahl::Aenderung(int i) {
 }
 
 void Spielerwahl::SetzeVorgabe() {
-    constexpr int vorgaben[4] = {1, 5, 6, 7};
     for (int i = 0; i < 4; ++i)
-        vsbSpieler_[i]->setValue(vorgaben[i]);
+        vsbSpieler_[i]->setValue(Vorgabespieler[static_cast<std::size_t>(i)]);
 }
 
 void Spielerwahl::Vsbaktiv(bool funkt) {

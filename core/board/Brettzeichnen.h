@@ -3,12 +3,10 @@
 #include <cstdint>
 
 #include "board/Leinwand.h"
+#include "state/Farben.h"
 #include "state/Tabellen.h"
 
 namespace pelu {
-
-// The colour table of the game state: palette indexes, entries 0..30.
-using Farbtabelle = std::array<int16_t, 31>;
 
 // Outline colour of the fields: the board's fore colour, black.
 inline constexpr uint32_t Umrissfarbe = 0x000000;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "state/Rundung.h"
+#include "state/Spielfelder.h"
 
 namespace pelu {
 
@@ -47,10 +48,10 @@ Punkt PlatzKoordinaten(const Tabellen& daten, int16_t feld, int16_t platz) {
     switch (feld) {
     // The turning fields sit at the arms' ends: their second row lies
     // beside the first, outside the board's cross.
-    case 17: return {R((ax - j * sx) + hx), R((ay + Reihenabstand - j * sy) - hy)};
-    case 34: return {R((ax + Reihenabstand - j * sx) + hx), R((ay - j * sy) + hy)};
-    case 51: return {R((ax - j * sx) + hx), R((ay - Reihenabstand - j * sy) - hy)};
-    case 68: return {R((ax - Reihenabstand - j * sx) + hx), R((ay - j * sy) + hy)};
+    case WendefeldVon(2): return {R((ax - j * sx) + hx), R((ay + Reihenabstand - j * sy) - hy)};
+    case WendefeldVon(3): return {R((ax + Reihenabstand - j * sx) + hx), R((ay - j * sy) + hy)};
+    case WendefeldVon(4): return {R((ax - j * sx) + hx), R((ay - Reihenabstand - j * sy) - hy)};
+    case WendefeldVon(1): return {R((ax - Reihenabstand - j * sx) + hx), R((ay - j * sy) + hy)};
     default:
         // Everywhere else the row continues past A, away from B.
         return {R((ax + j * sx) - hx), R((ay + j * sy) - hy)};

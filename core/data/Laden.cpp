@@ -7,6 +7,7 @@
 #include "data/Datendatei.h"
 #include "data/Datentext.h"
 #include "state/Rundung.h"
+#include "state/Spielzustand.h"
 
 namespace pelu {
 
@@ -15,9 +16,6 @@ namespace {
 // A data file has a few kilobytes; far larger input (or a device without
 // end) would otherwise be read until memory runs out.
 constexpr std::size_t HoechsteDateigroesse = 16u * 1024u * 1024u;
-
-// The global scale of the board; the window is never scaled.
-constexpr float Massstab = 1.0f;
 
 // File coordinates are relative to the board centre; a unit is 640/600
 // pixels wide and 480/330 pixels high.

@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "state/Spielzustand.h"
 #include "state/Tabellen.h"
 
 namespace pelu {
@@ -17,6 +18,7 @@ class Ladefehler : public std::runtime_error {
 // Loads Bilddaten, then Bankdaten and Taktikdaten from `datei`, converting
 // the geometry to pixels around the board centre (mitteX, mitteY).
 // Succeeds completely or throws Ladefehler.
-Tabellen DatendateiLaden(const std::string& datei, int16_t mitteX = 299, int16_t mitteY = 274);
+Tabellen DatendateiLaden(const std::string& datei, int16_t mitteX = BrettmitteX,
+                         int16_t mitteY = BrettmitteY);
 
 } // namespace pelu

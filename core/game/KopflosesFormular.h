@@ -4,8 +4,8 @@
 #include <string>
 
 #include "game/Formular.h"
-#include "state/Spielzustand.h"
 #include "game/VirtuelleUhr.h"
+#include "state/Spielzustand.h"
 
 namespace pelu {
 
@@ -41,9 +41,10 @@ class KopflosesFormular : public Formular {
     int16_t VordersteFigur = 0;                              // figure last brought to the front
     Knopfzustand Knoepfe = Knopfzustand::Ruhe;
     bool SpielerwahlOffen = false;
-    // Player values of colours 1..4, as the scroll bars would give them;
-    // the defaults of the desktop program.
-    std::array<int16_t, FarbAnzahl + 1> Spielerwerte{0, 1, 5, 6, 7};
+    // Player values of colours 1..4 (entry 0 unused), as the scroll bars
+    // would give them; the defaults of the desktop program.
+    std::array<int16_t, FarbAnzahl + 1> Spielerwerte{0, Vorgabespieler[0], Vorgabespieler[1],
+                                                     Vorgabespieler[2], Vorgabespieler[3]};
 
     void InfoSetzen(const std::string& text, int16_t textfarbe) override;
     void ZuganzeigeSetzen(int farbe, const std::string& text, int16_t hintergrund,

@@ -4,10 +4,9 @@
 
 namespace pelu {
 
-Spiel::Spiel(const Tabellen& tabellen, Formular& form, Zufallsquelle& zufall, int16_t mitteX,
-             int16_t mitteY, int16_t halbeFigur)
+Spiel::Spiel(const Tabellen& tabellen, Formular& form, Zufallsquelle& zufall, int16_t halbeFigur)
     : daten_(tabellen), form_(form), zufall_(zufall) {
-    StartwerteSetzen(z_, mitteX, mitteY, halbeFigur);
+    StartwerteSetzen(z_, halbeFigur);
     taktik_.fill(&tabellen);
 }
 
@@ -72,7 +71,7 @@ void Spiel::FigurenHinstellen(int16_t feld, const std::vector<int16_t>& figuren)
 
 void Spiel::BefehlTurbo(bool an) {
     TempoEinstellen(z_, an);
-    form_.ProgrammTimerIntervall(an ? 50 : 200);
+    form_.ProgrammTimerIntervall(an ? ProgrammintervallTurbo : Programmintervall);
 }
 
 void Spiel::KlickFigur(int figur) {

@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "board/Fahrt.h"
-#include "rules/Zugregeln.h"
 #include "game/Formular.h"
 #include "game/Spielbeobachter.h"
+#include "rules/Zugregeln.h"
 #include "state/Figurenmenge.h"
 #include "state/Spielzustand.h"
 #include "state/Tabellen.h"
@@ -42,10 +42,9 @@ struct Ablaufvariablen {
 class Spiel {
   public:
     // `tabellen` must be loaded; the tables, the form and the random source
-    // must outlive the game. The board centre and figure half size come from
-    // the window layout; the start-up values are applied here.
-    Spiel(const Tabellen& tabellen, Formular& form, Zufallsquelle& zufall, int16_t mitteX = 299,
-          int16_t mitteY = 274, int16_t halbeFigur = 7);
+    // must outlive the game. The figure half size comes from the window
+    // layout; the start-up values are applied here.
+    Spiel(const Tabellen& tabellen, Formular& form, Zufallsquelle& zufall, int16_t halbeFigur = 7);
     Spiel(const Spiel&) = delete;
     Spiel& operator=(const Spiel&) = delete;
 

@@ -49,7 +49,7 @@ void Spiel::PhaseStart() {
         form_.WuerfelVerstecken(k);
     if (z_.Figur[LetzteFigur(1)].Spieler > 0) {
         z_.AktSpieler = z_.Figur[LetzteFigur(1)].Spieler;
-        z_.Wartezaehler = z_.Einstellung[3];
+        z_.Wartezaehler = z_.Einstellung[EinstWartetakte];
         z_.Spielphase = Phase::Wuerfelleer;
     } else {
         z_.Spielphase = Phase::NaechsterSpielzug;
@@ -68,7 +68,7 @@ void Spiel::PhaseWuerfeln() {
     a_.Wurf = WuerfelWerfen(z_.AktFarbe, zufall_);
     beobachter_->Gewuerfelt(z_.AktFarbe, a_.Wurf);
     ++z_.Wurfzahl;
-    z_.Tempo = z_.Einstellung[2];
+    z_.Tempo = z_.Einstellung[EinstFahrschritt];
     const Zugmoeglichkeit zm = ZuegeErmitteln(z_.Figur, z_.AktSpieler, a_.Wurf);
     a_.Schritte = zm.Schritte;
     a_.Ziele = zm.Ziele;
@@ -83,7 +83,7 @@ void Spiel::PhaseWuerfeln() {
             .Figur;
     if (z_.AktSpieler > 4) {
         z_.AktFigur = wahl;
-        z_.Wartezaehler = z_.Einstellung[4];
+        z_.Wartezaehler = z_.Einstellung[EinstAnzeigetakte];
         z_.Spielphase = Phase::WuerfelAnzeigezeit;
         a_.Heimschicken = HeimschickenMarkieren(z_.Figur, a_.Ziele, z_.AktSpieler, z_.AktFigur);
     } else {
@@ -167,7 +167,7 @@ void Spiel::PhasePutzen() {
     if (a_.Heimfigur > 0) {
         z_.AktFigur = a_.Heimfigur;
         a_.Ziele[a_.Heimfigur].Zielfeld = z_.Figur[a_.Heimfigur].Heimfeld;
-        z_.Tempo = static_cast<float>(2 * z_.Einstellung[2]);
+        z_.Tempo = static_cast<float>(2 * z_.Einstellung[EinstFahrschritt]);
         z_.Spielphase = Phase::Ziehen;
         z_.Folgephase = Folge::Start;
     } else {
@@ -176,7 +176,7 @@ void Spiel::PhasePutzen() {
 }
 
 void Spiel::PhaseNaechsterSpielzug() {
-    z_.Wartezaehler = z_.Einstellung[3];
+    z_.Wartezaehler = z_.Einstellung[EinstWartetakte];
     ZeigeInfo(0, "");
     form_.WuerfelVerstecken(z_.AktFarbe);
     if (a_.Wurf == 6) {

@@ -44,7 +44,7 @@ void Spiel::Rangfolge() {
 }
 
 void Spiel::ZeigeInfo(int16_t farbNr, const char* text) {
-    const int16_t farbe = farbNr >= 1 ? z_.Farbe[farbNr + 10] : int16_t{0};
+    const int16_t farbe = farbNr >= 1 ? HelleFarbe(farbNr) : int16_t{0};
     form_.InfoSetzen(text, farbe);
 }
 
@@ -56,7 +56,7 @@ void Spiel::ZeigeZugzahl() {
         gezeigteZugzahl_[k] = z_.Zugzahl[k];
         char ziffern[8];
         const auto ende = std::to_chars(ziffern, ziffern + sizeof ziffern, z_.Zugzahl[k]).ptr;
-        form_.ZuganzeigeSetzen(k, std::string(ziffern, ende), z_.Farbe[k + 10], 15);
+        form_.ZuganzeigeSetzen(k, std::string(ziffern, ende), HelleFarbe(k), 15);
     }
 }
 

@@ -13,7 +13,7 @@ int16_t Spiel::WuerfelWerfen(int16_t farbNr, Zufallsquelle& zufall) {
 
 void Spiel::FigurPlatzieren(int16_t figur, int16_t feld, int16_t platz) {
     const Punkt p = PlatzKoordinaten(daten_, feld, platz);
-    const int16_t halb = z_.Einstellung[12];
+    const int16_t halb = z_.Einstellung[EinstHalbeFigur];
     form_.FigurBewegen(figur, static_cast<int16_t>(p.x - halb), static_cast<int16_t>(p.y - halb));
 }
 
@@ -49,7 +49,7 @@ void Spiel::FahrTakt() {
 
 void Spiel::FahrtSchritt() {
     const Fahrtpunkt p = FahrtWeiter(fahrt_);
-    const auto halb = static_cast<float>(z_.Einstellung[12]);
+    const auto halb = static_cast<float>(z_.Einstellung[EinstHalbeFigur]);
     form_.FigurBewegen(fahrt_.FahrFigur, p.x - halb, p.y - halb);
     if (p.Letzter) {
         z_.FahrenEnde = true;

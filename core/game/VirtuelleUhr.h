@@ -23,8 +23,6 @@ class VirtuelleUhr {
   public:
     enum class Takt { Keiner, Programm, Fahren };
 
-    static constexpr int Fahrintervall = 50;
-
     // The timer switches, as the form receives them from the game.
     void ProgrammAn(bool an);
     void ProgrammIntervall(int millisekunden);
@@ -85,7 +83,7 @@ class VirtuelleUhr {
     // Off, or on and restarted from now.
     void Schalten(Timer& timer, bool an);
 
-    Timer programm_{false, 200, 0, 0};
+    Timer programm_{false, pelu::Programmintervall, 0, 0};
     Timer fahren_{false, Fahrintervall, 0, 0};
     int64_t jetzt_ = 0;
     uint64_t laeufe_ = 0;

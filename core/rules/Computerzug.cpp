@@ -34,7 +34,7 @@ int16_t Rausbringen(const Figurentabelle& Figur, const Zugziele& ziele, int16_t 
 // triple-twelve rule cannot touch.
 int16_t InSicherheit(const Zugziele& ziele) {
     for (int f = 1; f <= FigurAnzahl; ++f) {
-        if (ziele[f].Zielfeld > 68) return static_cast<int16_t>(f);
+        if (ziele[f].Zielfeld > Ringlaenge) return static_cast<int16_t>(f);
     }
     return 0;
 }

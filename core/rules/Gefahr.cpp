@@ -20,6 +20,9 @@ int Gewicht(int k, bool spielerHatFigurImHaus) {
     return 0;
 }
 
+// The danger sum is capped before it is scaled by the distance.
+constexpr int HoechsteSumme = 75;
+
 // zaehler / nenner rounded to the nearest integer, for an odd divisor: the
 // quotient is never exactly halfway, so this equals RundeGerade of the real
 // quotient, without two floating-point divisions and library calls on the
@@ -35,10 +38,11 @@ Bedrohende Bedrohungen(const Gegnerlage& lage, int16_t feld, const Figurenmenge&
     // Only the nearest figure of each colour counts; the opponents come in
     // ascending order, so of equals the lowest number stays.
     std::array<const Gegnerlage::Jaeger*, FarbAnzahl + 1> naechster{};
-    std::array<int16_t, FarbAnzahl + 1> abstand{68, 68, 68, 68, 68};
+    std::array<int16_t, FarbAnzahl + 1> abstand;
+    abstand.fill(Ringlaenge); // farther than any threat
     for (const Gegnerlage::Jaeger* j = lage.JaegerAnfang(); j != lage.JaegerEnde(); ++j) {
         int k = feld - j->feld;
-        if (k < 0) k += 68;
+        if (k < 0) k += Ringlaenge;
         // A figure that turns into its lane first never gets there.
         if (k > j->reichweite) continue;
         const auto schritte = static_cast<int16_t>(k);
@@ -59,7 +63,7 @@ int16_t Gefahr(const Bedrohende& bedrohende, int16_t weg) {
     int summe = 0;
     for (const Bedrohende::Bedrohung& b : bedrohende)
         summe += Gewicht(b.schritte, b.jaeger->spielerHatFigurImHaus);
-    summe = std::min(summe, 75);
+    summe = std::min(summe, HoechsteSumme);
     const int produkt = (weg + 17) * 5 * summe;
     const auto siebzehntel = static_cast<int16_t>(Gerundet(produkt, 17));
     return static_cast<int16_t>(Gerundet(siebzehntel, 5));

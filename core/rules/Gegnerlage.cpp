@@ -23,10 +23,11 @@ Gegnerlage::Gegnerlage(const Figurentabelle& Figur, int16_t spieler) {
         const FigurDaten& fig = Figur[g];
         if (!IstGegner(fig, spieler)) continue;
         const auto figur = static_cast<int16_t>(g);
-        if (fig.Feld <= 68) {
+        if (fig.Feld <= Ringlaenge) {
             const int p = fig.Spieler;
             jaeger_[jaeger++] = {figur, static_cast<int16_t>(FarbeVonFigur(g)), fig.Feld,
-                                 68 - fig.Weg, p <= 8 ? imHaus[p] : HatFigurImHaus(Figur, p)};
+                                 WegAmWendefeld - fig.Weg,
+                                 p <= 8 ? imHaus[p] : HatFigurImHaus(Figur, p)};
         }
         if (KannHeimgeschicktWerden(fig)) opfer_[opfer++] = figur;
     }
@@ -44,7 +45,7 @@ bool IstBank(const Tabellen& daten, int feld) {
 Bankfelder::Bankfelder(const Tabellen& daten) : daten_(daten) {
     for (int i = 1; i <= 12; ++i) {
         const int feld = daten.Bankdaten[i];
-        if (feld >= 1 && feld <= 68) strecke_[feld] = true;
+        if (IstStreckenfeld(feld)) strecke_[feld] = true;
     }
 }
 

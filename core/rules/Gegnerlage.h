@@ -84,19 +84,19 @@ class Bankfelder {
   public:
     explicit Bankfelder(const Tabellen& daten);
     bool Enthaelt(int feld) const {
-        if (feld >= 1 && feld <= 68) return strecke_[feld];
+        if (IstStreckenfeld(feld)) return strecke_[feld];
         return IstBank(daten_, feld); // off the track: only a faulty table asks
     }
 
   private:
     const Tabellen& daten_;
-    std::array<bool, 69> strecke_{};
+    std::array<bool, Ringlaenge + 1> strecke_{};
 };
 
 // Lane, home and goal fields and benches carry no danger, whatever threatens
 // them; there the threats need not be worked out at all.
 inline bool OhneGefahr(const Bankfelder& baenke, int feld) {
-    return feld > 68 || baenke.Enthaelt(feld);
+    return feld > Ringlaenge || baenke.Enthaelt(feld);
 }
 
 // The figures that the move of `figur` (target and passage `zug`) sends

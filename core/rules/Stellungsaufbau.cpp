@@ -7,12 +7,13 @@ namespace pelu {
 int16_t WegAufFeld(int farbe, int16_t feld) {
     if (!IstFarbe(farbe)) return -1;
     if (feld == HeimfeldVon(farbe)) return 0;
-    if (feld == ZielfeldVon(farbe)) return 76;
+    if (feld == ZielfeldVon(farbe)) return WegImZiel;
     const int einlauf = EinlaufVon(farbe);
-    if (feld >= einlauf && feld <= einlauf + 6) return static_cast<int16_t>(feld - einlauf + 69);
-    if (feld >= 1 && feld <= 68) {
+    if (feld >= einlauf && feld < einlauf + Einlauflaenge)
+        return static_cast<int16_t>(WegAmWendefeld + 1 + feld - einlauf);
+    if (IstStreckenfeld(feld)) {
         const int weg = feld - WendefeldVon(farbe);
-        return static_cast<int16_t>(weg <= 0 ? weg + 68 : weg);
+        return static_cast<int16_t>(weg <= 0 ? weg + Ringlaenge : weg);
     }
     return -1;
 }

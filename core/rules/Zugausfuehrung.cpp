@@ -9,14 +9,14 @@ namespace {
 // State on arrival; later lines win, so a lane field listed as a bench
 // still counts as lane.
 void ZustandSetzen(FigurDaten& fig, const Tabellen& daten, int ziel) {
-    if (ziel >= 1 && ziel <= 68) fig.Zustand = ZustandStrecke;
+    if (IstStreckenfeld(ziel)) fig.Zustand = ZustandStrecke;
     if (IstBank(daten, ziel)) fig.Zustand = ZustandBank;
-    if (ziel >= 101 && ziel <= 104) {
+    if (IstHeimfeld(ziel)) {
         fig.Zustand = ZustandHeim;
         fig.Weg = 0;
     }
-    if (ziel >= 69 && ziel <= 99) fig.Zustand = ZustandEinlauf;
-    if (ziel >= 105 && ziel <= 108) fig.Zustand = ZustandZiel;
+    if (ziel >= ErstesEinlauffeld && ziel <= LetztesEinlauffeld) fig.Zustand = ZustandEinlauf;
+    if (IstZielfeld(ziel)) fig.Zustand = ZustandZiel;
 }
 
 } // namespace

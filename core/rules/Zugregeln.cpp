@@ -24,7 +24,7 @@ class Sperrlage {
         for (int g = 1; g <= FigurAnzahl; ++g) {
             // Figures at home or in the goal stack up too, but no passage
             // and no movable figure's field lies there.
-            if (Figur[g].Farbstapel >= 2 && Figur[g].Feld <= 96)
+            if (Figur[g].Farbstapel >= 2 && Figur[g].Feld <= LetztesEinlauffeld)
                 sperrer_[anzahl_++] = static_cast<int16_t>(g);
             // Arrival orders are gap-free, so a figure with Stapel 8 marks a
             // full field; of several, the highest-numbered one counts.
@@ -70,23 +70,23 @@ Zugziel ZielBestimmen(const Figurentabelle& Figur, const Sperrlage& sperren, int
     Zugziel zug;
     int ziel = 0;    // target as the block test sees it
     int endziel = 0; // target actually taken
-    if (summe <= 68) {
+    if (summe <= WegAmWendefeld) {
         ziel = p + s;
-        if (ziel > 68) {
-            ziel -= 68;
-            zug.Abschnittende = 68;
+        if (ziel > Ringlaenge) {
+            ziel -= Ringlaenge;
+            zug.Abschnittende = Ringlaenge;
             zug.Abschnittanfang = 1;
         }
         endziel = ziel;
-    } else if (summe <= 75 && d > 68) {
+    } else if (summe < WegImZiel && d > WegAmWendefeld) {
         ziel = endziel = p + s;
-    } else if (summe <= 75) {
+    } else if (summe < WegImZiel) {
         ziel = endziel = p + s - fig.Wendefeld + fig.Einlauf - 1;
         zug.Abschnittende = fig.Wendefeld;
         zug.Abschnittanfang = fig.Einlauf;
-    } else if (summe == 76) {
-        ziel = fig.Einlauf + 7;
-        if (d <= 68) {
+    } else if (summe == WegImZiel) {
+        ziel = fig.Einlauf + Einlauflaenge;
+        if (d <= WegAmWendefeld) {
             zug.Abschnittende = fig.Wendefeld;
             zug.Abschnittanfang = fig.Einlauf;
         }
@@ -124,8 +124,7 @@ Zugmoeglichkeit ZuegeErmitteln(const Figurentabelle& Figur, int16_t spieler, int
         for (int f = 1; f <= FigurAnzahl; ++f) {
             const FigurDaten& fig = Figur[f];
             if (fig.Spieler != spieler || fig.Zustand != ZustandHeim) continue;
-            const int ausgang = fig.Wendefeld + 5;
-            zielSetzen(f, {static_cast<int16_t>(ausgang > 68 ? ausgang - 68 : ausgang), 0, 0});
+            zielSetzen(f, {static_cast<int16_t>(AufDemRing(fig.Wendefeld + WegAmAusgang)), 0, 0});
             rauskommen = true;
         }
     }

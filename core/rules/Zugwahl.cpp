@@ -12,7 +12,7 @@ namespace {
 // at 0. Lane moves get fixed priorities instead.
 int16_t Prioritaet(const FigurDaten& fig, const Zugziel& zug, const Wertung& wertung,
                    const Tabellen& daten) {
-    if (fig.Weg > 68) return zug.Zielfeld > 104 ? 20 : 21;
+    if (fig.Weg > WegAmWendefeld) return IstZielfeld(zug.Zielfeld) ? 20 : 21;
     const int16_t katZiel = GefahrKategorie(wertung.GefahrZiel);
     const int16_t katJetzt = GefahrKategorie(wertung.GefahrJetzt);
     for (int k = 36; k >= 1; --k) {
@@ -43,7 +43,8 @@ int16_t BesterHeimschicker(const Figurentabelle& Figur, const Zugziele& ziele,
 } // namespace
 
 int16_t ZugWaehlen(const Figurentabelle& Figur, const Zugziele& ziele, const Tabellen& daten,
-                   const Gegnerlage& lage, const Kandidaten& kandidaten, Wertungstabelle& wertungen) {
+                   const Gegnerlage& lage, const Kandidaten& kandidaten,
+                   Wertungstabelle& wertungen) {
     for (const int16_t f : kandidaten)
         wertungen[f].Prioritaet = Prioritaet(Figur[f], ziele[f], wertungen[f], daten);
 

@@ -32,6 +32,7 @@ int16_t ZugWaehlen(const Figurentabelle& Figur, const Zugziele& ziele, const Tab
 
 // The same on the opponents and candidates of the roll gathered before.
 int16_t ZugWaehlen(const Figurentabelle& Figur, const Zugziele& ziele, const Tabellen& daten,
-                   const Gegnerlage& lage, const Kandidaten& kandidaten, Wertungstabelle& wertungen);
+                   const Gegnerlage& lage, const Kandidaten& kandidaten,
+                   Wertungstabelle& wertungen);
 
 } // namespace pelu

@@ -1,6 +1,10 @@
 #pragma once
 #include <array>
+#include <cstddef>
 #include <cstdint>
+
+#include "state/Farben.h"
+#include "state/Spielfelder.h"
 
 namespace pelu {
 
@@ -25,20 +29,6 @@ constexpr int ErsteFigur(int farbe) {
 }
 constexpr int LetzteFigur(int farbe) {
     return 4 * farbe;
-}
-
-// Per-colour constants of the board.
-constexpr int16_t WendefeldVon(int farbe) {
-    return farbe == 1 ? 68 : static_cast<int16_t>(17 * (farbe - 1));
-}
-constexpr int16_t EinlaufVon(int farbe) {
-    return static_cast<int16_t>(69 + 7 * (farbe - 1));
-}
-constexpr int16_t HeimfeldVon(int farbe) {
-    return static_cast<int16_t>(100 + farbe);
-}
-constexpr int16_t ZielfeldVon(int farbe) {
-    return static_cast<int16_t>(104 + farbe);
 }
 
 // States of a figure (Zustand).
@@ -96,6 +86,32 @@ enum class Folge { Start, WartenEndepos, WartenEndeReorg, Ende };
 
 const char* PhasenText(Phase phase);
 
+// Indexes of the settings in Einstellung; the other entries carry nothing.
+enum Einstellungsnummer : std::size_t {
+    EinstFahrschritt = 2,  // animation step in pixels (doubled for a figure sent home)
+    EinstWartetakte = 3,   // program ticks before each roll
+    EinstAnzeigetakte = 4, // program ticks a computer's roll stays shown
+    EinstHalbeFigur = 12,  // half the figure image size, to centre it on a slot
+};
+
+// Intervals of the program timer (normal and turbo) and of the animation
+// timer, in milliseconds.
+constexpr int Programmintervall = 200;
+constexpr int ProgrammintervallTurbo = 50;
+constexpr int Fahrintervall = 50;
+
+// The global scale of the board; the window is never scaled.
+constexpr float Massstab = 1.0f;
+
+// The centre of the desktop program's board in its pixels (inner area
+// 597 x 547); the data file's coordinates are relative to it.
+constexpr int16_t BrettmitteX = 299;
+constexpr int16_t BrettmitteY = 274;
+
+// Player values of colours 1..4 at start-up: colour 1 human player 1,
+// colours 2..4 computer players 1..3.
+constexpr std::array<int16_t, FarbAnzahl> Vorgabespieler = {1, 5, 6, 7};
+
 // The shared variables of the game.
 struct Spielzustand {
     Figurentabelle Figur{};
@@ -114,29 +130,23 @@ struct Spielzustand {
     int16_t Gewaehlt = 0;
     int16_t Hilfsfigur = 0;
     bool Blinken = false;
-    std::array<int16_t, 21> Einstellung{};
-    std::array<int16_t, 31> Farbe{}; // palette indexes
-    float Massstab = 0.0f;
+    std::array<int16_t, 21> Einstellung{}; // settings; see the named indexes above
 
     int16_t AktFarbe = 0;
     int16_t Wurfzahl = 0;
 };
 
 // Applies the start-up values that the window layout sets once at load:
-// scale, settings (normal pace), board centre, figure half size, colour
-// table, Tempo and ProgrammFrei. `mitteX`/`mitteY` are the board centre,
+// the settings (normal pace), the figure half size, Tempo and ProgrammFrei.
 // `halbeFigur` is (figure image width - 1) \ 2.
-void StartwerteSetzen(Spielzustand& z, int16_t mitteX, int16_t mitteY, int16_t halbeFigur);
+void StartwerteSetzen(Spielzustand& z, int16_t halbeFigur);
 
-// The pace settings: animation step length (Einstellung 2) and the waits
-// before a roll (3) and before a computer move (4), normal or turbo.
+// The pace settings: animation step length and the waits before a roll and
+// before a computer move, normal or turbo.
 void TempoEinstellen(Spielzustand& z, bool turbo);
 
 // Board centre from the inner size of the board picture box:
 // (size rounded) \ 2 + 1.
 int16_t BrettMitte(double innenmass);
-
-// The 16-colour palette, index 0..15, as 0xRRGGBB.
-uint32_t QBColor(int index);
 
 } // namespace pelu

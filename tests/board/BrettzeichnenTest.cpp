@@ -32,12 +32,6 @@ struct Aufnahme : Leinwand {
     }
 };
 
-Farbtabelle Startfarben() {
-    Spielzustand z;
-    StartwerteSetzen(z, 299, 274, 7);
-    return z.Farbe;
-}
-
 TEST(ViereckFuellen, FuelltJedeZeileAusserDerUntersten) {
     const std::pair<std::array<int16_t, 8>, std::function<bool(int, int)>> faelle[] = {
         {{10, 20, 30, 20, 30, 40, 10, 40},
@@ -74,7 +68,7 @@ TEST(BrettZeichnen, FeldartenWaehlenDieFarbeUndHeimplaetzeSindDreiKreise) {
     }
     const int16_t heim[] = {0, 12, 100, 110, 130, 110, 100, 140, 130, 140};
     std::copy(heim, heim + 10, t.Bilddaten[102]);
-    const Farbtabelle f = Startfarben();
+    const Farbtabelle f = Farbe;
     Aufnahme a;
     BrettZeichnen(a, t, f);
     EXPECT_EQ(a.geloescht, 0u);
@@ -97,7 +91,7 @@ TEST(WuerfelZeichnen, JedeSeiteInZeichenreihenfolgeUndAbstandAusDemMassstab) {
     const std::string seiten[] = {"", "0", "12", "012", "1234", "01234", "123456"};
     for (int wert : {0, 1, 2, 3, 4, 5, 6, -1, 7, -32768, 32767}) {
         Aufnahme a;
-        WuerfelZeichnen(a, 31, 31, int16_t(wert), Startfarben(), 1.0f);
+        WuerfelZeichnen(a, 31, 31, int16_t(wert), Farbe, 1.0f);
         std::vector<std::array<long long, 5>> erwartet; // nothing for values that are no face
         for (char c : wert >= 0 && wert <= 6 ? seiten[wert] : "")
             erwartet.push_back(
@@ -107,7 +101,7 @@ TEST(WuerfelZeichnen, JedeSeiteInZeichenreihenfolgeUndAbstandAusDemMassstab) {
     }
     // Inner size 30 x 27: centre (15, 13); scale 1.5 gives pips Int(13.5) = 13 apart.
     Aufnahme a;
-    WuerfelZeichnen(a, 30, 27, 2, Startfarben(), 1.5f);
+    WuerfelZeichnen(a, 30, 27, 2, Farbe, 1.5f);
     EXPECT_EQ((std::array{a.kreise.at(0)[0], a.kreise[0][1], a.kreise.at(1)[0], a.kreise[1][1]}),
               (std::array<long long, 4>{2, 0, 28, 26}));
 }

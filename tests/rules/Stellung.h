@@ -36,7 +36,6 @@ struct Stellung {
     }
 
     pelu::FigurDaten& operator[](int f) { return Figur[f]; }
-
 };
 
 // The target of every figure that has one, by figure.

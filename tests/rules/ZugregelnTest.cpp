@@ -58,10 +58,10 @@ TEST(HeimschickenMarkieren, NurUeberholteGegnerAufGewoehnlichenStreckenfeldern) 
         {"10:1 12:5,13 15:9", 5, 6, 1, {5, 9, 13}},
         {"10:1 14:5", 5, 4, 1, {}}, // landing on a figure sends nobody home
         {"bank:12 10:1 12:5", 5, 3, 1, {}},
-        {"10:1 14:5", 5, 3, 2, {}},                     // a figure without a target
-        {"66:5 67:1 1:9 2:13", 6, 4, 5, {1, 9}},        // across 68 -> 1
-        {"32:9 33:13 35:1", 7, 4, 9, {13}},             // into the lane
-        {"64:1 66:5 68:9 3:13", 5, 6, 1, {5, 9}},       // into the goal
+        {"10:1 14:5", 5, 3, 2, {}},                      // a figure without a target
+        {"66:5 67:1 1:9 2:13", 6, 4, 5, {1, 9}},         // across 68 -> 1
+        {"32:9 33:13 35:1", 7, 4, 9, {13}},              // into the lane
+        {"64:1 66:5 68:9 3:13", 5, 6, 1, {5, 9}},        // into the goal
         {Zwei + "10:1 11:2 12:9 13:13", 5, 4, 1, {13}}}; // the player's own colours stay
     for (const auto& [stellung, zug, wurf, figur, opfer] : faelle) {
         SCOPED_TRACE(stellung);

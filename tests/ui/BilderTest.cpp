@@ -21,7 +21,8 @@ TEST_F(Bilder, BrettfelderNachArtMitSchwarzemRandUndHeimkreise) {
         SCOPED_TRACE(feld);
         const int16_t* z = zeilen[feld];
         if (z[10] >= 1 && z[10] <= 6) art = z[10]; // a kind holds until the next
-        const int farbe = art <= 4 ? t.z().Farbe[10 + art] : t.z().Farbe[art == 5 ? 3 : 4];
+        const int farbe =
+            art <= 4 ? HelleFarbe(art) : pelu::Farbe[art == 5 ? FarbeArtStrecke : FarbeArtBank];
         const int mx = (z[2] + z[4] + z[6] + z[8]) / 4, my = (z[3] + z[5] + z[7] + z[9]) / 4;
         EXPECT_EQ(Farbe(brett, mx, my), QColor::fromRgb(QBColor(farbe)));
         for (int k = 0; k < 4; ++k)
@@ -32,7 +33,7 @@ TEST_F(Bilder, BrettfelderNachArtMitSchwarzemRandUndHeimkreise) {
         for (int j = 1; j <= 4; ++j) {
             SCOPED_TRACE(c * 10 + j);
             const int cx = z[2 * j], cy = z[2 * j + 1], r = z[1];
-            EXPECT_EQ(Farbe(brett, cx + r - 1, cy), QColor::fromRgb(QBColor(t.z().Farbe[10 + c])));
+            EXPECT_EQ(Farbe(brett, cx + r - 1, cy), QColor::fromRgb(QBColor(HelleFarbe(c))));
             EXPECT_EQ(Farbe(brett, cx + r + 1, cy), QColor(Qt::black));
             EXPECT_EQ(Farbe(brett, cx, cy - r - 1), QColor(Qt::black));
         }
