@@ -11,6 +11,7 @@
 #include "Druckfeld.h"
 #include "QtFormular.h"
 #include "QtLeinwand.h"
+#include "QtZeitgeber.h"
 #include "RegelnFenster.h"
 #include "Spielerwahl.h"
 #include "board/Brettzeichnen.h"
@@ -23,14 +24,15 @@ Hauptfenster::Hauptfenster(Fensteroptionen optionen)
     : optionen_(std::move(optionen)), e_(EntwurfAufbauen(*this)),
       // Made after the dice, so the indicators and scroll bars lie above them.
       wahl_(new Spielerwahl(&e_.picSpielfeld->Flaeche())), hand_(HandZeiger()) {
-    tmrProgramm_.setObjectName(QStringLiteral("tmrProgramm"));
-    tmrProgramm_.setTimerType(Qt::PreciseTimer);
-    tmrProgramm_.setInterval(Programmintervall);
-    tmrFahren_.setObjectName(QStringLiteral("tmrFahren"));
-    tmrFahren_.setTimerType(Qt::PreciseTimer);
-    tmrFahren_.setInterval(Fahrintervall);
-    if (optionen_.VirtuelleTimer) uhr_ = std::make_unique<VirtuelleUhr>();
-    form_ = std::make_unique<QtFormular>(e_, *wahl_, tmrProgramm_, tmrFahren_, uhr_.get());
+    if (optionen_.VirtuelleTimer) {
+        auto uhr = std::make_unique<VirtuelleUhr>();
+        uhr_ = uhr.get();
+        zeitgeber_ = std::move(uhr);
+    } else {
+        zeitgeber_ =
+            std::make_unique<QtZeitgeber>([this] { ProgrammTakt(); }, [this] { FahrTakt(); });
+    }
+    form_ = std::make_unique<QtFormular>(e_, *wahl_, *zeitgeber_);
     Verbinden();
     Tabulatorreihenfolge();
 }
@@ -98,8 +100,6 @@ void Hauptfenster::Verbinden() {
     });
     connect(e_.cmdRegeln, &QPushButton::clicked, this, &Hauptfenster::RegelnZeigen);
     connect(e_.cmdBeenden, &QPushButton::clicked, this, &QWidget::close);
-    connect(&tmrProgramm_, &QTimer::timeout, this, &Hauptfenster::ProgrammTakt);
-    connect(&tmrFahren_, &QTimer::timeout, this, &Hauptfenster::FahrTakt);
     for (Figurbild* figur : e_.imgFigur) {
         connect(figur, &Figurbild::Geklickt, this, [this](int f) {
             if (spiel_) spiel_->KlickFigur(f);

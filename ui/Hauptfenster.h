@@ -1,7 +1,6 @@
 #pragma once
 #include <QCursor>
 #include <QPointer>
-#include <QTimer>
 #include <QWidget>
 #include <memory>
 #include <string>
@@ -9,8 +8,8 @@
 #include "Entwurf.h"
 #include "Fensteraufbau.h"
 #include "RegelnFenster.h"
-#include "state/Tabellen.h"
 #include "game/VirtuelleUhr.h"
+#include "state/Tabellen.h"
 #include "state/Zufall.h"
 
 namespace pelu {
@@ -54,7 +53,7 @@ class Hauptfenster : public QWidget {
     Spiel* Partie() { return spiel_.get(); }
     const Brettmasse& Masse() const { return masse_; }
     // The virtual clock of the timers, when made with virtual timers.
-    VirtuelleUhr* Uhr() { return uhr_.get(); }
+    VirtuelleUhr* Uhr() { return uhr_; }
     RegelnFenster* Regeln() const { return regeln_; }
 
   public slots:
@@ -75,9 +74,8 @@ class Hauptfenster : public QWidget {
     Fensteroptionen optionen_;
     Bedienelemente e_;
     Spielerwahl* wahl_;
-    QTimer tmrProgramm_;
-    QTimer tmrFahren_;
-    std::unique_ptr<VirtuelleUhr> uhr_;
+    std::unique_ptr<Zeitgeber> zeitgeber_;
+    VirtuelleUhr* uhr_ = nullptr; // the clock in zeitgeber_, when it is virtual
     std::unique_ptr<QtFormular> form_;
     std::unique_ptr<Tabellen> tabellen_;
     std::unique_ptr<Spiel> spiel_;

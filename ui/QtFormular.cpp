@@ -34,9 +34,8 @@ void Knopf(QPushButton& knopf, bool an, const QColor& gesicht) {
 
 } // namespace
 
-QtFormular::QtFormular(Bedienelemente& elemente, Spielerwahl& wahl, QTimer& programm,
-                       QTimer& fahren, VirtuelleUhr* uhr)
-    : e_(elemente), wahl_(wahl), programm_(programm), fahren_(fahren), uhr_(uhr) {}
+QtFormular::QtFormular(Bedienelemente& elemente, Spielerwahl& wahl, Zeitgeber& zeitgeber)
+    : e_(elemente), wahl_(wahl), zeitgeber_(zeitgeber) {}
 
 void QtFormular::InfoSetzen(const std::string& text, int16_t textfarbe) {
     Farben(*e_.lblInfo, nullptr, Palettenfarbe(textfarbe));
@@ -85,25 +84,15 @@ void QtFormular::FigurNachVorn(int figur) {
 }
 
 void QtFormular::ProgrammTimerAn(bool an) {
-    if (uhr_) return uhr_->ProgrammAn(an);
-    if (an)
-        programm_.start();
-    else
-        programm_.stop();
+    zeitgeber_.ProgrammAn(an);
 }
 
 void QtFormular::ProgrammTimerIntervall(int millisekunden) {
-    if (uhr_) return uhr_->ProgrammIntervall(millisekunden);
-    // A running timer restarts with the new interval.
-    programm_.setInterval(millisekunden);
+    zeitgeber_.ProgrammIntervall(millisekunden);
 }
 
 void QtFormular::FahrTimerAn(bool an) {
-    if (uhr_) return uhr_->FahrenAn(an);
-    if (an)
-        fahren_.start();
-    else
-        fahren_.stop();
+    zeitgeber_.FahrenAn(an);
 }
 
 void QtFormular::Spielknoepfe(Knopfzustand zustand) {
@@ -120,18 +109,6 @@ void QtFormular::SpielerwahlSichtbar(bool sichtbar) {
 
 int16_t QtFormular::Spielerwert(int farbe) {
     return IstFarbe(farbe) ? wahl_.Wert(farbe - 1) : int16_t{0};
-}
-
-bool QtFormular::ProgrammTimerLaeuft() const {
-    return uhr_ ? uhr_->ProgrammLaeuft() : programm_.isActive();
-}
-
-int QtFormular::ProgrammTimerIntervall() const {
-    return uhr_ ? uhr_->Programmintervall() : programm_.interval();
-}
-
-bool QtFormular::FahrTimerLaeuft() const {
-    return uhr_ ? uhr_->FahrenLaeuft() : fahren_.isActive();
 }
 
 } // namespace pelu

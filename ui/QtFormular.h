@@ -1,23 +1,20 @@
 #pragma once
-#include <QCursor>
-#include <QTimer>
 
 #include "Entwurf.h"
 #include "board/Brettzeichnen.h"
 #include "game/Formular.h"
-#include "game/VirtuelleUhr.h"
+#include "game/Zeitgeber.h"
 
 namespace pelu {
 
 class Spielerwahl;
 
-// The form as the game sees it, on the controls of the main window.
-// The timers are real QTimers, or, when a virtual clock is given, the
-// clock's switches: then the owner delivers the ticks itself (tests).
+// The form as the game sees it, on the controls of the main window. The
+// timers are whichever the owner hands in: QTimers, or a virtual clock whose
+// ticks the owner delivers itself (tests).
 class QtFormular : public Formular {
   public:
-    QtFormular(Bedienelemente& elemente, Spielerwahl& wahl, QTimer& programm, QTimer& fahren,
-               VirtuelleUhr* uhr = nullptr);
+    QtFormular(Bedienelemente& elemente, Spielerwahl& wahl, Zeitgeber& zeitgeber);
 
     void InfoSetzen(const std::string& text, int16_t textfarbe) override;
     void ZuganzeigeSetzen(int farbe, const std::string& text, int16_t hintergrund,
@@ -35,17 +32,10 @@ class QtFormular : public Formular {
     void SpielerwahlSichtbar(bool sichtbar) override;
     int16_t Spielerwert(int farbe) override;
 
-    // State of the timers, whichever kind drives them.
-    bool ProgrammTimerLaeuft() const;
-    int ProgrammTimerIntervall() const;
-    bool FahrTimerLaeuft() const;
-
   private:
     Bedienelemente& e_;
     Spielerwahl& wahl_;
-    QTimer& programm_;
-    QTimer& fahren_;
-    VirtuelleUhr* uhr_;
+    Zeitgeber& zeitgeber_;
 };
 
 } // namespace pelu

@@ -2,6 +2,7 @@
 #include <cstdint>
 
 #include "game/Spiel.h"
+#include "game/Zeitgeber.h"
 
 namespace pelu {
 
@@ -19,14 +20,13 @@ namespace pelu {
 // Switching a timer on restarts it, as does changing the interval of a
 // running program timer (both like a restarted periodic timer); an interval
 // change of a stopped timer only takes effect when it is switched on.
-class VirtuelleUhr {
+class VirtuelleUhr : public Zeitgeber {
   public:
     enum class Takt { Keiner, Programm, Fahren };
 
-    // The timer switches, as the form receives them from the game.
-    void ProgrammAn(bool an);
-    void ProgrammIntervall(int millisekunden);
-    void FahrenAn(bool an);
+    void ProgrammAn(bool an) override;
+    void ProgrammIntervall(int millisekunden) override;
+    void FahrenAn(bool an) override;
 
     bool ProgrammLaeuft() const { return programm_.an; }
     int Programmintervall() const { return programm_.intervall; }

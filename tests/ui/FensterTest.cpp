@@ -1,10 +1,13 @@
 // The main window: its layout and state after load, the game buttons through
-// a game, the player assignment, the rules text, and a data file that fails.
+// a game, the player assignment, the rules text, a data file that fails, and
+// the real timers.
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <fstream>
 
+#include "QtZeitgeber.h"
 #include "Testfenster.h"
 
 namespace pelu::test {
@@ -126,10 +129,43 @@ TEST(Ladefehler, DateiFehltOderIstUnvollstaendig) {
         Maus(*t.e().imgFigur[0], QEvent::MouseMove);
         t.f().ProgrammTakt();
         t.f().FahrTakt();
-        EXPECT_FALSE(t.f().Form().ProgrammTimerLaeuft());
+        EXPECT_FALSE(t.f().Uhr()->ProgrammLaeuft());
         EXPECT_EQ(t.f().Partie(), nullptr);
     }
     QDir::setCurrent(vorher);
+}
+
+} // namespace
+} // namespace pelu::test
+
+namespace pelu::test {
+namespace {
+
+// The window's real timers: each hands its ticks to its own handler while
+// it is on and none after it is switched off; a new interval applies.
+TEST(QtZeitgeber, TicksNurWaehrendDerTimerLaeuft) {
+    int programm = 0, fahren = 0;
+    QtZeitgeber zeitgeber([&] { ++programm; }, [&] { ++fahren; });
+    EXPECT_EQ(zeitgeber.Programm().interval(), 200);
+    EXPECT_EQ(zeitgeber.Fahren().interval(), 50);
+    zeitgeber.ProgrammIntervall(5);
+    EXPECT_EQ(zeitgeber.Programm().interval(), 5);
+    zeitgeber.ProgrammAn(true);
+    QElapsedTimer uhr;
+    uhr.start();
+    while (programm < 3 && uhr.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    EXPECT_GE(programm, 3);
+    EXPECT_EQ(fahren, 0);
+    zeitgeber.ProgrammAn(false);
+    zeitgeber.FahrenAn(true);
+    const int bisher = programm;
+    while (fahren < 1 && uhr.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    EXPECT_GE(fahren, 1);
+    EXPECT_EQ(programm, bisher);
+    zeitgeber.FahrenAn(false);
+    EXPECT_FALSE(zeitgeber.Programm().isActive() || zeitgeber.Fahren().isActive());
 }
 
 } // namespace
