@@ -1,8 +1,10 @@
 // Rule work of one roll: every figure's target, then the computer's choice.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <vector>
 
+#include "Brettentwurf.h"
 #include "rules/Computerzug.h"
 #include "rules/Stellungsaufbau.h"
 #include "rules/Zugregeln.h"
@@ -23,9 +25,9 @@ struct Testlage {
 
 Tabellen Daten() {
     Tabellen daten{};
-    const int16_t baenke[] = {5, 12, 17, 22, 29, 34, 39, 46, 51, 56, 63, 68};
-    for (int i = 0; i < 12; ++i)
-        daten.Bankdaten[i + 1] = baenke[i];
+    int16_t* bank = &daten.Bankdaten[1];
+    for (const auto& reihe : brett::Bankfelder)
+        bank = std::copy(reihe.begin(), reihe.end(), bank);
     // Safe targets first; leaving a dangerous field is worth a little.
     int zeile = 1;
     for (int16_t jetzt = 0; jetzt <= 5; ++jetzt) {
@@ -89,7 +91,8 @@ void EinWurf(benchmark::State& state) {
         for (int16_t wurf = 1; wurf <= 6; ++wurf) {
             const Zugmoeglichkeit z = ZuegeErmitteln(lage.Figur, lage.spieler, wurf);
             int16_t wahl = 0;
-            if (z.Moeglich) wahl = ComputerZug(lage.Figur, z.Ziele, daten, lage.spieler, wurf, 1).Figur;
+            if (z.Moeglich)
+                wahl = ComputerZug(lage.Figur, z.Ziele, daten, lage.spieler, wurf, 1).Figur;
             benchmark::DoNotOptimize(wahl);
         }
     }

@@ -36,6 +36,11 @@ inline constexpr int HeimRadius = 12;
 inline constexpr int ZielX = -70;
 inline constexpr std::array<int, 4> ZielY = {26, 9, -9, -26};
 
+// The twelve bench fields, as the file lists them: the exit fields, the
+// turning fields and one more bench in each arm.
+inline constexpr std::array<std::array<int, 4>, 3> Bankfelder = {
+    {{5, 22, 39, 56}, {68, 17, 34, 51}, {12, 29, 46, 63}}};
+
 // Records for fields 1..96 and 101..108, in that order.
 std::vector<Feldsatz> BrettEntwerfen();
 

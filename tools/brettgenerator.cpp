@@ -59,10 +59,11 @@ std::string Bilddaten() {
 std::string Bankdaten() {
     std::ostringstream aus;
     aus << "bankdaten:\n"
-        << "' exit fields - turning fields - and one more bench in each arm\n"
-        << "DATA 5, 22, 39, 56\n"
-        << "DATA 68, 17, 34, 51\n"
-        << "DATA 12, 29, 46, 63\n\n";
+        << "' exit fields - turning fields - and one more bench in each arm\n";
+    for (const auto& reihe : Bankfelder)
+        aus << "DATA " << reihe[0] << ", " << reihe[1] << ", " << reihe[2] << ", " << reihe[3]
+            << "\n";
+    aus << "\n";
     return aus.str();
 }
 

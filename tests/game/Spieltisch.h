@@ -4,6 +4,7 @@
 #include <deque>
 #include <stdexcept>
 
+#include "Brettentwurf.h"
 #include "game/KopflosesFormular.h"
 #include "game/Spiel.h"
 #include "game/Spielprotokoll.h"
@@ -13,7 +14,7 @@ namespace pelutest {
 
 // A small board built in code: track fields 20 px apart in a row (slots
 // running down from y 40 to 104), lanes likewise at y 200, homes (y 400)
-// and goals (y 450) four points each. Benches 5, 12, 17, ..., 68; tactic
+// and goals (y 450) four points each. The benches of the shipped board; tactic
 // priority 10 + 4 * target category - current category.
 inline pelu::Tabellen Testtabellen() {
     pelu::Tabellen t;
@@ -25,8 +26,9 @@ inline pelu::Tabellen Testtabellen() {
                 heim ? (n <= 104 ? 400 : 450) : (n <= 68 ? 40 : 200) + (k > 2) * 64;
         }
     }
-    const int16_t baenke[] = {5, 12, 17, 22, 29, 34, 39, 46, 51, 56, 63, 68};
-    std::copy(baenke, baenke + 12, &t.Bankdaten[1]);
+    int16_t* bank = &t.Bankdaten[1];
+    for (const auto& reihe : pelu::brett::Bankfelder)
+        bank = std::copy(reihe.begin(), reihe.end(), bank);
     for (int zeile = 1; zeile <= 36; ++zeile) {
         int16_t* z = t.Taktikdaten[zeile];
         z[0] = (zeile - 1) / 6; // target category
