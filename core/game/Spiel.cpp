@@ -5,13 +5,14 @@
 namespace pelu {
 
 Spiel::Spiel(const Tabellen& tabellen, Formular& form, Zufallsquelle& zufall, int16_t halbeFigur)
-    : daten_(tabellen), form_(form), zufall_(zufall) {
+    : daten_(tabellen), form_(form),
+      zufall_(zufall), taktik_{Taktik(tabellen), Taktik(tabellen), Taktik(tabellen),
+                               Taktik(tabellen), Taktik(tabellen)} {
     StartwerteSetzen(z_, halbeFigur);
-    taktik_.fill(&tabellen);
 }
 
 void Spiel::TaktikSetzen(int farbe, const Tabellen& taktik) {
-    if (IstFarbe(farbe)) taktik_[farbe] = &taktik;
+    if (IstFarbe(farbe)) taktik_[static_cast<std::size_t>(farbe)] = Taktik(taktik);
 }
 
 bool Spiel::Waehlbar(int figur) const {

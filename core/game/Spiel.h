@@ -6,6 +6,7 @@
 #include "board/Fahrt.h"
 #include "game/Formular.h"
 #include "game/Spielbeobachter.h"
+#include "rules/Taktik.h"
 #include "rules/Zugregeln.h"
 #include "state/Figurenmenge.h"
 #include "state/Spielzustand.h"
@@ -87,6 +88,14 @@ class Spiel {
     void ProgrammTakt();
     void FahrTakt();
 
+    // While the state machine does nothing but wait for the end of a move,
+    // the animation steps still to come; 0 at any other moment. Program
+    // ticks before the last of them change nothing, so an owner that needs
+    // no pictures in between may pass over all but the last step with
+    // FahrtVorspulen (the image then jumps).
+    int WartendeFahrschritte() const;
+    void FahrtVorspulen(int16_t schritte);
+
     const Spielzustand& Zustand() const { return z_; }
 
     // For tests: moves `figuren` onto `feld` in this order, as if each had
@@ -126,9 +135,9 @@ class Spiel {
     void Spielknoepfe(Knopfzustand zustand);
 
     const Tabellen& daten_;
-    std::array<const Tabellen*, FarbAnzahl + 1> taktik_{}; // by colour 1..4
     Formular& form_;
     Zufallsquelle& zufall_;
+    std::array<Taktik, FarbAnzahl + 1> taktik_; // by colour 1..4 (entry 0 unused)
     Spielbeobachter stumm_;
     Spielbeobachter* beobachter_ = &stumm_;
 

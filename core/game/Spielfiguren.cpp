@@ -47,6 +47,19 @@ void Spiel::FahrTakt() {
     FahrtSchritt();
 }
 
+int Spiel::WartendeFahrschritte() const {
+    const bool wartet =
+        z_.Spielphase == Phase::Ziehen &&
+        (z_.Folgephase == Folge::WartenEndepos || z_.Folgephase == Folge::WartenEndeReorg) &&
+        !z_.FahrenEnde && fahrTimerAn_;
+    return wartet ? fahrt_.Schrittzahl - fahrt_.Schrittnummer : 0;
+}
+
+void Spiel::FahrtVorspulen(int16_t schritte) {
+    if (schritte < 1 || schritte >= WartendeFahrschritte()) return;
+    fahrt_.Schrittnummer = static_cast<int16_t>(fahrt_.Schrittnummer + schritte);
+}
+
 void Spiel::FahrtSchritt() {
     const Fahrtpunkt p = FahrtWeiter(fahrt_);
     const auto halb = static_cast<float>(z_.Einstellung[EinstHalbeFigur]);

@@ -41,12 +41,11 @@ int16_t InSicherheit(const Zugziele& ziele) {
 
 // The danger where each candidate stands and at its target; figures its move
 // sends home threaten nobody afterwards.
-void Bewerten(const Figurentabelle& Figur, const Zugziele& ziele, const Tabellen& daten,
+void Bewerten(const Figurentabelle& Figur, const Zugziele& ziele, const Bankfelder& baenke,
               const Gegnerlage& lage, const Kandidaten& kandidaten, Wertungstabelle& wertungen) {
-    const Bankfelder baenke(daten);
     for (const int16_t f : kandidaten) {
         wertungen[f].GefahrJetzt = GefahrAmFeld(Figur, lage, baenke, f, Figur[f].Feld, {});
-        const Figurenmenge opfer = HeimschickenMarkieren(Figur, lage, f, ziele[f]);
+        const Figurenmenge opfer = HeimschickenMarkieren(Figur, lage.Opfer(), f, ziele[f]);
         wertungen[f].GefahrZiel = GefahrAmFeld(Figur, lage, baenke, f, ziele[f].Zielfeld, opfer);
     }
 }
@@ -54,6 +53,11 @@ void Bewerten(const Figurentabelle& Figur, const Zugziele& ziele, const Tabellen
 } // namespace
 
 Computerwahl ComputerZug(const Figurentabelle& Figur, const Zugziele& ziele, const Tabellen& daten,
+                         int16_t spieler, int16_t wurf, int16_t wurfzahl) {
+    return ComputerZug(Figur, ziele, Taktik(daten), spieler, wurf, wurfzahl);
+}
+
+Computerwahl ComputerZug(const Figurentabelle& Figur, const Zugziele& ziele, const Taktik& taktik,
                          int16_t spieler, int16_t wurf, int16_t wurfzahl) {
     Computerwahl wahl;
     if (wurf == 5) {
@@ -68,8 +72,8 @@ Computerwahl ComputerZug(const Figurentabelle& Figur, const Zugziele& ziele, con
     // stay as they are.
     const Gegnerlage lage(Figur, spieler);
     const Kandidaten kandidaten(ziele);
-    Bewerten(Figur, ziele, daten, lage, kandidaten, wahl.Wertungen);
-    wahl.Figur = ZugWaehlen(Figur, ziele, daten, lage, kandidaten, wahl.Wertungen);
+    Bewerten(Figur, ziele, taktik.Baenke(), lage, kandidaten, wahl.Wertungen);
+    wahl.Figur = ZugWaehlen(Figur, ziele, taktik, lage, kandidaten, wahl.Wertungen);
     if (wahl.Figur != 0) return wahl;
     // A table whose priorities all lie above 37 chooses nobody; a computer
     // player must still move, so the first movable figure goes.

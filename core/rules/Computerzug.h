@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 
+#include "rules/Taktik.h"
 #include "rules/Zugregeln.h"
 #include "rules/Zugwahl.h"
 #include "state/Spielzustand.h"
@@ -20,6 +21,10 @@ struct Computerwahl {
 // with die `wurf`, the `wurfzahl`-th roll of the turn; `ziele` must hold a
 // possible move. The tactic rows and bench fields come from `daten`.
 Computerwahl ComputerZug(const Figurentabelle& Figur, const Zugziele& ziele, const Tabellen& daten,
+                         int16_t spieler, int16_t wurf, int16_t wurfzahl);
+
+// The same with the tactic prepared once for many rolls.
+Computerwahl ComputerZug(const Figurentabelle& Figur, const Zugziele& ziele, const Taktik& taktik,
                          int16_t spieler, int16_t wurf, int16_t wurfzahl);
 
 } // namespace pelu

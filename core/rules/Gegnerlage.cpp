@@ -18,7 +18,6 @@ Gegnerlage::Gegnerlage(const Figurentabelle& Figur, int16_t spieler) {
         if (Figur[h].Zustand == ZustandHeim && p >= 0 && p <= 8) imHaus[p] = true;
     }
     int jaeger = 0;
-    int opfer = 0;
     for (int g = 1; g <= FigurAnzahl; ++g) {
         const FigurDaten& fig = Figur[g];
         if (!IstGegner(fig, spieler)) continue;
@@ -29,10 +28,9 @@ Gegnerlage::Gegnerlage(const Figurentabelle& Figur, int16_t spieler) {
                                  WegAmWendefeld - fig.Weg,
                                  p <= 8 ? imHaus[p] : HatFigurImHaus(Figur, p)};
         }
-        if (KannHeimgeschicktWerden(fig)) opfer_[opfer++] = figur;
+        if (KannHeimgeschicktWerden(fig)) opfer_.Hinzufuegen(g);
     }
     jaegerAnzahl_ = jaeger;
-    opferAnzahl_ = opfer;
 }
 
 bool IstBank(const Tabellen& daten, int feld) {
@@ -42,7 +40,7 @@ bool IstBank(const Tabellen& daten, int feld) {
     return false;
 }
 
-Bankfelder::Bankfelder(const Tabellen& daten) : daten_(daten) {
+Bankfelder::Bankfelder(const Tabellen& daten) : daten_(&daten) {
     for (int i = 1; i <= 12; ++i) {
         const int feld = daten.Bankdaten[i];
         if (IstStreckenfeld(feld)) strecke_[feld] = true;

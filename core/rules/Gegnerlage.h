@@ -45,15 +45,13 @@ class Gegnerlage {
     const Jaeger* JaegerAnfang() const { return jaeger_.data(); }
     const Jaeger* JaegerEnde() const { return jaeger_.data() + jaegerAnzahl_; }
     // Opponent figures a move passing over them would send home.
-    const int16_t* OpferAnfang() const { return opfer_.data(); }
-    const int16_t* OpferEnde() const { return opfer_.data() + opferAnzahl_; }
+    const Figurenmenge& Opfer() const { return opfer_; }
 
   private:
     // Only the first ...Anzahl_ entries are ever written or read.
     std::array<Jaeger, FigurAnzahl> jaeger_;
     int jaegerAnzahl_ = 0;
-    std::array<int16_t, FigurAnzahl> opfer_;
-    int opferAnzahl_ = 0;
+    Figurenmenge opfer_;
 };
 
 // The figures with a target (the candidate moves), ascending.
@@ -85,11 +83,11 @@ class Bankfelder {
     explicit Bankfelder(const Tabellen& daten);
     bool Enthaelt(int feld) const {
         if (IstStreckenfeld(feld)) return strecke_[feld];
-        return IstBank(daten_, feld); // off the track: only a faulty table asks
+        return IstBank(*daten_, feld); // off the track: only a faulty table asks
     }
 
   private:
-    const Tabellen& daten_;
+    const Tabellen* daten_;
     std::array<bool, Ringlaenge + 1> strecke_{};
 };
 
@@ -98,10 +96,5 @@ class Bankfelder {
 inline bool OhneGefahr(const Bankfelder& baenke, int feld) {
     return feld > Ringlaenge || baenke.Enthaelt(feld);
 }
-
-// The figures that the move of `figur` (target and passage `zug`) sends
-// home, among the opponents gathered in `lage`.
-Figurenmenge HeimschickenMarkieren(const Figurentabelle& Figur, const Gegnerlage& lage,
-                                   int16_t figur, const Zugziel& zug);
 
 } // namespace pelu

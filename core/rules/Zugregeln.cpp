@@ -141,23 +141,32 @@ Zugmoeglichkeit ZuegeErmitteln(const Figurentabelle& Figur, int16_t spieler, int
     return ergebnis;
 }
 
-Figurenmenge HeimschickenMarkieren(const Figurentabelle& Figur, const Gegnerlage& lage,
+Figurenmenge Heimschickbare(const Figurentabelle& Figur, int16_t spieler) {
+    Figurenmenge heimschickbare;
+    for (int g = 1; g <= FigurAnzahl; ++g) {
+        if (IstGegner(Figur[g], spieler) && KannHeimgeschicktWerden(Figur[g]))
+            heimschickbare.Hinzufuegen(g);
+    }
+    return heimschickbare;
+}
+
+Figurenmenge HeimschickenMarkieren(const Figurentabelle& Figur, const Figurenmenge& heimschickbare,
                                    int16_t figur, const Zugziel& zug) {
     Figurenmenge opfer;
     // A figure without a target does not move and passes nobody.
     if (!IstFigur(figur) || zug.Zielfeld <= 0) return opfer;
     const int von = Figur[figur].Feld;
-    for (const int16_t* g = lage.OpferAnfang(); g != lage.OpferEnde(); ++g) {
-        if (ImDurchgang(Figur[*g].Feld, von, zug.Zielfeld, zug.Abschnittende, zug.Abschnittanfang))
-            opfer.Hinzufuegen(*g);
-    }
+    heimschickbare.FuerJedes([&](int16_t g) {
+        if (ImDurchgang(Figur[g].Feld, von, zug.Zielfeld, zug.Abschnittende, zug.Abschnittanfang))
+            opfer.Hinzufuegen(g);
+    });
     return opfer;
 }
 
 Figurenmenge HeimschickenMarkieren(const Figurentabelle& Figur, const Zugziele& ziele,
                                    int16_t spieler, int16_t figur) {
     if (!IstFigur(figur)) return {};
-    return HeimschickenMarkieren(Figur, Gegnerlage(Figur, spieler), figur, ziele[figur]);
+    return HeimschickenMarkieren(Figur, Heimschickbare(Figur, spieler), figur, ziele[figur]);
 }
 
 } // namespace pelu

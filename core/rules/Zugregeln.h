@@ -34,4 +34,13 @@ Zugmoeglichkeit ZuegeErmitteln(const Figurentabelle& Figur, int16_t spieler, int
 Figurenmenge HeimschickenMarkieren(const Figurentabelle& Figur, const Zugziele& ziele,
                                    int16_t spieler, int16_t figur);
 
+// The figures a move of `spieler` could send home at all: his opponents'
+// figures on ordinary track fields.
+Figurenmenge Heimschickbare(const Figurentabelle& Figur, int16_t spieler);
+
+// Those of `heimschickbare` that the move of `figur` (target and passage
+// `zug`) passes over: the figures it sends home.
+Figurenmenge HeimschickenMarkieren(const Figurentabelle& Figur, const Figurenmenge& heimschickbare,
+                                   int16_t figur, const Zugziel& zug);
+
 } // namespace pelu

@@ -2,24 +2,18 @@
 
 #include "rules/Gefahr.h"
 #include "rules/Gegnerlage.h"
+#include "rules/Taktik.h"
 
 namespace pelu {
 
 namespace {
 
-// Priority from the tactic table; the last matching row wins, so the rows
-// are searched from the end. A pair that no row matches leaves the priority
-// at 0. Lane moves get fixed priorities instead.
+// Priority from the tactic table; lane moves get fixed priorities instead.
 int16_t Prioritaet(const FigurDaten& fig, const Zugziel& zug, const Wertung& wertung,
-                   const Tabellen& daten) {
+                   const Taktik& taktik) {
     if (fig.Weg > WegAmWendefeld) return IstZielfeld(zug.Zielfeld) ? 20 : 21;
-    const int16_t katZiel = GefahrKategorie(wertung.GefahrZiel);
-    const int16_t katJetzt = GefahrKategorie(wertung.GefahrJetzt);
-    for (int k = 36; k >= 1; --k) {
-        if (daten.Taktikdaten[k][1] == katJetzt && daten.Taktikdaten[k][0] == katZiel)
-            return daten.Taktikdaten[k][2];
-    }
-    return 0;
+    return taktik.Prioritaet(GefahrKategorie(wertung.GefahrZiel),
+                             GefahrKategorie(wertung.GefahrJetzt));
 }
 
 // Among the moves within three of the best, the one sending most figures home.
@@ -31,7 +25,7 @@ int16_t BesterHeimschicker(const Figurentabelle& Figur, const Zugziele& ziele,
     for (const int16_t f : kandidaten) {
         const int prioritaet = wertungen[f].Prioritaet;
         if (prioritaet < m || prioritaet > m + 3) continue;
-        const int anzahl = HeimschickenMarkieren(Figur, lage, f, ziele[f]).Anzahl();
+        const int anzahl = HeimschickenMarkieren(Figur, lage.Opfer(), f, ziele[f]).Anzahl();
         if (anzahl > meiste) {
             meiste = anzahl;
             sieger = f;
@@ -42,11 +36,11 @@ int16_t BesterHeimschicker(const Figurentabelle& Figur, const Zugziele& ziele,
 
 } // namespace
 
-int16_t ZugWaehlen(const Figurentabelle& Figur, const Zugziele& ziele, const Tabellen& daten,
+int16_t ZugWaehlen(const Figurentabelle& Figur, const Zugziele& ziele, const Taktik& taktik,
                    const Gegnerlage& lage, const Kandidaten& kandidaten,
                    Wertungstabelle& wertungen) {
     for (const int16_t f : kandidaten)
-        wertungen[f].Prioritaet = Prioritaet(Figur[f], ziele[f], wertungen[f], daten);
+        wertungen[f].Prioritaet = Prioritaet(Figur[f], ziele[f], wertungen[f], taktik);
 
     int m = 37;
     int16_t figur = 0;
@@ -76,7 +70,7 @@ int16_t ZugWaehlen(const Figurentabelle& Figur, const Zugziele& ziele, const Tab
 
 int16_t ZugWaehlen(const Figurentabelle& Figur, const Zugziele& ziele, const Tabellen& daten,
                    int16_t spieler, Wertungstabelle& wertungen) {
-    return ZugWaehlen(Figur, ziele, daten, Gegnerlage(Figur, spieler), Kandidaten(ziele),
+    return ZugWaehlen(Figur, ziele, Taktik(daten), Gegnerlage(Figur, spieler), Kandidaten(ziele),
                       wertungen);
 }
 

@@ -10,6 +10,7 @@ namespace pelu {
 
 class Gegnerlage;
 class Kandidaten;
+class Taktik;
 
 // How the computer rated one candidate move: the danger where the figure
 // stands and at its target, and the priority from the tactic table.
@@ -30,8 +31,9 @@ using Wertungstabelle = std::array<Wertung, FigurAnzahl + 1>;
 int16_t ZugWaehlen(const Figurentabelle& Figur, const Zugziele& ziele, const Tabellen& daten,
                    int16_t spieler, Wertungstabelle& wertungen);
 
-// The same on the opponents and candidates of the roll gathered before.
-int16_t ZugWaehlen(const Figurentabelle& Figur, const Zugziele& ziele, const Tabellen& daten,
+// The same with the tactic prepared before, on the opponents and candidates
+// of the roll gathered before.
+int16_t ZugWaehlen(const Figurentabelle& Figur, const Zugziele& ziele, const Taktik& taktik,
                    const Gegnerlage& lage, const Kandidaten& kandidaten,
                    Wertungstabelle& wertungen);
 

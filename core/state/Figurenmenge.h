@@ -23,6 +23,12 @@ class Figurenmenge {
         return figur;
     }
 
+    // Calls `tun(figur)` for every member, ascending.
+    template <class Tun> void FuerJedes(Tun&& tun) const {
+        for (uint32_t rest = bits_; rest != 0; rest &= rest - 1)
+            tun(static_cast<int16_t>(std::countr_zero(rest)));
+    }
+
     bool operator==(const Figurenmenge&) const = default;
 
   private:

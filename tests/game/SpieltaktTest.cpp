@@ -3,6 +3,9 @@
 #include "Spieltisch.h"
 #include "board/Fahrt.h"
 
+#include <algorithm>
+#include <random>
+
 namespace {
 
 using namespace pelu;
@@ -49,6 +52,55 @@ TEST(Spieltakt, EinComputerwurfInNormalemTempoUndImTurbo) {
         }
         EXPECT_EQ(schritte, tempo.schritte);
         EXPECT_EQ(fahrt, tempo.fahrt);
+    }
+}
+
+// Passing over the ticks in which only an animation runs changes nothing but
+// the pictures in between: the same trace, the same time and tick count, and
+// every image where tick-by-tick play leaves it.
+TEST(Spieltakt, OhneZwischenbilderGleichesSpiel) {
+    for (const bool turbo : {false, true}) {
+        SCOPED_TRACE(turbo ? "turbo" : "normal");
+        struct Lauf {
+            std::string protokoll;
+            int64_t zeit = 0, takte = 0;
+            std::vector<float> bilder;
+        } laeufe[2];
+        for (int art = 0; art < 2; ++art) {
+            pelutest::Spieltisch t({5, 6, 7, 8});
+            std::mt19937 zufall(17);
+            for (int i = 0; i < 3000; ++i)
+                t.wuerfel.Werte.push_back(static_cast<int>(zufall() % 6) + 1);
+            t.spiel.BefehlTurbo(turbo);
+            t.spiel.BefehlStart();
+            // Every third animation, right after it has started, the pace
+            // changes: the program timer restarts after the animation timer,
+            // which turns their order at equal times round.
+            int fahrten = 0;
+            Folge vorher = Folge::Ende;
+            const auto haken = [&](VirtuelleUhr::Takt) {
+                const Folge jetzt = t.Phase() == Phase::Ziehen ? t.z().Folgephase : Folge::Ende;
+                const bool begonnen =
+                    jetzt != vorher && jetzt != Folge::Start && jetzt != Folge::Ende;
+                vorher = jetzt;
+                if (begonnen && ++fahrten % 3 == 0) t.spiel.BefehlTurbo(fahrten % 2 == 0);
+                return t.wuerfel.Werte.size() > 10;
+            };
+            Lauf& lauf = laeufe[art];
+            lauf.takte = art == 0 ? t.form.Uhr.Laufen(t.spiel, haken)
+                                  : t.form.Uhr.LaufenOhneZwischenbilder(t.spiel, haken);
+            lauf.protokoll = t.protokoll.Text;
+            lauf.zeit = t.form.Uhr.Jetzt();
+            for (int f = 1; f <= FigurAnzahl; ++f) {
+                lauf.bilder.push_back(t.form.Figuren[f].Links);
+                lauf.bilder.push_back(t.form.Figuren[f].Oben);
+            }
+        }
+        EXPECT_GT(std::count(laeufe[0].protokoll.begin(), laeufe[0].protokoll.end(), '\n'), 500);
+        EXPECT_EQ(laeufe[1].protokoll, laeufe[0].protokoll);
+        EXPECT_EQ(laeufe[1].zeit, laeufe[0].zeit);
+        EXPECT_EQ(laeufe[1].takte, laeufe[0].takte);
+        EXPECT_EQ(laeufe[1].bilder, laeufe[0].bilder);
     }
 }
 
