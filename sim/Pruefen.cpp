@@ -12,12 +12,13 @@ const char* const Hilfe =
     "\n"
     "Laedt eine Datendatei wie das Spiel und meldet, was darin fehlt oder falsch ist.\n"
     "\n"
-    "  --daten DATEI   die Datendatei (Vorgabe: Peludaten.txt im aktuellen Ordner)\n"
+    "  --daten DATEI   die Datendatei (Vorgabe: Peludaten.txt im aktuellen Ordner,\n"
+    "                  sonst im Datenordner des Spiels)\n"
     "  --tabellen      statt der Zusammenfassung die geladenen Tabellen ausgeben\n"
     "  --help          diese Hilfe\n";
 
 struct Auftrag {
-    std::string datei = "Peludaten.txt";
+    std::string datei; // empty: Peludaten.txt, looked for as the window does
     bool tabellen = false;
 };
 

@@ -5,6 +5,9 @@
 #include "state/Tabellen.h"
 
 // Loads a data file exactly as the desktop program does: the loader's
-// default centre is the desktop board's. On failure the loader's
-// message goes to stderr and the result is empty; the caller exits with 1.
+// default centre is the desktop board's. An empty `datei` means
+// Peludaten.txt, looked for where the desktop program looks for it (the
+// working directory, then the installed data folder beside this program).
+// On failure the loader's message goes to stderr and the result is empty;
+// the caller exits with 1.
 std::optional<pelu::Tabellen> SimDatenLaden(const std::string& datei);

@@ -27,7 +27,8 @@ const char* const Hilfe =
     "  --max-wuerfe N         ein Spiel nach N Wuerfen abbrechen (Vorgabe 100000)\n"
     "  --protokoll            jedes Ereignis als Zeile auf stdout, Zusammenfassung auf stderr\n"
     "  --turbo                im Schnellgang spielen\n"
-    "  --daten DATEI          die Datendatei (Vorgabe: Peludaten.txt im aktuellen Ordner)\n"
+    "  --daten DATEI          die Datendatei (Vorgabe: Peludaten.txt im aktuellen Ordner,\n"
+    "                         sonst im Datenordner des Spiels)\n"
     "  --help                 diese Hilfe\n";
 
 void Zusammenfassung(std::ostream& aus, const Spielstatistik& s) {

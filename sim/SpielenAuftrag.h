@@ -14,7 +14,7 @@ struct SpielenAuftrag {
     int64_t maxWuerfe = 100000;
     bool protokoll = false;
     bool turbo = false;
-    std::string datei = "Peludaten.txt";
+    std::string datei; // empty: Peludaten.txt, looked for as the window does
     bool hilfe = false;
 };
 

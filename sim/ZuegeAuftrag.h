@@ -16,7 +16,7 @@ struct ZuegeAuftrag {
     int16_t farbe = 0;
     int16_t wurf = 0;
     int16_t wurfzahl = 1;
-    std::string datei = "Peludaten.txt";
+    std::string datei; // empty: Peludaten.txt, looked for as the window does
     std::vector<ZuegeStellung> stellung;
     bool hilfe = false;
 };

@@ -1,6 +1,7 @@
 #include "Hauptfenster.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
@@ -15,6 +16,7 @@
 #include "RegelnFenster.h"
 #include "Spielerwahl.h"
 #include "board/Brettzeichnen.h"
+#include "data/Datendateisuche.h"
 #include "data/Laden.h"
 #include "game/Spiel.h"
 
@@ -71,9 +73,11 @@ bool Hauptfenster::Laden(QString* fehler) {
 
 void Hauptfenster::Initialisierung() {
     if (!optionen_.Zufall) optionen_.Zufall = std::make_unique<Zufallsgenerator>(UhrSaat());
-    const std::string datei = optionen_.Datendatei.empty()
-                                  ? (pfad_ + QStringLiteral("Peludaten.txt")).toStdString()
-                                  : optionen_.Datendatei;
+    const std::string datei =
+        optionen_.Datendatei.empty()
+            ? DatendateiSuchen(pfad_.toStdString(),
+                               QCoreApplication::applicationDirPath().toStdString())
+            : optionen_.Datendatei;
     tabellen_ = std::make_unique<Tabellen>(DatendateiLaden(datei, masse_.MitteX, masse_.MitteY));
     spiel_ = std::make_unique<Spiel>(*tabellen_, *form_, *optionen_.Zufall, masse_.HalbeFigur);
 

@@ -19,9 +19,11 @@ class Spiel;
 class Spielerwahl;
 
 // How the main window is made. The defaults are the program's: the data
-// file from the working directory, dice seeded from the clock, real timers.
+// file from the working directory or the installed data folder, dice seeded
+// from the clock, real timers.
 struct Fensteroptionen {
-    // Path of the data file; empty means Peludaten.txt in the working directory.
+    // Path of the data file; empty means Peludaten.txt from the working
+    // directory, else from the installed data folder (DatendateiSuchen).
     std::string Datendatei;
     // Random source of the game; none means one seeded from the clock.
     std::unique_ptr<Zufallsquelle> Zufall;

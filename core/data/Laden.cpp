@@ -79,11 +79,11 @@ void LadeTabellen(Datendatei& datei, Tabellen& t) {
     }
 }
 
+} // namespace
+
 [[noreturn]] void OeffnenFehlgeschlagen(const std::string& datei, const std::string& grund) {
     throw Ladefehler(datei + ", Abschnitt \"bilddaten\": " + grund);
 }
-
-} // namespace
 
 Tabellen DatentextLaden(const std::string& text, const std::string& dateiname, int16_t mitteX,
                         int16_t mitteY) {

@@ -15,6 +15,10 @@ class Ladefehler : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// Throws the Ladefehler of a file `datei` that cannot be opened, reported for
+// the first section read, with the reason `grund`.
+[[noreturn]] void OeffnenFehlgeschlagen(const std::string& datei, const std::string& grund);
+
 // Loads Bilddaten, then Bankdaten and Taktikdaten from `datei`, converting
 // the geometry to pixels around the board centre (mitteX, mitteY).
 // Succeeds completely or throws Ladefehler.

@@ -1,0 +1,38 @@
+#include "data/Datendateisuche.h"
+
+#include <filesystem>
+
+#include "data/Laden.h"
+
+#ifndef PELU_DATENORDNER_RELATIV
+#error "PELU_DATENORDNER_RELATIV (data folder relative to the program folder) is set by the build"
+#endif
+
+namespace pelu {
+
+namespace {
+
+bool Vorhanden(const std::filesystem::path& datei) {
+    std::error_code fehler;
+    return std::filesystem::exists(datei, fehler);
+}
+
+} // namespace
+
+std::string InstallierteDatendatei(const std::string& programmordner) {
+    const std::filesystem::path ordner =
+        std::filesystem::path(programmordner) / PELU_DATENORDNER_RELATIV;
+    return (ordner / Datendateiname).lexically_normal().string();
+}
+
+std::string DatendateiSuchen(const std::string& pfad, const std::string& programmordner) {
+    const std::string hier = pfad + Datendateiname;
+    if (Vorhanden(hier)) return hier;
+    const std::string installiert = InstallierteDatendatei(programmordner);
+    if (Vorhanden(installiert)) return installiert;
+    OeffnenFehlgeschlagen(hier, "Die Datei liegt weder im aktuellen Ordner noch im Datenordner "
+                                "des Spiels (" +
+                                    installiert + ").");
+}
+
+} // namespace pelu
