@@ -177,9 +177,18 @@ void MaleKreuz(QPainter& maler) {
     maler.drawLine(QPointF(21.5, 10.5), QPointF(10.5, 21.5));
 }
 
+// Line width of the board icon: one pixel at its design size of 32 and
+// below; drawn larger (the desktop's icon sizes) the lines grow only with
+// the square root of the scale, so a big icon gets fine lines instead of
+// the small one's heavy outlines.
+double Strichbreite(const QPainter& maler) {
+    const double massstab = maler.transform().m11();
+    return massstab <= 1.0 ? 1.0 : 1.0 / std::sqrt(massstab);
+}
+
 // Borders between the fields of the track rows of the board icon.
 void MaleFeldgrenzen(QPainter& maler) {
-    maler.setPen(QPen(QColor(150, 150, 150), 1));
+    maler.setPen(QPen(QColor(150, 150, 150), Strichbreite(maler)));
     for (double quer : {4.5, 7.5, 24.5, 27.5}) {
         maler.drawLine(QPointF(quer, 11), QPointF(quer, 14));
         maler.drawLine(QPointF(quer, 18), QPointF(quer, 21));
@@ -194,15 +203,16 @@ void MaleBrett(QPainter& maler) {
     QLinearGradient platte(0, 0, 32, 32);
     platte.setColorAt(0, QColor(255, 255, 214));
     platte.setColorAt(1, QColor(236, 226, 150));
-    maler.setPen(QPen(QColor(110, 90, 30), 1));
+    const double strich = Strichbreite(maler);
+    maler.setPen(QPen(QColor(110, 90, 30), strich));
     maler.setBrush(platte);
-    maler.drawRoundedRect(QRectF(0.5, 0.5, 31, 31), 4, 4);
+    maler.drawRoundedRect(QRectF(strich / 2, strich / 2, 32 - strich, 32 - strich), 4, 4);
 
     // Arms eleven pixels wide: two track rows of three and a lane of four.
     QPainterPath kreuz;
     kreuz.addRect(QRectF(10.5, 1.5, 11, 29));
     kreuz.addRect(QRectF(1.5, 10.5, 29, 11));
-    maler.setPen(QPen(Qt::black, 1));
+    maler.setPen(QPen(Qt::black, strich));
     maler.setBrush(Qt::white);
     maler.drawPath(Vereinigt(kreuz));
 
@@ -222,7 +232,7 @@ void MaleBrett(QPainter& maler) {
         maler.setBrush(ton);
         maler.drawRect(bahnen[farbe - 1]);
         maler.drawPolygon(QPolygonF({ecken[farbe - 1], ecken[farbe], mitte}));
-        maler.setPen(QPen(ton.darker(200), 1));
+        maler.setPen(QPen(ton.darker(200), strich));
         maler.drawEllipse(heime[farbe - 1], 3.5, 3.5);
     }
 }
