@@ -24,12 +24,17 @@ int16_t FahrtSchrittzahl(float d, float tempo) {
 
 Fahrt FahrtAnlegen(const Tabellen& daten, int16_t figur, int16_t vonFeld, int16_t vonPlatz,
                    int16_t zielFeld, int16_t zielPlatz, float tempo) {
+    return FahrtAnlegen(Platztabelle(daten), figur, vonFeld, vonPlatz, zielFeld, zielPlatz, tempo);
+}
+
+Fahrt FahrtAnlegen(const Platztabelle& plaetze, int16_t figur, int16_t vonFeld, int16_t vonPlatz,
+                   int16_t zielFeld, int16_t zielPlatz, float tempo) {
     Fahrt f;
     f.FahrFigur = figur;
     f.VonFeld = vonFeld;
     f.VonPlatz = vonPlatz;
-    const Punkt start = PlatzKoordinaten(daten, vonFeld, vonPlatz);
-    const Punkt ziel = PlatzKoordinaten(daten, zielFeld, zielPlatz);
+    const Punkt start = plaetze(vonFeld, vonPlatz);
+    const Punkt ziel = plaetze(zielFeld, zielPlatz);
     f.StartX = start.x;
     f.StartY = start.y;
     const auto dx = static_cast<float>(static_cast<int16_t>(ziel.x - start.x));

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 
+#include "board/Platzkoordinaten.h"
 #include "state/Tabellen.h"
 
 namespace pelu {
@@ -22,6 +23,8 @@ struct Fahrt {
 // Sets up the animation of `figur` from (vonFeld, vonPlatz) to
 // (zielFeld, zielPlatz); step 0, nothing moved yet.
 Fahrt FahrtAnlegen(const Tabellen& daten, int16_t figur, int16_t vonFeld, int16_t vonPlatz,
+                   int16_t zielFeld, int16_t zielPlatz, float tempo);
+Fahrt FahrtAnlegen(const Platztabelle& plaetze, int16_t figur, int16_t vonFeld, int16_t vonPlatz,
                    int16_t zielFeld, int16_t zielPlatz, float tempo);
 
 // Centre of the image after a step, and whether it was the last one.

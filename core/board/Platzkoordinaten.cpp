@@ -58,4 +58,12 @@ Punkt PlatzKoordinaten(const Tabellen& daten, int16_t feld, int16_t platz) {
     }
 }
 
+Platztabelle::Platztabelle(const Tabellen& daten) : daten_(&daten) {
+    for (int16_t feld = 0; feld <= 130; ++feld) {
+        for (int16_t platz = 1; platz <= 9; ++platz)
+            punkt_[static_cast<std::size_t>(feld)][static_cast<std::size_t>(platz - 1)] =
+                PlatzKoordinaten(daten, feld, platz);
+    }
+}
+
 } // namespace pelu

@@ -7,7 +7,8 @@ namespace pelu {
 Spiel::Spiel(const Tabellen& tabellen, Formular& form, Zufallsquelle& zufall, int16_t halbeFigur)
     : daten_(tabellen), form_(form),
       zufall_(zufall), taktik_{Taktik(tabellen), Taktik(tabellen), Taktik(tabellen),
-                               Taktik(tabellen), Taktik(tabellen)} {
+                               Taktik(tabellen), Taktik(tabellen)},
+      plaetze_(tabellen) {
     StartwerteSetzen(z_, halbeFigur);
 }
 

@@ -138,6 +138,7 @@ class Spiel {
     Formular& form_;
     Zufallsquelle& zufall_;
     std::array<Taktik, FarbAnzahl + 1> taktik_; // by colour 1..4 (entry 0 unused)
+    Platztabelle plaetze_;
     Spielbeobachter stumm_;
     Spielbeobachter* beobachter_ = &stumm_;
 

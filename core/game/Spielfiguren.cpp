@@ -12,7 +12,7 @@ int16_t Spiel::WuerfelWerfen(int16_t farbNr, Zufallsquelle& zufall) {
 }
 
 void Spiel::FigurPlatzieren(int16_t figur, int16_t feld, int16_t platz) {
-    const Punkt p = PlatzKoordinaten(daten_, feld, platz);
+    const Punkt p = plaetze_(feld, platz);
     const int16_t halb = z_.Einstellung[EinstHalbeFigur];
     form_.FigurBewegen(figur, static_cast<int16_t>(p.x - halb), static_cast<int16_t>(p.y - halb));
 }
@@ -34,7 +34,7 @@ void Spiel::FigurenAufstellen() {
 
 void Spiel::FahrtStarten(int16_t figur, int16_t zielFeld, int16_t zielPlatz) {
     const FigurDaten& d = z_.Figur[figur];
-    fahrt_ = FahrtAnlegen(daten_, figur, d.Feld, d.Platz, zielFeld, zielPlatz, z_.Tempo);
+    fahrt_ = FahrtAnlegen(plaetze_, figur, d.Feld, d.Platz, zielFeld, zielPlatz, z_.Tempo);
     form_.FigurNachVorn(figur);
     z_.FahrenEnde = false;
     FahrTimer(true);
