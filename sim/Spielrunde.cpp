@@ -129,7 +129,7 @@ Spielstatistik SpieleSpielen(const Tabellen& daten, const SpielenAuftrag& auftra
         spiel.BefehlStart();
         bool abbruch = false;
         try {
-            form.Uhr.LaufenOhneZwischenbilder(spiel, [&](VirtuelleUhr::Takt) {
+            form.Uhr.LaufenImZeitraffer(spiel, [&](VirtuelleUhr::Takt) {
                 if (z.Spielphase == Phase::Wuerfeln && zaehler.wuerfe >= auftrag.maxWuerfe) {
                     abbruch = true;
                     return false;

@@ -72,14 +72,14 @@ class VirtuelleUhr : public Zeitgeber {
         return gegeben;
     }
 
-    // Like Laufen, for an owner that needs no pictures between the start and
-    // the end of a move (pelu-sim): while the game does nothing but wait for
-    // a move's end, the animation ticks before its last one and the program
-    // ticks among them are passed over at once, without calling the hook.
-    // Time, timers, game and counts come out exactly as with Laufen; only the
+    // Like Laufen, for an owner that needs no pictures in between
+    // (pelu-sim): while the game does nothing but wait for a move's end, the
+    // animation ticks before its last one and the program ticks among them
+    // are passed over at once, without calling the hook for them. Time,
+    // timers, game and tick count come out exactly as with Laufen; only the
     // figure image skips the positions in between.
     template <class Haken>
-    int64_t LaufenOhneZwischenbilder(Spiel& spiel, Haken&& nachTakt, int64_t maxTakte = INT64_MAX) {
+    int64_t LaufenImZeitraffer(Spiel& spiel, Haken&& nachTakt, int64_t maxTakte = INT64_MAX) {
         int64_t gegeben = 0;
         while (gegeben < maxTakte) {
             if (fahren_.an) gegeben += FahrtUeberspringen(spiel, maxTakte - gegeben - 1);
@@ -102,8 +102,9 @@ class VirtuelleUhr : public Zeitgeber {
     // Off, or on and restarted from now.
     void Schalten(Timer& timer, bool an);
 
-    // Passes over the ticks that LaufenOhneZwischenbilder leaves out, if
-    // there are any and no more than `hoechstens`; returns their number.
+    // Passes over the ticks that LaufenImZeitraffer leaves out before the
+    // next one, if there are any and no more than `hoechstens`; returns their
+    // number.
     int64_t FahrtUeberspringen(Spiel& spiel, int64_t hoechstens);
 
     Timer programm_{false, pelu::Programmintervall, 0, 0};

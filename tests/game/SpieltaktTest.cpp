@@ -88,7 +88,7 @@ TEST(Spieltakt, OhneZwischenbilderGleichesSpiel) {
             };
             Lauf& lauf = laeufe[art];
             lauf.takte = art == 0 ? t.form.Uhr.Laufen(t.spiel, haken)
-                                  : t.form.Uhr.LaufenOhneZwischenbilder(t.spiel, haken);
+                                  : t.form.Uhr.LaufenImZeitraffer(t.spiel, haken);
             lauf.protokoll = t.protokoll.Text;
             lauf.zeit = t.form.Uhr.Jetzt();
             for (int f = 1; f <= FigurAnzahl; ++f) {
