@@ -42,11 +42,12 @@ int16_t InSicherheit(const Zugziele& ziele) {
 // The danger where each candidate stands and at its target; figures its move
 // sends home threaten nobody afterwards.
 void Bewerten(const Figurentabelle& Figur, const Zugziele& ziele, const Bankfelder& baenke,
-              const Gegnerlage& lage, const Kandidaten& kandidaten, Wertungstabelle& wertungen) {
+              const Gegnerlage& lage, const Kandidaten& kandidaten, Opfertabelle& opfer,
+              Wertungstabelle& wertungen) {
     for (const int16_t f : kandidaten) {
         wertungen[f].GefahrJetzt = GefahrAmFeld(Figur, lage, baenke, f, Figur[f].Feld, {});
-        const Figurenmenge opfer = HeimschickenMarkieren(Figur, lage.Opfer(), f, ziele[f]);
-        wertungen[f].GefahrZiel = GefahrAmFeld(Figur, lage, baenke, f, ziele[f].Zielfeld, opfer);
+        opfer[f] = HeimschickenMarkieren(Figur, lage.Opfer(), f, ziele[f]);
+        wertungen[f].GefahrZiel = GefahrAmFeld(Figur, lage, baenke, f, ziele[f].Zielfeld, opfer[f]);
     }
 }
 
@@ -72,8 +73,9 @@ Computerwahl ComputerZug(const Figurentabelle& Figur, const Zugziele& ziele, con
     // stay as they are.
     const Gegnerlage lage(Figur, spieler);
     const Kandidaten kandidaten(ziele);
-    Bewerten(Figur, ziele, taktik.Baenke(), lage, kandidaten, wahl.Wertungen);
-    wahl.Figur = ZugWaehlen(Figur, ziele, taktik, lage, kandidaten, wahl.Wertungen);
+    Opfertabelle opfer{};
+    Bewerten(Figur, ziele, taktik.Baenke(), lage, kandidaten, opfer, wahl.Wertungen);
+    wahl.Figur = ZugWaehlen(Figur, ziele, taktik, kandidaten, opfer, wahl.Wertungen);
     if (wahl.Figur != 0) return wahl;
     // A table whose priorities all lie above 37 chooses nobody; a computer
     // player must still move, so the first movable figure goes.

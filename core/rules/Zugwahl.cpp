@@ -17,15 +17,14 @@ int16_t Prioritaet(const FigurDaten& fig, const Zugziel& zug, const Wertung& wer
 }
 
 // Among the moves within three of the best, the one sending most figures home.
-int16_t BesterHeimschicker(const Figurentabelle& Figur, const Zugziele& ziele,
-                           const Gegnerlage& lage, const Kandidaten& kandidaten,
+int16_t BesterHeimschicker(const Kandidaten& kandidaten, const Opfertabelle& opfer,
                            const Wertungstabelle& wertungen, int m) {
     int16_t sieger = 0;
     int meiste = 0;
     for (const int16_t f : kandidaten) {
         const int prioritaet = wertungen[f].Prioritaet;
         if (prioritaet < m || prioritaet > m + 3) continue;
-        const int anzahl = HeimschickenMarkieren(Figur, lage.Opfer(), f, ziele[f]).Anzahl();
+        const int anzahl = opfer[f].Anzahl();
         if (anzahl > meiste) {
             meiste = anzahl;
             sieger = f;
@@ -37,7 +36,7 @@ int16_t BesterHeimschicker(const Figurentabelle& Figur, const Zugziele& ziele,
 } // namespace
 
 int16_t ZugWaehlen(const Figurentabelle& Figur, const Zugziele& ziele, const Taktik& taktik,
-                   const Gegnerlage& lage, const Kandidaten& kandidaten,
+                   const Kandidaten& kandidaten, const Opfertabelle& opfer,
                    Wertungstabelle& wertungen) {
     for (const int16_t f : kandidaten)
         wertungen[f].Prioritaet = Prioritaet(Figur[f], ziele[f], wertungen[f], taktik);
@@ -52,7 +51,7 @@ int16_t ZugWaehlen(const Figurentabelle& Figur, const Zugziele& ziele, const Tak
     }
     if (m <= 0) return figur;
 
-    const int16_t heimschicker = BesterHeimschicker(Figur, ziele, lage, kandidaten, wertungen, m);
+    const int16_t heimschicker = BesterHeimschicker(kandidaten, opfer, wertungen, m);
     if (heimschicker != 0) return heimschicker;
 
     // Poor moves: risk the figure that has least to lose; good moves: push
@@ -70,8 +69,12 @@ int16_t ZugWaehlen(const Figurentabelle& Figur, const Zugziele& ziele, const Tak
 
 int16_t ZugWaehlen(const Figurentabelle& Figur, const Zugziele& ziele, const Tabellen& daten,
                    int16_t spieler, Wertungstabelle& wertungen) {
-    return ZugWaehlen(Figur, ziele, Taktik(daten), Gegnerlage(Figur, spieler), Kandidaten(ziele),
-                      wertungen);
+    const Figurenmenge heimschickbare = Heimschickbare(Figur, spieler);
+    const Kandidaten kandidaten(ziele);
+    Opfertabelle opfer{};
+    for (const int16_t f : kandidaten)
+        opfer[f] = HeimschickenMarkieren(Figur, heimschickbare, f, ziele[f]);
+    return ZugWaehlen(Figur, ziele, Taktik(daten), kandidaten, opfer, wertungen);
 }
 
 } // namespace pelu

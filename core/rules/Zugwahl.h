@@ -8,7 +8,6 @@
 
 namespace pelu {
 
-class Gegnerlage;
 class Kandidaten;
 class Taktik;
 
@@ -31,10 +30,13 @@ using Wertungstabelle = std::array<Wertung, FigurAnzahl + 1>;
 int16_t ZugWaehlen(const Figurentabelle& Figur, const Zugziele& ziele, const Tabellen& daten,
                    int16_t spieler, Wertungstabelle& wertungen);
 
-// The same with the tactic prepared before, on the opponents and candidates
-// of the roll gathered before.
+// The figures each candidate move sends home, by figure 1..16.
+using Opfertabelle = std::array<Figurenmenge, FigurAnzahl + 1>;
+
+// The same with the tactic prepared before, on the candidates of the roll
+// and the figures their moves send home, worked out before.
 int16_t ZugWaehlen(const Figurentabelle& Figur, const Zugziele& ziele, const Taktik& taktik,
-                   const Gegnerlage& lage, const Kandidaten& kandidaten,
+                   const Kandidaten& kandidaten, const Opfertabelle& opfer,
                    Wertungstabelle& wertungen);
 
 } // namespace pelu
