@@ -19,7 +19,8 @@ void Spiel::Rangfolge() {
     unsigned imSpiel = 0;
     for (int k = 1; k <= FigurAnzahl; ++k) {
         const FigurDaten& d = z_.Figur[k];
-        if (d.Spieler > 0 && d.Zustand < ZustandZiel) imSpiel |= 1u << (d.Spieler & 15);
+        imSpiel |= static_cast<unsigned>((d.Spieler > 0) & (d.Zustand < ZustandZiel))
+                   << (d.Spieler & 15);
     }
     for (int g = 1; g <= FigurAnzahl; g += 4) {
         const int16_t p = z_.Figur[g].Spieler;

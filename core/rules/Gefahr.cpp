@@ -40,16 +40,19 @@ Bedrohende Bedrohungen(const Gegnerlage& lage, int16_t feld, const Figurenmenge&
     std::array<const Gegnerlage::Jaeger*, FarbAnzahl + 1> naechster{};
     std::array<int16_t, FarbAnzahl + 1> abstand;
     abstand.fill(Ringlaenge); // farther than any threat
+    // The conditions are combined bitwise and the nearest kept without a
+    // branch: which figure is nearest cannot be foreseen, and this runs
+    // twice for every candidate move.
     for (const Gegnerlage::Jaeger* j = lage.JaegerAnfang(); j != lage.JaegerEnde(); ++j) {
         int k = feld - j->feld;
-        if (k < 0) k += Ringlaenge;
-        // A figure that turns into its lane first never gets there.
-        if (k > j->reichweite) continue;
-        const auto schritte = static_cast<int16_t>(k);
-        if (schritte <= 0 || schritte >= abstand[j->farbe]) continue;
-        if (ausgenommen.Enthaelt(j->figur)) continue;
-        abstand[j->farbe] = schritte;
-        naechster[j->farbe] = j;
+        k += k < 0 ? Ringlaenge : 0;
+        // A figure on the field itself is no threat, one that turns into its
+        // lane first never gets there.
+        int16_t& bisher = abstand[j->farbe];
+        const bool naeher =
+            (k > 0) & (k <= j->reichweite) & (k < bisher) & !ausgenommen.Enthaelt(j->figur);
+        bisher = naeher ? static_cast<int16_t>(k) : bisher;
+        naechster[j->farbe] = naeher ? j : naechster[j->farbe];
     }
     Bedrohende bedrohende;
     for (int farbe = 1; farbe <= FarbAnzahl; ++farbe) {
@@ -76,13 +79,10 @@ int16_t GefahrAmFeld(const Figurentabelle& Figur, const Gegnerlage& lage, const 
     return Gefahr(Bedrohungen(lage, feld, ausgenommen), Figur[figur].Weg);
 }
 
+// The number of category limits the danger lies above.
 int16_t GefahrKategorie(int16_t gefahr) {
-    if (gefahr <= 0) return 0;
-    if (gefahr <= 10) return 1;
-    if (gefahr <= 25) return 2;
-    if (gefahr <= 45) return 3;
-    if (gefahr <= 80) return 4;
-    return 5;
+    return static_cast<int16_t>((gefahr > 0) + (gefahr > 10) + (gefahr > 25) + (gefahr > 45) +
+                                (gefahr > 80));
 }
 
 } // namespace pelu

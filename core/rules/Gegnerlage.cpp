@@ -15,19 +15,19 @@ Gegnerlage::Gegnerlage(const Figurentabelle& Figur, int16_t spieler) {
     std::array<bool, 9> imHaus{};
     for (int h = 1; h <= FigurAnzahl; ++h) {
         const int p = Figur[h].Spieler;
-        if (Figur[h].Zustand == ZustandHeim && p >= 0 && p <= 8) imHaus[p] = true;
+        if (p >= 0 && p <= 8) imHaus[p] |= Figur[h].Zustand == ZustandHeim;
     }
+    // Whether an opponent's figure stands on the track cannot be foreseen:
+    // each one is written and then counted only if it does.
     int jaeger = 0;
     for (int g = 1; g <= FigurAnzahl; ++g) {
         const FigurDaten& fig = Figur[g];
         if (!IstGegner(fig, spieler)) continue;
-        const auto figur = static_cast<int16_t>(g);
-        if (fig.Feld <= Ringlaenge) {
-            const int p = fig.Spieler;
-            jaeger_[jaeger++] = {figur, static_cast<int16_t>(FarbeVonFigur(g)), fig.Feld,
-                                 WegAmWendefeld - fig.Weg,
-                                 p <= 8 ? imHaus[p] : HatFigurImHaus(Figur, p)};
-        }
+        const int p = fig.Spieler;
+        jaeger_[jaeger] = {static_cast<int16_t>(g), static_cast<int16_t>(FarbeVonFigur(g)),
+                           fig.Feld, WegAmWendefeld - fig.Weg,
+                           p <= 8 ? imHaus[p] : HatFigurImHaus(Figur, p)};
+        jaeger += fig.Feld <= Ringlaenge;
         if (KannHeimgeschicktWerden(fig)) opfer_.Hinzufuegen(g);
     }
     jaegerAnzahl_ = jaeger;

@@ -59,7 +59,8 @@ class Kandidaten {
   public:
     explicit Kandidaten(const Zugziele& ziele) {
         for (int f = 1; f <= FigurAnzahl; ++f) {
-            if (ziele[f].Zielfeld > 0) figur_[anzahl_++] = static_cast<int16_t>(f);
+            figur_[anzahl_] = static_cast<int16_t>(f);
+            anzahl_ += ziele[f].Zielfeld > 0;
         }
     }
     const int16_t* begin() const { return figur_.data(); }

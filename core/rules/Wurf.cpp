@@ -21,9 +21,8 @@ int16_t Ziehung(Zufallsquelle& zufall) {
 int16_t WurfWert(const Figurentabelle& Figur, int farbe, Zufallsquelle& zufall) {
     int imHaus = 0;
     if (IstFarbe(farbe)) {
-        for (int f = ErsteFigur(farbe); f <= LetzteFigur(farbe); ++f) {
-            if (Figur[f].Zustand == ZustandHeim) ++imHaus;
-        }
+        for (int f = ErsteFigur(farbe); f <= LetzteFigur(farbe); ++f)
+            imHaus += Figur[f].Zustand == ZustandHeim;
     }
     // Three or four figures at home: extra tries for the 5 that brings one out.
     const int versuche = imHaus >= 3 ? imHaus - 1 : 1;

@@ -44,8 +44,10 @@ void FigurSetzen(Figurentabelle& Figur, const Tabellen& daten, int16_t figur, in
 
     int anzahl = 0;
     for (int g = 1; g <= FigurAnzahl; ++g) {
-        if (Figur[g].Feld == alt && Figur[g].Stapel > fig.Stapel) --Figur[g].Stapel;
-        if (Figur[g].Feld == ziel && Figur[g].Stapel >= 1) ++anzahl;
+        FigurDaten& andere = Figur[g];
+        andere.Stapel = static_cast<int16_t>(andere.Stapel -
+                                             ((andere.Feld == alt) & (andere.Stapel > fig.Stapel)));
+        anzahl += (andere.Feld == ziel) & (andere.Stapel >= 1);
     }
     fig.Stapel = static_cast<int16_t>(anzahl + 1);
 

@@ -10,9 +10,11 @@ namespace {
 
 // Whether field x lies strictly between `von` and `ziel` along a path that
 // may break after `ende` and resume at `anfang` (ende = 0: unbroken).
+// The comparisons are combined bitwise: whether a figure stands on a passage
+// cannot be foreseen, and this is asked for many figures every roll.
 bool ImDurchgang(int x, int von, int ziel, int ende, int anfang) {
-    if (ende == 0) return von < x && x < ziel;
-    return (von < x && x <= ende) || (anfang <= x && x < ziel);
+    if (ende == 0) return (von < x) & (x < ziel);
+    return ((von < x) & (x <= ende)) | ((anfang <= x) & (x < ziel));
 }
 
 // The blocking figures (Farbstapel >= 2) and the full field: the same for
@@ -21,14 +23,17 @@ bool ImDurchgang(int x, int von, int ziel, int ende, int anfang) {
 class Sperrlage {
   public:
     explicit Sperrlage(const Figurentabelle& Figur) {
+        // Each figure is written and then counted only if it blocks: whether
+        // it does cannot be foreseen, so this avoids a branch on it.
         for (int g = 1; g <= FigurAnzahl; ++g) {
+            const FigurDaten& fig = Figur[g];
+            sperrer_[anzahl_] = static_cast<int16_t>(g);
             // Figures at home or in the goal stack up too, but no passage
             // and no movable figure's field lies there.
-            if (Figur[g].Farbstapel >= 2 && Figur[g].Feld <= LetztesEinlauffeld)
-                sperrer_[anzahl_++] = static_cast<int16_t>(g);
+            anzahl_ += (fig.Farbstapel >= 2) & (fig.Feld <= LetztesEinlauffeld);
             // Arrival orders are gap-free, so a figure with Stapel 8 marks a
             // full field; of several, the highest-numbered one counts.
-            if (Figur[g].Stapel == 8) vollesFeld_ = Figur[g].Feld;
+            if (fig.Stapel == 8) vollesFeld_ = fig.Feld;
         }
     }
 
@@ -144,7 +149,7 @@ Zugmoeglichkeit ZuegeErmitteln(const Figurentabelle& Figur, int16_t spieler, int
 Figurenmenge Heimschickbare(const Figurentabelle& Figur, int16_t spieler) {
     Figurenmenge heimschickbare;
     for (int g = 1; g <= FigurAnzahl; ++g) {
-        if (IstGegner(Figur[g], spieler) && KannHeimgeschicktWerden(Figur[g]))
+        if (IstGegner(Figur[g], spieler) & KannHeimgeschicktWerden(Figur[g]))
             heimschickbare.Hinzufuegen(g);
     }
     return heimschickbare;
