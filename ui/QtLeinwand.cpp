@@ -1,6 +1,7 @@
 #include "QtLeinwand.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 
@@ -8,10 +9,9 @@ namespace pelu {
 
 namespace {
 
-// The disc of radius r: the pixels within r + 1/2 of the centre, which gives
-// round small discs (a pip of radius 3 is 7 pixels across).
-bool ImKreis(int64_t dx, int64_t dy, int64_t r) {
-    return dx * dx + dy * dy <= r * r + r;
+// A coordinate as an index within lo..hi; far-off values only clamp.
+int Begrenzt(double wert, int lo, int hi) {
+    return static_cast<int>(std::clamp(wert, static_cast<double>(lo), static_cast<double>(hi)));
 }
 
 } // namespace
@@ -30,6 +30,16 @@ void QtLeinwand::Punkt(int x, int y, uint32_t farbe) {
 
 // Bresenham: every pixel from the first to the last end point, both included.
 void QtLeinwand::Linie(int x1, int y1, int x2, int y2, uint32_t farbe) {
+    if (y1 == y2) {
+        // The fill's rows: only the part on the image is visited, so a field
+        // far larger than the board costs no more than the image.
+        if (y1 < 0 || y1 >= bild_.height()) return;
+        const int von = std::max(0, std::min(x1, x2));
+        const int bis = std::min(bild_.width() - 1, std::max(x1, x2));
+        for (int x = von; x <= bis; ++x)
+            Punkt(x, y1, farbe);
+        return;
+    }
     const int dx = std::abs(x2 - x1);
     const int dy = -std::abs(y2 - y1);
     const int sx = x1 < x2 ? 1 : -1;
@@ -50,18 +60,28 @@ void QtLeinwand::Linie(int x1, int y1, int x2, int y2, uint32_t farbe) {
     }
 }
 
-void QtLeinwand::Kreis(int cx, int cy, int r, uint32_t rand, uint32_t fuellung) {
-    if (r < 0) return;
+void QtLeinwand::Kreis(double mx, double my, double radius, int randbreite, uint32_t rand,
+                       uint32_t fuellung) {
+    if (!std::isfinite(mx) || !std::isfinite(my) || !(radius >= 0) || bild_.isNull()) return;
+    const auto innen = [&](int x, int y) {
+        const double dx = x + 0.5 - mx, dy = y + 0.5 - my;
+        return dx * dx + dy * dy <= radius * radius;
+    };
     // Only the part on the image is visited, so a huge radius costs no more
     // than the image.
-    const int dyVon = std::max(-r, -cy), dyBis = std::min(r, bild_.height() - 1 - cy);
-    const int dxVon = std::max(-r, -cx), dxBis = std::min(r, bild_.width() - 1 - cx);
-    for (int dy = dyVon; dy <= dyBis; ++dy) {
-        for (int dx = dxVon; dx <= dxBis; ++dx) {
-            if (!ImKreis(dx, dy, r)) continue;
-            const bool innen = ImKreis(dx - 1, dy, r) && ImKreis(dx + 1, dy, r) &&
-                               ImKreis(dx, dy - 1, r) && ImKreis(dx, dy + 1, r);
-            Punkt(cx + dx, cy + dy, innen ? fuellung : rand);
+    const int yVon = Begrenzt(std::floor(my - radius), 0, bild_.height() - 1);
+    const int yBis = Begrenzt(std::ceil(my + radius), 0, bild_.height() - 1);
+    const int xVon = Begrenzt(std::floor(mx - radius), 0, bild_.width() - 1);
+    const int xBis = Begrenzt(std::ceil(mx + radius), 0, bild_.width() - 1);
+    const int k = std::max(1, randbreite);
+    for (int y = yVon; y <= yBis; ++y) {
+        for (int x = xVon; x <= xBis; ++x) {
+            if (!innen(x, y)) continue;
+            // The disc is convex: a pixel k steps away that is inside means
+            // every pixel between is inside too.
+            const bool tief =
+                innen(x - k, y) && innen(x + k, y) && innen(x, y - k) && innen(x, y + k);
+            Punkt(x, y, tief ? fuellung : rand);
         }
     }
 }

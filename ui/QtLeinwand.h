@@ -8,7 +8,8 @@ namespace pelu {
 
 // The core's drawing surface on a persistent image, pixel exact and without
 // antialiasing: lines cover both end points, a circle is a filled disc whose
-// outermost ring of pixels is the outline. Pixels outside the image are
+// outermost rings of pixels are the outline. Surface pixels are the image's
+// pixels, whatever its device pixel ratio. Pixels outside the image are
 // dropped.
 class QtLeinwand : public Leinwand {
   public:
@@ -16,7 +17,8 @@ class QtLeinwand : public Leinwand {
 
     void Loeschen() override;
     void Linie(int x1, int y1, int x2, int y2, uint32_t farbe) override;
-    void Kreis(int cx, int cy, int r, uint32_t rand, uint32_t fuellung) override;
+    void Kreis(double mx, double my, double radius, int randbreite, uint32_t rand,
+               uint32_t fuellung) override;
 
   private:
     void Punkt(int x, int y, uint32_t farbe);

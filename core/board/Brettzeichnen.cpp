@@ -44,12 +44,12 @@ int KantenX(const Kante& kante, int zeile) {
     return kante.xOben + kante.richtung * static_cast<int>(std::floor(produkt + 0.5));
 }
 
-// Corners of row `feld` of Bilddaten (columns 2..9).
-Ecken FeldEcken(const Tabellen& daten, int feld) {
+// Corners of row `feld` of Bilddaten (columns 2..9), on the surface.
+Ecken FeldEcken(const Tabellen& daten, int feld, const Geraeteraster& raster) {
     Ecken e;
     for (int k = 0; k < 4; ++k) {
-        e.x[k] = daten.Bilddaten[feld][2 + 2 * k];
-        e.y[k] = daten.Bilddaten[feld][3 + 2 * k];
+        e.x[k] = raster.Pixel(daten.Bilddaten[feld][2 + 2 * k]);
+        e.y[k] = raster.Pixel(daten.Bilddaten[feld][3 + 2 * k]);
     }
     e.x[4] = e.x[0];
     e.y[4] = e.y[0];
@@ -96,19 +96,23 @@ void ViereckFuellen(Leinwand& flaeche, const Ecken& e, int32_t fuellfarbe) {
     }
 }
 
-void FeldZeichnen(Leinwand& flaeche, const Ecken& e, int32_t fuellfarbe) {
+void FeldZeichnen(Leinwand& flaeche, const Ecken& e, int32_t fuellfarbe, int strichbreite) {
     ViereckFuellen(flaeche, e, fuellfarbe);
+    // The pen is the line drawn once per pixel of a square.
     for (int k = 1; k <= 4; ++k)
-        flaeche.Linie(e.x[k - 1], e.y[k - 1], e.x[k], e.y[k], Umrissfarbe);
+        for (int dy = 0; dy < strichbreite; ++dy)
+            for (int dx = 0; dx < strichbreite; ++dx)
+                flaeche.Linie(e.x[k - 1] + dx, e.y[k - 1] + dy, e.x[k] + dx, e.y[k] + dy,
+                              Umrissfarbe);
 }
 
 void BrettZeichnen(Leinwand& flaeche, const Tabellen& daten, const Farbtabelle& farbe,
-                   float massstab) {
+                   float massstab, const Geraeteraster& raster) {
     flaeche.Loeschen();
     int32_t fuellfarbe = 0;
     for (int n = 1; n <= 96; ++n) {
         fuellfarbe = Feldfuellfarbe(daten.Bilddaten[n][10], farbe, fuellfarbe);
-        FeldZeichnen(flaeche, FeldEcken(daten, n), fuellfarbe);
+        FeldZeichnen(flaeche, FeldEcken(daten, n, raster), fuellfarbe, raster.Strichbreite());
     }
     const uint32_t umriss = QBColor(farbe[1]);
     for (int c = 1; c <= 4; ++c) {
@@ -119,9 +123,9 @@ void BrettZeichnen(Leinwand& flaeche, const Tabellen& daten, const Farbtabelle& 
             const int cx = zeile[2 * j];
             const int cy = zeile[2 * j + 1];
             // A negative radius from a faulty file draws nothing.
-            if (r >= 0) flaeche.Kreis(cx, cy, r, umriss, hell);
-            if (r - 1 >= 0) flaeche.Kreis(cx, cy, r - 1, hell, hell);
-            if (r + 1 >= 0) flaeche.Kreis(cx, cy, r + 1, umriss, hell);
+            if (r >= 0) BrettKreis(flaeche, raster, cx, cy, r, umriss, hell);
+            if (r - 1 >= 0) BrettKreis(flaeche, raster, cx, cy, r - 1, hell, hell);
+            if (r + 1 >= 0) BrettKreis(flaeche, raster, cx, cy, r + 1, umriss, hell);
         }
     }
 }

@@ -14,21 +14,25 @@ namespace pelu {
 namespace {
 
 using Ort = std::pair<int, int>;
+using Kreisaufruf = std::array<double, 6>; // centre x, y, radius, outline width, outline, fill
 
-// A canvas that records the pixels of horizontal lines (the colour drawn last
-// wins), the discs, and which call cleared it.
+// A canvas that records the pixels of horizontal and vertical lines (the
+// colour drawn last wins), the discs, and which call cleared it.
 struct Aufnahme : Leinwand {
     std::map<Ort, long long> pixel;
-    std::vector<std::array<long long, 5>> kreise; // cx, cy, r, outline, fill
+    std::vector<Kreisaufruf> kreise;
     size_t aufrufe = 0, geloescht = 99;
     void Loeschen() override { geloescht = aufrufe++; }
-    void Linie(int x1, int y, int x2, int y2, uint32_t farbe) override {
+    void Linie(int x1, int y1, int x2, int y2, uint32_t farbe) override {
         ++aufrufe;
-        for (int x = std::min(x1, x2); y == y2 && x <= std::max(x1, x2); ++x)
-            pixel[{x, y}] = farbe;
+        if (x1 != x2 && y1 != y2) return;
+        for (int y = std::min(y1, y2); y <= std::max(y1, y2); ++y)
+            for (int x = std::min(x1, x2); x <= std::max(x1, x2); ++x)
+                pixel[{x, y}] = farbe;
     }
-    void Kreis(int cx, int cy, int r, uint32_t rand, uint32_t fuellung) override {
-        kreise.push_back({cx, cy, r, rand, fuellung}), ++aufrufe;
+    void Kreis(double mx, double my, double r, int breite, uint32_t rand,
+               uint32_t fuellung) override {
+        kreise.push_back({mx, my, r, double(breite), double(rand), double(fuellung)}), ++aufrufe;
     }
 };
 
@@ -76,12 +80,13 @@ TEST(BrettZeichnen, FeldartenWaehlenDieFarbeUndHeimplaetzeSindDreiKreise) {
     for (int n = 1; n <= 10; ++n)
         EXPECT_EQ(a.pixel.at({20 * n + 5, 25}), QBColor(index[n - 1])) << "field " << n;
     EXPECT_EQ(a.pixel.at({60, 20}), Umrissfarbe);
-    std::vector<std::array<long long, 5>> erwartet;
-    const long long hell = QBColor(f[12]), schwarz = QBColor(f[1]), r[] = {12, 11, 13};
+    // Radius r covers the pixels whose centres lie within r + 1/2.
+    std::vector<Kreisaufruf> erwartet;
+    const double hell = QBColor(f[12]), schwarz = QBColor(f[1]), r[] = {12.5, 11.5, 13.5};
     for (int j = 0; j < 12; ++j)
-        erwartet.push_back({heim[2 + 2 * (j / 3)], heim[3 + 2 * (j / 3)], r[j % 3],
+        erwartet.push_back({heim[2 + 2 * (j / 3)] + 0.5, heim[3 + 2 * (j / 3)] + 0.5, r[j % 3], 1,
                             j % 3 == 1 ? hell : schwarz, hell});
-    std::erase_if(a.kreise, [](const auto& k) { return k[2] < 11; }); // figures' discs
+    std::erase_if(a.kreise, [](const auto& k) { return k[2] < 11; }); // the empty home rows
     EXPECT_EQ(a.kreise, erwartet);
 }
 
@@ -92,10 +97,10 @@ TEST(WuerfelZeichnen, JedeSeiteInZeichenreihenfolgeUndAbstandAusDemMassstab) {
     for (int wert : {0, 1, 2, 3, 4, 5, 6, -1, 7, -32768, 32767}) {
         Aufnahme a;
         WuerfelZeichnen(a, 31, 31, int16_t(wert), Farbe, 1.0f);
-        std::vector<std::array<long long, 5>> erwartet; // nothing for values that are no face
+        std::vector<Kreisaufruf> erwartet; // nothing for values that are no face
         for (char c : wert >= 0 && wert <= 6 ? seiten[wert] : "")
-            erwartet.push_back(
-                {orte[c - '0'].first, orte[c - '0'].second, Augenradius, 0xFFFFFF, 0xFFFFFF});
+            erwartet.push_back({orte[c - '0'].first + 0.5, orte[c - '0'].second + 0.5,
+                                Augenradius + 0.5, 1, 0xFFFFFF, 0xFFFFFF});
         EXPECT_EQ(a.kreise, erwartet) << wert;
         EXPECT_EQ(std::pair(a.geloescht, a.aufrufe), std::pair(size_t{0}, erwartet.size() + 1));
     }
@@ -103,7 +108,52 @@ TEST(WuerfelZeichnen, JedeSeiteInZeichenreihenfolgeUndAbstandAusDemMassstab) {
     Aufnahme a;
     WuerfelZeichnen(a, 30, 27, 2, Farbe, 1.5f);
     EXPECT_EQ((std::array{a.kreise.at(0)[0], a.kreise[0][1], a.kreise.at(1)[0], a.kreise[1][1]}),
-              (std::array<long long, 4>{2, 0, 28, 26}));
+              (std::array{2.5, 0.5, 28.5, 26.5}));
+    // On a surface of 1.5 pixels per board pixel the same pips, scaled.
+    Aufnahme fein;
+    WuerfelZeichnen(fein, 30, 27, 2, Farbe, 1.5f, Geraeteraster{1.5});
+    EXPECT_EQ(fein.kreise.at(1),
+              (Kreisaufruf{1.5 * 28.5, 1.5 * 26.5, 1.5 * 3.5, 2, 0xFFFFFF, 0xFFFFFF}));
+}
+
+// Board pixel p begins at surface pixel Int(f * p), its centre at
+// f * (p + 1/2); lines are round(f), at least one, pixels wide.
+TEST(Geraeteraster, PixelMitteUndStrichbreite) {
+    const std::tuple<double, int, int, double, int> faelle[] = {
+        {1.0, 7, 7, 7.5, 1},      {2.0, 7, 14, 15.0, 2},     {1.5, 7, 10, 11.25, 2},
+        {1.25, 7, 8, 9.375, 1},   {1.15, 20, 23, 23.575, 1}, // 1.15 * 20 is 22.999... in doubles
+        {3.0, -4, -12, -10.5, 3}, {0.5, 9, 4, 4.75, 1}};
+    for (const auto& [faktor, p, pixel, mitte, strich] : faelle) {
+        const Geraeteraster r{faktor};
+        EXPECT_EQ(r.Pixel(p), pixel) << faktor << " " << p;
+        EXPECT_DOUBLE_EQ(r.Mitte(p), mitte) << faktor << " " << p;
+        EXPECT_EQ(r.Strichbreite(), strich) << faktor;
+    }
+}
+
+// At factor 2 a field is the factor-1 field with every pixel doubled in both
+// directions, fill and outline alike; the homes' circles keep their centres
+// and radii in board pixels and get outlines two pixels wide.
+TEST(BrettZeichnen, BeiFaktorZweiJedesBrettpixelAlsQuadrat) {
+    Tabellen t;
+    const int16_t feld[] = {10, 20, 30, 20, 30, 45, 10, 45, 5};
+    std::copy(feld, feld + 9, &t.Bilddaten[1][2]);
+    const int16_t heim[] = {4, 50, 60};
+    std::copy(heim, heim + 3, &t.Bilddaten[101][1]);
+    Aufnahme einfach, doppelt;
+    BrettZeichnen(einfach, t, Farbe);
+    BrettZeichnen(doppelt, t, Farbe, 1.0f, Geraeteraster{2.0});
+    std::map<Ort, long long> vergroessert;
+    for (const auto& [ort, farbe] : einfach.pixel)
+        for (int k = 0; k < 4; ++k)
+            vergroessert[{2 * ort.first + k % 2, 2 * ort.second + k / 2}] = farbe;
+    EXPECT_EQ(doppelt.pixel, vergroessert);
+    ASSERT_EQ(doppelt.kreise.size(), einfach.kreise.size());
+    for (size_t i = 0; i < einfach.kreise.size(); ++i) {
+        const Kreisaufruf& k = einfach.kreise[i];
+        EXPECT_EQ(doppelt.kreise[i], (Kreisaufruf{2 * k[0], 2 * k[1], 2 * k[2], 2, k[4], k[5]}));
+    }
+    EXPECT_EQ(doppelt.kreise.at(0), (Kreisaufruf{101, 121, 9, 2, 0, double(QBColor(9))}));
 }
 
 // Field, middles A and B of the edges P0-P1 and P2-P3, first slot, and the
