@@ -28,8 +28,13 @@ QColor Mischen(const QColor& a, const QColor& b, double anteilB) {
     return {kanal(a.red(), b.red()), kanal(a.green(), b.green()), kanal(a.blue(), b.blue())};
 }
 
-QPixmap LeeresBild(int breite, int hoehe) {
-    QPixmap bild(breite, hoehe);
+// A transparent picture of breite x hoehe window pixels; a painter on it
+// draws in window pixels.
+QPixmap LeeresBild(int breite, int hoehe, double faktor = 1.0) {
+    faktor = std::isfinite(faktor) && faktor > 0 ? std::clamp(faktor, 0.1, 16.0) : 1.0;
+    QPixmap bild(static_cast<int>(std::ceil(breite * faktor)),
+                 static_cast<int>(std::ceil(hoehe * faktor)));
+    bild.setDevicePixelRatio(faktor);
     bild.fill(Qt::transparent);
     return bild;
 }
@@ -239,9 +244,9 @@ void MaleBrett(QPainter& maler) {
 
 } // namespace
 
-QPixmap FigurBild(int farbe) {
+QPixmap FigurBild(int farbe, double faktor) {
     const QColor mitte = Figurfarbe(farbe);
-    QPixmap bild = LeeresBild(15, 15);
+    QPixmap bild = LeeresBild(15, 15, faktor);
     QPainter maler(&bild);
     maler.setRenderHint(QPainter::Antialiasing);
     // The centre sits low right, so the upper-left rim is the palest.
@@ -289,9 +294,9 @@ QCursor HandZeiger() {
     return QCursor(HandZeigerBild(), 12, 1);
 }
 
-QPixmap SymbolBild(Symbol symbol, int groesse) {
+QPixmap SymbolBild(Symbol symbol, int groesse, double faktor) {
     groesse = std::clamp(groesse, 1, 1024);
-    QPixmap bild = LeeresBild(groesse, groesse);
+    QPixmap bild = LeeresBild(groesse, groesse, faktor);
     QPainter maler(&bild);
     maler.setRenderHint(QPainter::Antialiasing);
     maler.scale(groesse / 32.0, groesse / 32.0);
@@ -307,10 +312,15 @@ QPixmap SymbolBild(Symbol symbol, int groesse) {
     return bild;
 }
 
-QIcon SymbolIcon(Symbol symbol) {
+QIcon SymbolIcon(Symbol symbol, double faktor) {
     QIcon icon;
     icon.addPixmap(SymbolBild(symbol, 32));
     icon.addPixmap(SymbolBild(symbol, 16));
+    // The icon picks the pictures of the ratio it is shown at.
+    if (faktor != 1.0) {
+        icon.addPixmap(SymbolBild(symbol, 32, faktor));
+        icon.addPixmap(SymbolBild(symbol, 16, faktor));
+    }
     return icon;
 }
 

@@ -6,10 +6,13 @@
 namespace pelu {
 
 // Every picture of the game is drawn here in code; nothing is read from files.
+// Sizes are in pixels of the window; `faktor`, the screen's device pixel
+// ratio, gives the picture that many pixels per window pixel, so it is drawn
+// with the screen's detail instead of being enlarged.
 
 // Figure of colour 1..4: a shaded disc filling 15 x 15 pixels on a transparent
 // background. Any other colour number gives a grey disc.
-QPixmap FigurBild(int farbe);
+QPixmap FigurBild(int farbe, double faktor = 1.0);
 
 // Pointing hand, 32 x 32, hot spot (12, 1) at the tip of the index finger.
 QCursor HandZeiger();
@@ -18,30 +21,9 @@ QPixmap HandZeigerBild();
 enum class Symbol { MannFrau, Computer, Pfeil, Stopp, Fragezeichen, Kreuz, Brett };
 
 // A symbol drawn at groesse x groesse pixels (designed for 32).
-QPixmap SymbolBild(Symbol symbol, int groesse = 32);
-// The symbol as an icon holding the 32 x 32 and 16 x 16 pictures.
-QIcon SymbolIcon(Symbol symbol);
-
-inline QIcon SymbolMannFrau() {
-    return SymbolIcon(Symbol::MannFrau);
-}
-inline QIcon SymbolComputer() {
-    return SymbolIcon(Symbol::Computer);
-}
-inline QIcon SymbolPfeil() {
-    return SymbolIcon(Symbol::Pfeil);
-}
-inline QIcon SymbolStopp() {
-    return SymbolIcon(Symbol::Stopp);
-}
-inline QIcon SymbolFragezeichen() {
-    return SymbolIcon(Symbol::Fragezeichen);
-}
-inline QIcon SymbolKreuz() {
-    return SymbolIcon(Symbol::Kreuz);
-}
-inline QIcon BrettSymbol() {
-    return SymbolIcon(Symbol::Brett);
-}
+QPixmap SymbolBild(Symbol symbol, int groesse = 32, double faktor = 1.0);
+// The symbol as an icon holding the 32 x 32 and 16 x 16 pictures, and both
+// again at the device pixel ratio `faktor` when that is not 1.
+QIcon SymbolIcon(Symbol symbol, double faktor = 1.0);
 
 } // namespace pelu

@@ -1,7 +1,9 @@
 #include "Bildfeld.h"
 
-#include <QPaintEvent>
 #include <QPainter>
+#include <cmath>
+
+#include "QtLeinwand.h"
 
 namespace pelu {
 
@@ -11,17 +13,43 @@ Bildfeld::Bildfeld(const QColor& hintergrund, QWidget* eltern)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void Bildfeld::GroesseSetzen(QSize groesse) {
-    resize(groesse);
-    if (bild_.size() == groesse) return;
-    bild_ = QImage(groesse, QImage::Format_RGB32);
-    bild_.fill(hintergrund_);
+double Bildfeld::Faktor() const {
+    const double faktor = devicePixelRatioF();
+    return std::isfinite(faktor) && faktor > 0 ? faktor : 1.0;
 }
 
-void Bildfeld::paintEvent(QPaintEvent* ereignis) {
+void Bildfeld::GroesseSetzen(QSize groesse) {
+    resize(groesse);
+    Zeichnen();
+}
+
+void Bildfeld::ZeichnungSetzen(Zeichnung zeichnung) {
+    zeichnung_ = std::move(zeichnung);
+    Zeichnen();
+}
+
+void Bildfeld::Zeichnen() {
+    const double faktor = Faktor();
+    const QSize pixel(static_cast<int>(std::ceil(width() * faktor)),
+                      static_cast<int>(std::ceil(height() * faktor)));
+    if (bild_.size() != pixel || bild_.devicePixelRatio() != faktor) {
+        bild_ = QImage(pixel, QImage::Format_RGB32);
+        bild_.setDevicePixelRatio(faktor);
+    }
+    QtLeinwand leinwand(bild_, hintergrund_);
+    if (zeichnung_)
+        zeichnung_(leinwand, Geraeteraster{faktor});
+    else
+        leinwand.Loeschen();
+    update();
+}
+
+void Bildfeld::paintEvent(QPaintEvent* /*ereignis*/) {
+    // The window has come to a screen of another device pixel ratio.
+    if (bild_.devicePixelRatio() != Faktor()) Zeichnen();
+    // The painter is clipped to the exposed region.
     QPainter maler(this);
-    for (const QRect& teil : ereignis->region())
-        maler.drawImage(teil.topLeft(), bild_, teil);
+    maler.drawImage(QPoint(0, 0), bild_);
 }
 
 } // namespace pelu

@@ -2,20 +2,34 @@
 #include <QColor>
 #include <QImage>
 #include <QWidget>
+#include <functional>
+
+#include "board/Leinwand.h"
 
 namespace pelu {
 
 // A picture box whose drawing persists: everything is drawn into an image
-// once, and a repaint only copies the exposed part of that image. Used for
-// the board's inner area and for the dice boxes.
+// once, and a repaint only copies the exposed part of that image. The image
+// has the screen's device pixels, so the drawing keeps the screen's detail
+// at any scale; it is drawn again only when the window comes to a screen of
+// another device pixel ratio. Used for the board's inner area and for the
+// dice boxes.
 class Bildfeld : public QWidget {
     Q_OBJECT
   public:
+    // Draws the picture on a canvas of the image's pixels; `raster` maps the
+    // box's pixels onto them.
+    using Zeichnung = std::function<void(Leinwand& flaeche, const Geraeteraster& raster)>;
+
     Bildfeld(const QColor& hintergrund, QWidget* eltern);
 
-    // A new size starts a blank picture in the background colour.
+    // A new size starts a blank picture in the background colour, then the
+    // drawing runs again.
     void GroesseSetzen(QSize groesse);
-    QImage& Bild() { return bild_; }
+    // What the picture shows from now on; drawn at once.
+    void ZeichnungSetzen(Zeichnung zeichnung);
+
+    // The image in device pixels; its device pixel ratio is the screen's.
     const QImage& Bild() const { return bild_; }
     QColor Hintergrund() const { return hintergrund_; }
 
@@ -23,8 +37,12 @@ class Bildfeld : public QWidget {
     void paintEvent(QPaintEvent* ereignis) override;
 
   private:
+    double Faktor() const;
+    void Zeichnen();
+
     QColor hintergrund_;
     QImage bild_;
+    Zeichnung zeichnung_;
 };
 
 } // namespace pelu

@@ -21,7 +21,6 @@ class Brettfeld : public QFrame {
     void GroesseSetzen(int breite, int hoehe);
     QSize Innengroesse() const { return flaeche_->size(); }
     Bildfeld& Flaeche() { return *flaeche_; }
-    QImage& Bild() { return flaeche_->Bild(); }
     const QImage& Bild() const { return flaeche_->Bild(); }
 
   private:

@@ -70,7 +70,6 @@ Bedienelemente EntwurfAufbauen(QWidget& fenster) {
 
     fenster.setObjectName(QStringLiteral("frmPelu"));
     fenster.setWindowTitle(QStringLiteral("Pelu mit Tarro  V1.2"));
-    fenster.setWindowIcon(BrettSymbol());
     fenster.setFont(Standardschrift());
     fenster.resize(bau.Pixel(QRect(0, 0, EntwurfBreiteTwips, EntwurfHoeheTwips)).size());
 
@@ -84,7 +83,6 @@ Bedienelemente EntwurfAufbauen(QWidget& fenster) {
     for (int k = 0; k < 16; ++k) {
         auto* figur = new Figurbild(k + 1, &flaeche);
         bau.Platzieren(*figur, QRect(3000 + 360 * (k % 4), 2760 + 240 * (k / 4), 225, 225));
-        figur->setPixmap(FigurBild(k / 4 + 1));
         figur->setCursor(Qt::ArrowCursor);
         e.imgFigur[static_cast<size_t>(k)] = figur;
     }
@@ -101,13 +99,10 @@ Bedienelemente EntwurfAufbauen(QWidget& fenster) {
     e.frmBedienung = bau.Rahmen(fenster, "frmBedienung", QRect(120, 0, 972, 2175));
     e.cmdFigurenwahl = bau.Knopf(*e.frmBedienung, "cmdFigurenwahl", QRect(120, 240, 732, 615),
                                  QStringLiteral("Figuren zuteilen"), Gesicht::Hellgelb);
-    e.cmdFigurenwahl->setIcon(SymbolMannFrau());
     e.cmdStart = bau.Knopf(*e.frmBedienung, "cmdStart", QRect(120, 960, 732, 492),
                            QStringLiteral("Spiel starten"), Gesicht::Hellgruen);
-    e.cmdStart->setIcon(SymbolPfeil());
     e.cmdStop = bau.Knopf(*e.frmBedienung, "cmdStop", QRect(120, 1560, 732, 492),
                           QStringLiteral("Spiel stoppen/abbrechen"), Gesicht::Hellrot);
-    e.cmdStop->setIcon(SymbolStopp());
 
     e.chkTurbo = new QCheckBox(QStringLiteral("Turbo"), &fenster);
     e.chkTurbo->setObjectName(QStringLiteral("chkTurbo"));
@@ -143,14 +138,24 @@ Bedienelemente EntwurfAufbauen(QWidget& fenster) {
 
     e.cmdHilfe = bau.Knopf(fenster, "cmdHilfe", QRect(240, 5040, 732, 495),
                            QStringLiteral("Figur-Vorschlag"), Gesicht::Hellcyan);
-    e.cmdHilfe->setIcon(SymbolFragezeichen());
     e.cmdRegeln = bau.Knopf(fenster, "cmdRegeln", QRect(240, 5640, 732, 492),
                             QStringLiteral("Zeigt die Regeln"), Gesicht::Grau);
     e.cmdRegeln->setText(QStringLiteral("Regeln"));
     e.cmdBeenden = bau.Knopf(fenster, "cmdBeenden", QRect(240, 6240, 732, 492),
                              QStringLiteral("Beenden"), Gesicht::Hellrot);
-    e.cmdBeenden->setIcon(SymbolKreuz());
+    BilderSetzen(fenster, e, fenster.devicePixelRatioF());
     return e;
+}
+
+void BilderSetzen(QWidget& fenster, Bedienelemente& e, double faktor) {
+    fenster.setWindowIcon(SymbolIcon(Symbol::Brett, faktor));
+    for (int k = 0; k < 16; ++k)
+        e.imgFigur[static_cast<size_t>(k)]->setPixmap(FigurBild(k / 4 + 1, faktor));
+    e.cmdFigurenwahl->setIcon(SymbolIcon(Symbol::MannFrau, faktor));
+    e.cmdStart->setIcon(SymbolIcon(Symbol::Pfeil, faktor));
+    e.cmdStop->setIcon(SymbolIcon(Symbol::Stopp, faktor));
+    e.cmdHilfe->setIcon(SymbolIcon(Symbol::Fragezeichen, faktor));
+    e.cmdBeenden->setIcon(SymbolIcon(Symbol::Kreuz, faktor));
 }
 
 } // namespace pelu

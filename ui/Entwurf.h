@@ -44,4 +44,8 @@ constexpr int EntwurfHoeheTwips = 6810;
 // The player indicators and scroll bars are not part of it (see Spielerwahl).
 Bedienelemente EntwurfAufbauen(QWidget& fenster);
 
+// Puts the pictures on the controls (window icon, figure images, button
+// icons), drawn for the device pixel ratio `faktor` of the window's screen.
+void BilderSetzen(QWidget& fenster, Bedienelemente& e, double faktor);
+
 } // namespace pelu

@@ -11,7 +11,6 @@
 #include "Bilder.h"
 #include "Druckfeld.h"
 #include "QtFormular.h"
-#include "QtLeinwand.h"
 #include "QtZeitgeber.h"
 #include "RegelnFenster.h"
 #include "Spielerwahl.h"
@@ -25,7 +24,8 @@ namespace pelu {
 Hauptfenster::Hauptfenster(Fensteroptionen optionen)
     : optionen_(std::move(optionen)), e_(EntwurfAufbauen(*this)),
       // Made after the dice, so the indicators and scroll bars lie above them.
-      wahl_(new Spielerwahl(&e_.picSpielfeld->Flaeche())), hand_(HandZeiger()) {
+      wahl_(new Spielerwahl(&e_.picSpielfeld->Flaeche())), hand_(HandZeiger()),
+      bildfaktor_(devicePixelRatioF()) {
     if (optionen_.VirtuelleTimer) {
         auto uhr = std::make_unique<VirtuelleUhr>();
         uhr_ = uhr.get();
@@ -49,6 +49,7 @@ bool Hauptfenster::Laden(QString* fehler) {
     // One separator is always appended, also to the root's own.
     pfad_ = QDir::currentPath() + QLatin1Char('/');
     show();
+    BilderAnpassen();
     form_->ProgrammTimerAn(false);
     form_->FahrTimerAn(false);
     form_->Spielknoepfe(Knopfzustand::Ruhe);
@@ -81,10 +82,11 @@ void Hauptfenster::Initialisierung() {
     tabellen_ = std::make_unique<Tabellen>(DatendateiLaden(datei, masse_.MitteX, masse_.MitteY));
     spiel_ = std::make_unique<Spiel>(*tabellen_, *form_, *optionen_.Zufall, masse_.HalbeFigur);
 
-    Bildfeld& flaeche = e_.picSpielfeld->Flaeche();
-    QtLeinwand leinwand(flaeche.Bild(), flaeche.Hintergrund());
-    BrettZeichnen(leinwand, *tabellen_, Farbe, Massstab);
-    flaeche.update();
+    const Tabellen* daten = tabellen_.get();
+    e_.picSpielfeld->Flaeche().ZeichnungSetzen(
+        [daten](Leinwand& flaeche, const Geraeteraster& raster) {
+            BrettZeichnen(flaeche, *daten, Farbe, Massstab, raster);
+        });
 
     spiel_->Initialisierung();
 }
@@ -164,6 +166,21 @@ void Hauptfenster::RegelnZeigen() {
     regeln_->show();
     regeln_->raise();
     regeln_->activateWindow();
+}
+
+// The figures, icons and indicators are drawn for the window's screen; the
+// board and the dice redraw themselves.
+void Hauptfenster::BilderAnpassen() {
+    const double faktor = devicePixelRatioF();
+    if (faktor == bildfaktor_) return;
+    bildfaktor_ = faktor;
+    BilderSetzen(*this, e_, faktor);
+    wahl_->BilderSetzen(faktor);
+}
+
+bool Hauptfenster::event(QEvent* ereignis) {
+    if (ereignis->type() == QEvent::ScreenChangeInternal) BilderAnpassen();
+    return QWidget::event(ereignis);
 }
 
 // Never refused; the timers end with the window.

@@ -65,6 +65,7 @@ class Hauptfenster : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* ereignis) override;
+    bool event(QEvent* ereignis) override;
 
   private:
     void Verbinden();
@@ -72,6 +73,7 @@ class Hauptfenster : public QWidget {
     void Initialisierung();
     void RegelnZeigen();
     void MausUeberFigur(int figur);
+    void BilderAnpassen();
 
     Fensteroptionen optionen_;
     Bedienelemente e_;
@@ -85,6 +87,8 @@ class Hauptfenster : public QWidget {
     QCursor hand_;
     QString pfad_;
     Brettmasse masse_;
+    // Device pixel ratio the pictures are drawn for.
+    double bildfaktor_;
 };
 
 } // namespace pelu

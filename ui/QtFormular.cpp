@@ -1,7 +1,6 @@
 #include "QtFormular.h"
 
 #include "Knopfgesicht.h"
-#include "QtLeinwand.h"
 #include "Spielerwahl.h"
 #include "board/Wuerfelbild.h"
 #include "state/Rundung.h"
@@ -57,12 +56,12 @@ void QtFormular::RangSetzen(int farbe, const std::string& text) {
 
 void QtFormular::WuerfelZeichnen(int farbe, int16_t wert) {
     if (!IstFarbe(farbe)) return;
-    Bildfeld& wuerfel = *e_.picWuerfel[Index(farbe)];
-    wuerfel.setVisible(true);
-    QtLeinwand leinwand(wuerfel.Bild(), wuerfel.Hintergrund());
-    pelu::WuerfelZeichnen(leinwand, wuerfel.Bild().width(), wuerfel.Bild().height(), wert, Farbe,
-                          Massstab);
-    wuerfel.update();
+    Bildfeld* wuerfel = e_.picWuerfel[Index(farbe)];
+    wuerfel->setVisible(true);
+    wuerfel->ZeichnungSetzen([wuerfel, wert](Leinwand& flaeche, const Geraeteraster& raster) {
+        pelu::WuerfelZeichnen(flaeche, wuerfel->width(), wuerfel->height(), wert, Farbe, Massstab,
+                              raster);
+    });
 }
 
 void QtFormular::WuerfelVerstecken(int farbe) {

@@ -36,7 +36,7 @@ RegelnFenster::RegelnFenster(QWidget* eltern) : QWidget(eltern, Qt::Window) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("frmPeluRegeln"));
     setWindowTitle(QStringLiteral(" Regeln"));
-    setWindowIcon(BrettSymbol());
+    setWindowIcon(SymbolIcon(Symbol::Brett, devicePixelRatioF()));
     const int tpp = TwipsProPixel();
     setFixedSize(TwipsZuPixel(8430, tpp), TwipsZuPixel(4905, tpp));
 

@@ -45,14 +45,13 @@ constexpr Ort SpielerOrt[4] = {{1080, 6120}, {5760, 6120}, {5760, 0}, {1080, 36}
 constexpr Ort ComputerOrt[4] = {{1080, 6120}, {5760, 6120}, {5760, 36}, {1080, 36}};
 constexpr Ort LeisteOrt[4] = {{1800, 6120}, {5280, 6120}, {5280, 60}, {1800, 60}};
 
-Druckfeld* Anzeige(QWidget* brett, Symbol symbol, const QString& name, Ort ort, int tpp) {
+Druckfeld* Anzeige(QWidget* brett, const QString& name, Ort ort, int tpp) {
     auto* anzeige = new Druckfeld(brett);
     anzeige->setObjectName(name);
     anzeige->setGeometry(TwipsRechteck(ort.links, ort.oben, 735, 432, tpp));
     // Without a border the 29 pixel high box shows the 32 pixel icon nearly whole.
     anzeige->RahmenSetzen(false);
     anzeige->HintergrundfarbeSetzen(Brettfeld::Hintergrund);
-    anzeige->HintergrundbildSetzen(SymbolBild(symbol, 32));
     anzeige->setFont(Entwurfsschrift(QStringLiteral("MS Sans Serif"), 12, true));
     return anzeige;
 }
@@ -62,10 +61,9 @@ Druckfeld* Anzeige(QWidget* brett, Symbol symbol, const QString& name, Ort ort, 
 Spielerwahl::Spielerwahl(QWidget* brett) : QObject(brett) {
     const int tpp = TwipsProPixel();
     for (int i = 0; i < 4; ++i) {
-        picSpieler_[i] = Anzeige(brett, Symbol::MannFrau, QStringLiteral("picSpieler%1").arg(i),
-                                 SpielerOrt[i], tpp);
-        picComputer_[i] = Anzeige(brett, Symbol::Computer, QStringLiteral("picComputer%1").arg(i),
-                                  ComputerOrt[i], tpp);
+        picSpieler_[i] = Anzeige(brett, QStringLiteral("picSpieler%1").arg(i), SpielerOrt[i], tpp);
+        picComputer_[i] =
+            Anzeige(brett, QStringLiteral("picComputer%1").arg(i), ComputerOrt[i], tpp);
 
         auto* leiste = new QScrollBar(Qt::Vertical, brett);
         leiste->setObjectName(QStringLiteral("vsbSpieler%1").arg(i));
@@ -83,6 +81,16 @@ Spielerwahl::Spielerwahl(QWidget* brett) : QObject(brett) {
                 [leiste](int aktion) { Umkehren(leiste, aktion); });
         connect(leiste, &QScrollBar::valueChanged, this, [this, i] { Aenderung(i); });
         vsbSpieler_[i] = leiste;
+    }
+    BilderSetzen(brett->devicePixelRatioF());
+}
+
+void Spielerwahl::BilderSetzen(double faktor) {
+    const QPixmap mensch = SymbolBild(Symbol::MannFrau, 32, faktor);
+    const QPixmap computer = SymbolBild(Symbol::Computer, 32, faktor);
+    for (int i = 0; i < 4; ++i) {
+        picSpieler_[i]->HintergrundbildSetzen(mensch);
+        picComputer_[i]->HintergrundbildSetzen(computer);
     }
 }
 

@@ -22,6 +22,8 @@ class Spielerwahl : public QObject {
 
     // Colour 1 human player 1, colours 2..4 computer players 1..3.
     void SetzeVorgabe();
+    // The indicators' icons, drawn for the screen's device pixel ratio.
+    void BilderSetzen(double faktor);
     // Shows or hides the four scroll bars, in index order.
     void Vsbaktiv(bool funkt);
     // Player value of colour index 0..3; 0 for any other index.
