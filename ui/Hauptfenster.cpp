@@ -8,12 +8,14 @@
 #include <QScrollBar>
 #include <exception>
 
+#include "Befehlstasten.h"
 #include "Bilder.h"
 #include "Druckfeld.h"
 #include "QtFormular.h"
 #include "QtZeitgeber.h"
 #include "RegelnFenster.h"
 #include "Spielerwahl.h"
+#include "Wahlsteuerung.h"
 #include "board/Brettzeichnen.h"
 #include "data/Datendateisuche.h"
 #include "data/Laden.h"
@@ -24,8 +26,9 @@ namespace pelu {
 Hauptfenster::Hauptfenster(Fensteroptionen optionen)
     : optionen_(std::move(optionen)), e_(EntwurfAufbauen(*this)),
       // Made after the dice, so the indicators and scroll bars lie above them.
-      wahl_(new Spielerwahl(&e_.picSpielfeld->Flaeche())), hand_(HandZeiger()),
-      bildfaktor_(devicePixelRatioF()) {
+      wahl_(new Spielerwahl(&e_.picSpielfeld->Flaeche())),
+      steuerung_(new Wahlsteuerung(*this, e_, [this] { return std::as_const(spiel_).get(); })),
+      hand_(HandZeiger()), bildfaktor_(devicePixelRatioF()) {
     if (optionen_.VirtuelleTimer) {
         auto uhr = std::make_unique<VirtuelleUhr>();
         uhr_ = uhr.get();
@@ -36,6 +39,7 @@ Hauptfenster::Hauptfenster(Fensteroptionen optionen)
     }
     form_ = std::make_unique<QtFormular>(e_, *wahl_, *zeitgeber_);
     Verbinden();
+    BefehlstastenAnlegen(*this, e_);
     Tabulatorreihenfolge();
 }
 
@@ -95,9 +99,10 @@ void Hauptfenster::Verbinden() {
     auto befehl = [this](QPushButton* knopf, void (Spiel::*befehl)()) {
         connect(knopf, &QPushButton::clicked, this, [this, befehl] {
             if (spiel_) (spiel_.get()->*befehl)();
+            Nachfuehren();
         });
     };
-    befehl(e_.cmdFigurenwahl, &Spiel::BefehlFigurenwahl);
+    connect(e_.cmdFigurenwahl, &QPushButton::clicked, this, &Hauptfenster::Figurenwahl);
     befehl(e_.cmdStart, &Spiel::BefehlStart);
     befehl(e_.cmdStop, &Spiel::BefehlStopp);
     befehl(e_.cmdHilfe, &Spiel::BefehlHilfe);
@@ -107,11 +112,10 @@ void Hauptfenster::Verbinden() {
     connect(e_.cmdRegeln, &QPushButton::clicked, this, &Hauptfenster::RegelnZeigen);
     connect(e_.cmdBeenden, &QPushButton::clicked, this, &QWidget::close);
     for (Figurbild* figur : e_.imgFigur) {
-        connect(figur, &Figurbild::Geklickt, this, [this](int f) {
-            if (spiel_) spiel_->KlickFigur(f);
-        });
+        connect(figur, &Figurbild::Geklickt, this, &Hauptfenster::FigurGeklickt);
         connect(figur, &Figurbild::MausBewegt, this, &Hauptfenster::MausUeberFigur);
     }
+    connect(steuerung_, &Wahlsteuerung::Gewaehlt, this, &Hauptfenster::FigurGeklickt);
 }
 
 // The design's tab order; controls that take no focus are passed over.
@@ -141,20 +145,40 @@ void Hauptfenster::Tabulatorreihenfolge() {
 
 void Hauptfenster::ProgrammTakt() {
     if (spiel_) spiel_->ProgrammTakt();
+    Nachfuehren();
 }
 
 void Hauptfenster::FahrTakt() {
     if (spiel_) spiel_->FahrTakt();
 }
 
+// A click on a figure image, and the keys' choice of a figure alike.
+void Hauptfenster::FigurGeklickt(int figur) {
+    if (spiel_) spiel_->KlickFigur(figur);
+    Nachfuehren();
+}
+
 void Hauptfenster::MausUeberFigur(int figur) {
     const bool hand = spiel_ && spiel_->MausUeberFigur(figur);
+    Nachfuehren();
     if (!IstFigur(figur)) return;
     Figurbild& bild = *e_.imgFigur[static_cast<size_t>(figur - 1)];
     if (hand)
         bild.setCursor(hand_);
     else
         bild.setCursor(Qt::ArrowCursor);
+}
+
+// The assignment opens with the first colour's scroll bar in the focus, so
+// the keys can set it at once.
+void Hauptfenster::Figurenwahl() {
+    if (spiel_) spiel_->BefehlFigurenwahl();
+    Nachfuehren();
+    if (QScrollBar* leiste = wahl_->vsbSpieler(0); leiste->isVisible()) leiste->setFocus();
+}
+
+void Hauptfenster::Nachfuehren() {
+    steuerung_->Nachfuehren();
 }
 
 // Not modal and without owner; an open window is shown again, not made anew.

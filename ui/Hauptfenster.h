@@ -17,6 +17,7 @@ namespace pelu {
 class QtFormular;
 class Spiel;
 class Spielerwahl;
+class Wahlsteuerung;
 
 // How the main window is made. The defaults are the program's: the data
 // file from the working directory or the installed data folder, dice seeded
@@ -57,6 +58,7 @@ class Hauptfenster : public QWidget {
     // The virtual clock of the timers, when made with virtual timers.
     VirtuelleUhr* Uhr() { return uhr_; }
     RegelnFenster* Regeln() const { return regeln_; }
+    Wahlsteuerung& Steuerung() { return *steuerung_; }
 
   public slots:
     // The timers' tick handlers.
@@ -72,12 +74,17 @@ class Hauptfenster : public QWidget {
     void Tabulatorreihenfolge();
     void Initialisierung();
     void RegelnZeigen();
+    void FigurGeklickt(int figur);
     void MausUeberFigur(int figur);
+    void Figurenwahl();
+    // After every event that may change the game: what shows it follows.
+    void Nachfuehren();
     void BilderAnpassen();
 
     Fensteroptionen optionen_;
     Bedienelemente e_;
     Spielerwahl* wahl_;
+    Wahlsteuerung* steuerung_;
     std::unique_ptr<Zeitgeber> zeitgeber_;
     VirtuelleUhr* uhr_ = nullptr; // the clock in zeitgeber_, when it is virtual
     std::unique_ptr<QtFormular> form_;

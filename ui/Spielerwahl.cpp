@@ -1,5 +1,6 @@
 #include "Spielerwahl.h"
 
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <cstdlib>
 
@@ -72,6 +73,9 @@ Spielerwahl::Spielerwahl(QWidget* brett) : QObject(brett) {
         leiste->setValue(-1);
         leiste->setSingleStep(1);
         leiste->setPageStep(1);
+        // Reached with Tab while shown, in colour order; the arrow keys step it.
+        leiste->setFocusPolicy(Qt::StrongFocus);
+        leiste->installEventFilter(this);
         // The upper arrow counts up: minimum drawn at the bottom, the wheel
         // turned round, and the arrows' steps turned round before the value
         // takes them.
@@ -92,6 +96,22 @@ void Spielerwahl::BilderSetzen(double faktor) {
         picSpieler_[i]->HintergrundbildSetzen(mensch);
         picComputer_[i]->HintergrundbildSetzen(computer);
     }
+}
+
+// Up and Right count up, Down and Left down, one step per key like the
+// arrows, so the change handler wraps the ends alike. (The slider's own key
+// handling would count the other way round, as the arrows are turned round.)
+bool Spielerwahl::eventFilter(QObject* objekt, QEvent* ereignis) {
+    if (ereignis->type() != QEvent::KeyPress) return false;
+    auto* leiste = qobject_cast<QScrollBar*>(objekt);
+    const auto* taste = static_cast<QKeyEvent*>(ereignis);
+    const int key = taste->key();
+    const int schritt = key == Qt::Key_Up || key == Qt::Key_Right    ? 1
+                        : key == Qt::Key_Down || key == Qt::Key_Left ? -1
+                                                                     : 0;
+    if (!leiste || schritt == 0 || taste->modifiers() != Qt::NoModifier) return false;
+    leiste->setValue(leiste->value() + schritt);
+    return true;
 }
 
 // Setting the value inside the handler runs it again, nested; each test

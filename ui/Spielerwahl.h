@@ -34,6 +34,9 @@ class Spielerwahl : public QObject {
     Druckfeld* picSpieler(int index) const;
     Druckfeld* picComputer(int index) const;
 
+  protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
   private:
     void Aenderung(int index);
 

@@ -1,6 +1,7 @@
 #include "Testfenster.h"
 
 #include <QMouseEvent>
+#include <QTest>
 
 namespace pelu::test {
 namespace {
@@ -55,6 +56,15 @@ void Maus(QWidget& widget, QEvent::Type art, QPoint ort, Qt::MouseButton knopf) 
 void Klicken(QWidget& widget, QPoint ort, Qt::MouseButton knopf) {
     Maus(widget, QEvent::MouseButtonPress, ort, knopf);
     Maus(widget, QEvent::MouseButtonRelease, ort, knopf);
+}
+
+void Taste(QWidget& fenster, QKeyCombination taste) {
+    if (!fenster.isActiveWindow()) {
+        fenster.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&fenster));
+    }
+    QWidget* ziel = fenster.focusWidget() ? fenster.focusWidget() : &fenster;
+    QTest::keyClick(ziel, taste.key(), taste.keyboardModifiers());
 }
 
 } // namespace pelu::test

@@ -50,5 +50,8 @@ class MitFenster : public ::testing::Test {
 void Maus(QWidget& widget, QEvent::Type art, QPoint ort = {-1, -1},
           Qt::MouseButton knopf = Qt::LeftButton);
 void Klicken(QWidget& widget, QPoint ort = {-1, -1}, Qt::MouseButton knopf = Qt::LeftButton);
+// A key pressed and released in the window, which becomes the active one
+// first (shortcuts act in the active window), at its focused control.
+void Taste(QWidget& fenster, QKeyCombination taste);
 
 } // namespace pelu::test

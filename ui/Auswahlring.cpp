@@ -1,0 +1,44 @@
+#include "Auswahlring.h"
+
+#include <QPainter>
+
+namespace pelu {
+
+namespace {
+
+// Window pixels the ring reaches beyond the figure image on every side.
+constexpr int Ueberstand = 6;
+// Middle of the band, from the figure's centre; the figure's rim is at 7.5.
+constexpr double Ringradius = 10.5;
+
+} // namespace
+
+Auswahlring::Auswahlring(QWidget* brett, QWidget* darueber) : QWidget(brett), darueber_(darueber) {
+    setObjectName(QStringLiteral("Auswahlring"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_TranslucentBackground);
+    hide();
+}
+
+void Auswahlring::Umlegen(const QWidget* figur) {
+    figur_ = figur;
+    if (!figur) return hide();
+    setGeometry(figur->geometry().adjusted(-Ueberstand, -Ueberstand, Ueberstand, Ueberstand));
+    show();
+    // Figures brought to the front since lie under the ring again.
+    stackUnder(darueber_);
+}
+
+void Auswahlring::paintEvent(QPaintEvent* /*ereignis*/) {
+    QPainter maler(this);
+    maler.setRenderHint(QPainter::Antialiasing);
+    maler.setBrush(Qt::NoBrush);
+    const QPointF mitte = QRectF(rect()).center();
+    // A black band five pixels wide, its middle half white.
+    maler.setPen(QPen(Qt::black, 5));
+    maler.drawEllipse(mitte, Ringradius, Ringradius);
+    maler.setPen(QPen(Qt::white, 2.5));
+    maler.drawEllipse(mitte, Ringradius, Ringradius);
+}
+
+} // namespace pelu

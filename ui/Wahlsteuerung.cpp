@@ -1,0 +1,56 @@
+#include "Wahlsteuerung.h"
+
+#include <QShortcut>
+
+#include "Auswahlring.h"
+#include "game/Spiel.h"
+
+namespace pelu {
+
+Wahlsteuerung::Wahlsteuerung(QWidget& fenster, const Bedienelemente& e,
+                             std::function<const Spiel*()> spiel)
+    : QObject(&fenster), e_(e), spiel_(std::move(spiel)),
+      ring_(new Auswahlring(&e.picSpielfeld->Flaeche(), e.picWuerfel[0])) {
+    for (Qt::Key k : {Qt::Key_Right, Qt::Key_Down})
+        Taste(QKeyCombination(k), [this] {
+            wahl_.Weiter(Lage());
+            Nachfuehren();
+        });
+    for (Qt::Key k : {Qt::Key_Left, Qt::Key_Up})
+        Taste(QKeyCombination(k), [this] {
+            wahl_.Zurueck(Lage());
+            Nachfuehren();
+        });
+    for (Qt::Key k : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space})
+        Taste(QKeyCombination(k), [this] {
+            if (wahl_.Markiert() > 0) emit Gewaehlt(wahl_.Markiert());
+        });
+    for (int ziffer = 1; ziffer <= 4; ++ziffer)
+        Taste(QKeyCombination(Qt::Key(Qt::Key_0 + ziffer)), [this, ziffer] {
+            if (const int16_t f = Tastenwahl::FigurZurZiffer(Lage(), ziffer)) emit Gewaehlt(f);
+        });
+}
+
+void Wahlsteuerung::Taste(QKeyCombination taste, std::function<void()> aktion) {
+    auto* kuerzel = new QShortcut(QKeySequence(taste), static_cast<QWidget*>(parent()));
+    // Off until a choice opens.
+    kuerzel->setEnabled(false);
+    connect(kuerzel, &QShortcut::activated, this, std::move(aktion));
+    tasten_.push_back(kuerzel);
+}
+
+Wahllage Wahlsteuerung::Lage() const {
+    const Spiel* spiel = spiel_();
+    return spiel ? WahllageVon(*spiel) : Wahllage{};
+}
+
+void Wahlsteuerung::Nachfuehren() {
+    const Wahllage lage = Lage();
+    wahl_.Abgleichen(lage);
+    for (QShortcut* kuerzel : tasten_)
+        kuerzel->setEnabled(lage.offen);
+    const int16_t f = wahl_.Markiert();
+    ring_->Umlegen(f > 0 ? e_.imgFigur[static_cast<size_t>(f - 1)] : nullptr);
+}
+
+} // namespace pelu
