@@ -1,13 +1,12 @@
 #include "Spielerwahl.h"
 
-#include <QKeyEvent>
-#include <QScrollBar>
 #include <cstdlib>
 
 #include "Bilder.h"
 #include "Brettfeld.h"
 #include "Druckfeld.h"
 #include "Schriften.h"
+#include "Spielerleiste.h"
 #include "Twips.h"
 #include "state/Spielzustand.h"
 
@@ -21,21 +20,6 @@ bool GueltigerIndex(int index) {
 // An integer as the classic runtime prints it: the sign's place, then digits.
 QString Zahltext(int zahl) {
     return (zahl < 0 ? QStringLiteral("-") : QStringLiteral(" ")) + QString::number(std::abs(zahl));
-}
-
-// Qt counts the upper arrow down; turn single and page steps round.
-void Umkehren(QScrollBar* leiste, int aktion) {
-    switch (aktion) {
-    case QAbstractSlider::SliderSingleStepAdd:
-    case QAbstractSlider::SliderSingleStepSub:
-    case QAbstractSlider::SliderPageStepAdd:
-    case QAbstractSlider::SliderPageStepSub: {
-        const int schritt = leiste->sliderPosition() - leiste->value();
-        leiste->setSliderPosition(leiste->value() - schritt);
-        break;
-    }
-    default: break;
-    }
 }
 
 // Design positions in twips (left, top) of the indicators and scroll bars.
@@ -66,23 +50,9 @@ Spielerwahl::Spielerwahl(QWidget* brett) : QObject(brett) {
         picComputer_[i] =
             Anzeige(brett, QStringLiteral("picComputer%1").arg(i), ComputerOrt[i], tpp);
 
-        auto* leiste = new QScrollBar(Qt::Vertical, brett);
+        auto* leiste = new Spielerleiste(brett);
         leiste->setObjectName(QStringLiteral("vsbSpieler%1").arg(i));
         leiste->setGeometry(TwipsRechteck(LeisteOrt[i].links, LeisteOrt[i].oben, 252, 372, tpp));
-        leiste->setRange(-1, 9);
-        leiste->setValue(-1);
-        leiste->setSingleStep(1);
-        leiste->setPageStep(1);
-        // Reached with Tab while shown, in colour order; the arrow keys step it.
-        leiste->setFocusPolicy(Qt::StrongFocus);
-        leiste->installEventFilter(this);
-        // The upper arrow counts up: minimum drawn at the bottom, the wheel
-        // turned round, and the arrows' steps turned round before the value
-        // takes them.
-        leiste->setInvertedAppearance(true);
-        leiste->setInvertedControls(!leiste->invertedControls());
-        connect(leiste, &QAbstractSlider::actionTriggered, leiste,
-                [leiste](int aktion) { Umkehren(leiste, aktion); });
         connect(leiste, &QScrollBar::valueChanged, this, [this, i] { Aenderung(i); });
         vsbSpieler_[i] = leiste;
     }
@@ -96,22 +66,6 @@ void Spielerwahl::BilderSetzen(double faktor) {
         picSpieler_[i]->HintergrundbildSetzen(mensch);
         picComputer_[i]->HintergrundbildSetzen(computer);
     }
-}
-
-// Up and Right count up, Down and Left down, one step per key like the
-// arrows, so the change handler wraps the ends alike. (The slider's own key
-// handling would count the other way round, as the arrows are turned round.)
-bool Spielerwahl::eventFilter(QObject* objekt, QEvent* ereignis) {
-    if (ereignis->type() != QEvent::KeyPress) return false;
-    auto* leiste = qobject_cast<QScrollBar*>(objekt);
-    const auto* taste = static_cast<QKeyEvent*>(ereignis);
-    const int key = taste->key();
-    const int schritt = key == Qt::Key_Up || key == Qt::Key_Right    ? 1
-                        : key == Qt::Key_Down || key == Qt::Key_Left ? -1
-                                                                     : 0;
-    if (!leiste || schritt == 0 || taste->modifiers() != Qt::NoModifier) return false;
-    leiste->setValue(leiste->value() + schritt);
-    return true;
 }
 
 // Setting the value inside the handler runs it again, nested; each test

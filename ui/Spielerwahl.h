@@ -34,9 +34,6 @@ class Spielerwahl : public QObject {
     Druckfeld* picSpieler(int index) const;
     Druckfeld* picComputer(int index) const;
 
-  protected:
-    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
-
   private:
     void Aenderung(int index);
 
