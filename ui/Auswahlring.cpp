@@ -15,6 +15,8 @@ constexpr double Ringradius = 10.5;
 
 Auswahlring::Auswahlring(QWidget* brett, QWidget* darueber) : QWidget(brett), darueber_(darueber) {
     setObjectName(QStringLiteral("Auswahlring"));
+    setAccessibleName(QStringLiteral("Markierung"));
+    setAccessibleDescription(QStringLiteral("Die mit den Tasten gewählte Figur"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_TranslucentBackground);
     hide();

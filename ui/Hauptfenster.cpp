@@ -16,6 +16,7 @@
 #include "RegelnFenster.h"
 #include "Spielerwahl.h"
 #include "Wahlsteuerung.h"
+#include "Zugaenglichkeit.h"
 #include "board/Brettzeichnen.h"
 #include "data/Datendateisuche.h"
 #include "data/Laden.h"
@@ -39,6 +40,7 @@ Hauptfenster::Hauptfenster(Fensteroptionen optionen)
     }
     form_ = std::make_unique<QtFormular>(e_, *wahl_, *zeitgeber_);
     Verbinden();
+    BedienelementeBenennen(e_);
     BefehlstastenAnlegen(*this, e_);
     Tabulatorreihenfolge();
 }
@@ -179,6 +181,7 @@ void Hauptfenster::Figurenwahl() {
 
 void Hauptfenster::Nachfuehren() {
     steuerung_->Nachfuehren();
+    FigurenBeschreiben(e_, spiel_.get(), steuerung_->Lage(), steuerung_->Markiert());
 }
 
 // Not modal and without owner; an open window is shown again, not made anew.

@@ -2,6 +2,7 @@
 
 #include "Knopfgesicht.h"
 #include "Spielerwahl.h"
+#include "Zugaenglichkeit.h"
 #include "board/Wuerfelbild.h"
 #include "state/Rundung.h"
 #include "state/Spielzustand.h"
@@ -36,9 +37,15 @@ void Knopf(QPushButton& knopf, bool an, const QColor& gesicht) {
 QtFormular::QtFormular(Bedienelemente& elemente, Spielerwahl& wahl, Zeitgeber& zeitgeber)
     : e_(elemente), wahl_(wahl), zeitgeber_(zeitgeber) {}
 
+// The text's colour says whose turn it is; assistive tools hear the colour's name.
 void QtFormular::InfoSetzen(const std::string& text, int16_t textfarbe) {
+    int farbe = 0;
+    for (int c = 1; c <= FarbAnzahl; ++c)
+        if (HelleFarbe(c) == textfarbe) farbe = c;
+    const QString inhalt = QString::fromStdString(text);
     Farben(*e_.lblInfo, nullptr, Palettenfarbe(textfarbe));
-    e_.lblInfo->setText(QString::fromStdString(text));
+    NameSetzen(*e_.lblInfo, InfoName(inhalt, farbe));
+    e_.lblInfo->setText(inhalt);
 }
 
 void QtFormular::ZuganzeigeSetzen(int farbe, const std::string& text, int16_t hintergrund,
@@ -47,17 +54,24 @@ void QtFormular::ZuganzeigeSetzen(int farbe, const std::string& text, int16_t hi
     QLabel& label = *e_.lblZuganzeige[Index(farbe)];
     const QColor grund = Palettenfarbe(hintergrund);
     Farben(label, &grund, Palettenfarbe(textfarbe));
-    label.setText(QString::fromStdString(text));
+    const QString inhalt = QString::fromStdString(text);
+    NameSetzen(label, ZuganzeigeName(farbe, inhalt));
+    label.setText(inhalt);
 }
 
 void QtFormular::RangSetzen(int farbe, const std::string& text) {
-    if (IstFarbe(farbe)) e_.lblRang[Index(farbe)]->setText(QString::fromStdString(text));
+    if (!IstFarbe(farbe)) return;
+    QLabel& label = *e_.lblRang[Index(farbe)];
+    const QString inhalt = QString::fromStdString(text);
+    NameSetzen(label, RangName(farbe, inhalt));
+    label.setText(inhalt);
 }
 
 void QtFormular::WuerfelZeichnen(int farbe, int16_t wert) {
     if (!IstFarbe(farbe)) return;
     Bildfeld* wuerfel = e_.picWuerfel[Index(farbe)];
     wuerfel->setVisible(true);
+    BeschreibungSetzen(*wuerfel, WuerfelBeschreibung(wert));
     wuerfel->ZeichnungSetzen([wuerfel, wert](Leinwand& flaeche, const Geraeteraster& raster) {
         pelu::WuerfelZeichnen(flaeche, wuerfel->width(), wuerfel->height(), wert, Farbe, Massstab,
                               raster);

@@ -6,6 +6,7 @@
 #include "Druckfeld.h"
 #include "Schriften.h"
 #include "Twips.h"
+#include "Zugaenglichkeit.h"
 
 namespace pelu {
 namespace {
@@ -56,6 +57,7 @@ RegelnFenster::RegelnFenster(QWidget* eltern) : QWidget(eltern, Qt::Window) {
     setTabOrder(cmdSchliessen_, picRegeln_);
     cmdSchliessen_->setFocus();
     Regeltext();
+    RegelfensterBenennen(*this);
 }
 
 void RegelnFenster::Regeltext() {

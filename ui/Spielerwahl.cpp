@@ -8,6 +8,7 @@
 #include "Schriften.h"
 #include "Spielerleiste.h"
 #include "Twips.h"
+#include "Zugaenglichkeit.h"
 #include "state/Spielzustand.h"
 
 namespace pelu {
@@ -55,6 +56,12 @@ Spielerwahl::Spielerwahl(QWidget* brett) : QObject(brett) {
         leiste->setGeometry(TwipsRechteck(LeisteOrt[i].links, LeisteOrt[i].oben, 252, 372, tpp));
         connect(leiste, &QScrollBar::valueChanged, this, [this, i] { Aenderung(i); });
         vsbSpieler_[i] = leiste;
+        const QString farbe = Farbname(i + 1);
+        leiste->setAccessibleDescription(
+            QStringLiteral("Farbe %1: niemand, Spieler 1 bis 4 oder Computer 1 bis 4").arg(farbe));
+        for (Druckfeld* anzeige : {picSpieler_[i], picComputer_[i]})
+            anzeige->setAccessibleDescription(QStringLiteral("Zuteilung der Farbe %1").arg(farbe));
+        Benennen(i);
     }
     BilderSetzen(brett->devicePixelRatioF());
 }
@@ -74,6 +81,7 @@ void Spielerwahl::Aenderung(int i) {
     QScrollBar* leiste = vsbSpieler_[i];
     if (leiste->value() == 9) leiste->setValue(0);
     if (leiste->value() == -1) leiste->setValue(8);
+    Benennen(i);
     if (leiste->value() > 4) {
         picSpieler_[i]->hide();
         picComputer_[i]->Cls();
@@ -91,6 +99,15 @@ void Spielerwahl::Aenderung(int i) {
             picSpieler_[i]->hide();
         }
     }
+}
+
+// The choice in words, on the scroll bar and both indicators.
+void Spielerwahl::Benennen(int i) {
+    const QString farbe = Farbname(i + 1);
+    const QString wahl = QStringLiteral("%1: %2").arg(farbe, Zuteilung(vsbSpieler_[i]->value()));
+    NameSetzen(*vsbSpieler_[i], QStringLiteral("Zuteilung ") + wahl);
+    NameSetzen(*picSpieler_[i], wahl);
+    NameSetzen(*picComputer_[i], wahl);
 }
 
 void Spielerwahl::SetzeVorgabe() {

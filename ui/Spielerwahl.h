@@ -36,6 +36,7 @@ class Spielerwahl : public QObject {
 
   private:
     void Aenderung(int index);
+    void Benennen(int index);
 
     std::array<QScrollBar*, 4> vsbSpieler_{};
     std::array<Druckfeld*, 4> picSpieler_{};

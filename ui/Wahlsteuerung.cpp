@@ -13,12 +13,12 @@ Wahlsteuerung::Wahlsteuerung(QWidget& fenster, const Bedienelemente& e,
       ring_(new Auswahlring(&e.picSpielfeld->Flaeche(), e.picWuerfel[0])) {
     for (Qt::Key k : {Qt::Key_Right, Qt::Key_Down})
         Taste(QKeyCombination(k), [this] {
-            wahl_.Weiter(Lage());
+            wahl_.Weiter(Lesen());
             Nachfuehren();
         });
     for (Qt::Key k : {Qt::Key_Left, Qt::Key_Up})
         Taste(QKeyCombination(k), [this] {
-            wahl_.Zurueck(Lage());
+            wahl_.Zurueck(Lesen());
             Nachfuehren();
         });
     for (Qt::Key k : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space})
@@ -27,7 +27,7 @@ Wahlsteuerung::Wahlsteuerung(QWidget& fenster, const Bedienelemente& e,
         });
     for (int ziffer = 1; ziffer <= 4; ++ziffer)
         Taste(QKeyCombination(Qt::Key(Qt::Key_0 + ziffer)), [this, ziffer] {
-            if (const int16_t f = Tastenwahl::FigurZurZiffer(Lage(), ziffer)) emit Gewaehlt(f);
+            if (const int16_t f = Tastenwahl::FigurZurZiffer(Lesen(), ziffer)) emit Gewaehlt(f);
         });
 }
 
@@ -39,16 +39,16 @@ void Wahlsteuerung::Taste(QKeyCombination taste, std::function<void()> aktion) {
     tasten_.push_back(kuerzel);
 }
 
-Wahllage Wahlsteuerung::Lage() const {
+Wahllage Wahlsteuerung::Lesen() const {
     const Spiel* spiel = spiel_();
     return spiel ? WahllageVon(*spiel) : Wahllage{};
 }
 
 void Wahlsteuerung::Nachfuehren() {
-    const Wahllage lage = Lage();
-    wahl_.Abgleichen(lage);
+    lage_ = Lesen();
+    wahl_.Abgleichen(lage_);
     for (QShortcut* kuerzel : tasten_)
-        kuerzel->setEnabled(lage.offen);
+        kuerzel->setEnabled(lage_.offen);
     const int16_t f = wahl_.Markiert();
     ring_->Umlegen(f > 0 ? e_.imgFigur[static_cast<size_t>(f - 1)] : nullptr);
 }

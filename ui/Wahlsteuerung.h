@@ -28,18 +28,21 @@ class Wahlsteuerung : public QObject {
     // Follows the game; called after every event that may change it.
     void Nachfuehren();
     int16_t Markiert() const { return wahl_.Markiert(); }
+    // The game as the last Nachfuehren saw it.
+    const Wahllage& Lage() const { return lage_; }
     const Auswahlring& Ring() const { return *ring_; }
 
   signals:
     void Gewaehlt(int figur);
 
   private:
-    Wahllage Lage() const;
+    Wahllage Lesen() const;
     void Taste(QKeyCombination taste, std::function<void()> aktion);
 
     const Bedienelemente& e_;
     std::function<const Spiel*()> spiel_;
     Tastenwahl wahl_;
+    Wahllage lage_;
     Auswahlring* ring_;
     std::vector<QShortcut*> tasten_;
 };

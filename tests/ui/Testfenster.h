@@ -3,7 +3,9 @@
 
 #include <QApplication>
 #include <QScrollBar>
+#include <QString>
 #include <functional>
+#include <ostream>
 
 // The window's parts, as the tests reach them.
 #include "Brettfeld.h"
@@ -12,6 +14,13 @@
 #include "Hauptfenster.h"
 #include "QtFormular.h"
 #include "Spielerwahl.h"
+
+// Texts in failure messages as text.
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& text, std::ostream* aus) {
+    *aus << '"' << text.toStdString() << '"';
+}
+QT_END_NAMESPACE
 
 namespace pelu::test {
 

@@ -1,0 +1,149 @@
+// What assistive tools get through QAccessible: a name and a description for
+// every control, dice and figures that say what they show, and the changes of
+// the info label and the move displays sent out as they happen.
+
+#include <QAccessible>
+#include <QtGui/private/qguiapplication_p.h>
+#include <QtGui/qpa/qplatformaccessibility.h>
+#include <QtGui/qpa/qplatformintegration.h>
+#include <vector>
+
+#include "Testfenster.h"
+#include "Wahlsteuerung.h"
+#include "Zugaenglichkeit.h"
+
+namespace pelu::test {
+namespace {
+
+QString Text(QObject* objekt, QAccessible::Text art) {
+    QAccessibleInterface* schnittstelle = QAccessible::queryAccessibleInterface(objekt);
+    return schnittstelle ? schnittstelle->text(art) : QStringLiteral("<none>");
+}
+QString Name(QObject* objekt) {
+    return Text(objekt, QAccessible::Name);
+}
+QString Beschreibung(QObject* objekt) {
+    return Text(objekt, QAccessible::Description);
+}
+
+using Zugaenglichkeit = MitFenster;
+
+TEST_F(Zugaenglichkeit, JedesBedienelementHatNameUndBeschreibung) {
+    QList<QWidget*> alle = t.f().findChildren<QWidget*>();
+    RegelnFenster regeln;
+    alle += regeln.findChildren<QWidget*>();
+    for (QWidget* w : alle) {
+        SCOPED_TRACE(w->objectName().toStdString());
+        EXPECT_FALSE(Name(w).isEmpty());
+        EXPECT_FALSE(Beschreibung(w).isEmpty());
+    }
+    EXPECT_GE(alle.size(), 50);
+    Spielerwahl& wahl = t.f().Wahl();
+    const std::tuple<QWidget*, QString, QString> faelle[] = {
+        {t.e().cmdStart, "Spiel starten", "Spiel starten (Strg+N)"},
+        {t.e().cmdFigurenwahl, "Figuren zuteilen", "Figuren zuteilen"},
+        {t.e().cmdRegeln, "Regeln", "Zeigt die Regeln (F1)"},
+        {t.e().chkTurbo, "Turbo", "Spiel im Schnellgang (T)"},
+        {t.e().lblInfo, "Allg. Info", "Allgemeine Information zum Spiel"},
+        {t.e().lblZuganzeige[1], "Züge Grün", "Zahl der Züge der Farbe Grün"},
+        {t.e().imgFigur[13], "Figur Rot 2", "nicht im Spiel"},
+        {wahl.vsbSpieler(2), "Zuteilung Lila: Computer 2",
+         "Farbe Lila: niemand, Spieler 1 bis 4 oder Computer 1 bis 4"},
+        {wahl.picSpieler(0), "Blau: Spieler 1", "Zuteilung der Farbe Blau"},
+        {regeln.cmdSchliessen(), "Schliessen", "Schliesst die Regeln"},
+    };
+    for (const auto& [w, name, beschreibung] : faelle) {
+        EXPECT_EQ(Name(w), name);
+        EXPECT_EQ(Beschreibung(w), beschreibung);
+    }
+    EXPECT_TRUE(Beschreibung(regeln.picRegeln()).contains(QStringLiteral("REGELN des PELU")));
+}
+
+// Where a figure stands, in words, for each state of a figure.
+TEST(Standort, InWorten) {
+    const std::tuple<int16_t, int16_t, int16_t, const char*> faelle[] = {
+        {ZustandAusserSpiel, 0, 0, "nicht im Spiel"},
+        {ZustandHeim, 102, 3, "zu Hause"},
+        {ZustandBank, 22, 1, "Bank, Feld 22, Platz 1"},
+        {ZustandStrecke, 40, 2, "Feld 40, Platz 2"},
+        {ZustandEinlauf, 69, 1, "Einlauf 1, Platz 1"},
+        {ZustandEinlauf, 96, 2, "Einlauf 7, Platz 2"},
+        {ZustandZiel, 107, 4, "im Ziel"},
+    };
+    for (const auto& [zustand, feld, platz, worte] : faelle) {
+        FigurDaten figur;
+        figur.Zustand = zustand, figur.Feld = feld, figur.Platz = platz;
+        EXPECT_EQ(Standort(figur), QString::fromUtf8(worte));
+    }
+}
+
+// Accessibility events as the platform would pass them on: what changed,
+// and the object's name at that moment.
+struct Ereignis {
+    QObject* objekt;
+    QAccessible::Event art;
+    QString name;
+};
+std::vector<Ereignis> ereignisse;
+
+void Aufnehmen(QAccessibleEvent* ereignis) {
+    QAccessibleInterface* schnittstelle = ereignis->accessibleInterface();
+    ereignisse.push_back({ereignis->object(), ereignis->type(),
+                          schnittstelle ? schnittstelle->text(QAccessible::Name) : QString()});
+}
+
+// While it lives, the platform's accessibility is on, as when a screen
+// reader runs, and its events are recorded instead of sent.
+struct Zuhoerer {
+    QPlatformAccessibility* plattform =
+        QGuiApplicationPrivate::platformIntegration()->accessibility();
+    Zuhoerer() {
+        ereignisse.clear();
+        QAccessible::installUpdateHandler(&Aufnehmen);
+        if (plattform) plattform->setActive(true);
+    }
+    ~Zuhoerer() {
+        if (plattform) plattform->setActive(false);
+        QAccessible::installUpdateHandler(nullptr);
+    }
+    // The names object `objekt` was announced with, in order.
+    static QStringList Namen(QObject* objekt) {
+        QStringList namen;
+        for (const Ereignis& e : ereignisse)
+            if (e.objekt == objekt && e.art == QAccessible::NameChanged) namen << e.name;
+        return namen;
+    }
+};
+
+// Colour 1 alone, a human. Up to the first choice the info label announces
+// "Start" and "Wählen" with the colour, the die reports its face; the movable
+// figures say so, the marked one too. Once the figure has moved, it reports
+// its new place (the exit field 5, a bench) and the move display has
+// announced the counts.
+TEST(Ansagen, InfoZuganzeigeWuerfelUndFiguren) {
+    Testfenster t(3);
+    ASSERT_TRUE(t.geladen) << t.fehler.toStdString();
+    t.Spieler({1, 0, 0, 0});
+    Zuhoerer zuhoerer;
+    ASSERT_NE(zuhoerer.plattform, nullptr);
+    Klicken(*t.e().cmdStart);
+    while (t.z().Spielphase != Phase::WartenFigurwahl)
+        ASSERT_NE(t.Takt(), VirtuelleUhr::Takt::Keiner);
+    EXPECT_EQ(Zuhoerer::Namen(t.e().lblInfo), (QStringList{"Start", "Wählen (Blau)"}));
+    EXPECT_EQ(Beschreibung(t.e().picWuerfel[0]), QStringLiteral("zeigt 5"));
+    const int markiert = t.f().Steuerung().Markiert();
+    ASSERT_GT(markiert, 0);
+    for (int f = 1; f <= 4; ++f)
+        EXPECT_EQ(Beschreibung(t.e().imgFigur[f - 1]),
+                  QStringLiteral("zu Hause, wählbar") +
+                      (f == markiert ? QStringLiteral(", markiert") : QString()));
+    Klicken(*t.e().imgFigur[markiert - 1]);
+    while (t.z().Spielphase != Phase::Wuerfelleer)
+        ASSERT_NE(t.Takt(), VirtuelleUhr::Takt::Keiner);
+    EXPECT_TRUE(Beschreibung(t.e().imgFigur[markiert - 1]).startsWith("Bank, Feld 5, Platz "));
+    EXPECT_EQ(Zuhoerer::Namen(t.e().lblZuganzeige[0]),
+              (QStringList{"Züge Blau: 0", "Züge Blau: 1"}));
+}
+
+} // namespace
+} // namespace pelu::test
