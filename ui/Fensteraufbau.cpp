@@ -33,8 +33,8 @@ Brettmasse Fensteraufbau(QWidget& fenster, Bedienelemente& e, Spielerwahl& wahl)
     masse.MitteX = BrettMitte(brett.Innengroesse().width());
     masse.MitteY = BrettMitte(brett.Innengroesse().height());
 
-    // Margins of 20 right of and 20 above and below the board.
-    fenster.setFixedSize(b.width() + brett.x() + 20, brett.y() + 20 + 20 + b.height());
+    // A margin of 20 right of the board, and below it the margin it has above.
+    fenster.setFixedSize(b.width() + brett.x() + 20, brett.y() + b.height() + brett.y());
 
     for (int i = 0; i < 4; ++i) {
         Bildfeld& wuerfel = *e.picWuerfel[static_cast<size_t>(i)];

@@ -54,18 +54,20 @@ Hauptfenster::~Hauptfenster() {
 bool Hauptfenster::Laden(QString* fehler) {
     // One separator is always appended, also to the root's own.
     pfad_ = QDir::currentPath() + QLatin1Char('/');
-    show();
-    BilderAnpassen();
     form_->ProgrammTimerAn(false);
     form_->FahrTimerAn(false);
     form_->Spielknoepfe(Knopfzustand::Ruhe);
     masse_ = Fensteraufbau(*this, e_, *wahl_);
-    // Opens at the centre of the screen, at its final size.
+    // Laid out before it is shown, so it opens at its final size, its inner
+    // area at the centre of the screen (the frame is not known before the
+    // first show).
     if (const QScreen* schirm = screen()) {
-        QRect ort = frameGeometry();
+        QRect ort = geometry();
         ort.moveCenter(schirm->availableGeometry().center());
-        move(ort.topLeft());
+        setGeometry(ort);
     }
+    show();
+    BilderAnpassen();
     try {
         Initialisierung();
     } catch (const std::exception& ausnahme) {

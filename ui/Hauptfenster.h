@@ -41,8 +41,8 @@ class Hauptfenster : public QWidget {
     explicit Hauptfenster(Fensteroptionen optionen = {});
     ~Hauptfenster() override;
 
-    // The load sequence: working directory, show, timers off, layout,
-    // data file, board, one roll per colour, default assignment. False, with
+    // The load sequence: working directory, timers off, layout, show, data
+    // file, board, one roll per colour, default assignment. False, with
     // the loader's message in `fehler`, when the data file cannot be loaded;
     // the window then has no game and ignores the game commands.
     bool Laden(QString* fehler = nullptr);

@@ -28,8 +28,9 @@ void PruefeKnoepfe(Bedienelemente& e, std::array<bool, 4> an) {
 }
 
 TEST_F(Fenster, AufbauUndZustandNachDemLaden) {
-    // Client area: board width + left + 20 by top + 20 + 20 + board height, fixed.
-    EXPECT_EQ(t.f().size(), QSize(601 + 80 + 20, 8 + 40 + 551));
+    // Client area: board width + left + 20 by the board height with the top
+    // margin above and below, fixed.
+    EXPECT_EQ(t.f().size(), QSize(601 + 80 + 20, 8 + 551 + 8));
     EXPECT_EQ(t.f().minimumSize(), t.f().maximumSize());
     EXPECT_EQ(t.e().picWuerfel[1]->pos(), QPoint(552, 502));
     EXPECT_EQ(t.e().picWuerfel[3]->pos(), QPoint(18, 18));
@@ -47,6 +48,24 @@ TEST_F(Fenster, AufbauUndZustandNachDemLaden) {
         EXPECT_TRUE(QColor(w.pixel(15, 15)) == Qt::white || QColor(w.pixel(6, 6)) == Qt::white);
     }
     EXPECT_EQ(t.Takt(), VirtuelleUhr::Takt::Keiner); // both timers off
+}
+
+// The window is laid out before it is shown: it shows at its final size.
+TEST(Fensterstart, ZeigtSichInSeinerEndgroesse) {
+    struct Erstes : QObject {
+        QSize groesse;
+        bool eventFilter(QObject* fenster, QEvent* ereignis) override {
+            if (ereignis->type() == QEvent::Show && groesse.isEmpty())
+                groesse = static_cast<QWidget*>(fenster)->size();
+            return false;
+        }
+    } erstes;
+    Hauptfenster fenster(Fensteroptionen{PELU_QUELLORDNER "/Peludaten.txt",
+                                         std::make_unique<Zufallsgenerator>(1), true});
+    fenster.installEventFilter(&erstes);
+    ASSERT_TRUE(fenster.Laden());
+    EXPECT_EQ(erstes.groesse, QSize(701, 567));
+    EXPECT_EQ(fenster.size(), erstes.groesse);
 }
 
 TEST_F(Fenster, KnoepfeDurchStartStoppUndSpielende) {
