@@ -80,7 +80,7 @@ void Spiel::PhaseWuerfeln() {
     z_.Blinken = false;
     const Taktik& taktik = taktik_[static_cast<std::size_t>(z_.AktFarbe)];
     const int16_t wahl =
-        ComputerZug(z_.Figur, a_.Ziele, taktik, z_.AktSpieler, a_.Wurf, z_.Wurfzahl).Figur;
+        ComputerFigur(z_.Figur, a_.Ziele, taktik, z_.AktSpieler, a_.Wurf, z_.Wurfzahl);
     if (z_.AktSpieler > 4) {
         z_.AktFigur = wahl;
         z_.Wartezaehler = z_.Einstellung[EinstAnzeigetakte];

@@ -53,6 +53,13 @@ void Bewerten(const Figurentabelle& Figur, const Zugziele& ziele, const Bankfeld
 
 } // namespace
 
+int16_t ComputerFigur(const Figurentabelle& Figur, const Zugziele& ziele, const Taktik& taktik,
+                      int16_t spieler, int16_t wurf, int16_t wurfzahl) {
+    const Kandidaten kandidaten(ziele);
+    if (kandidaten.end() - kandidaten.begin() == 1) return *kandidaten.begin();
+    return ComputerZug(Figur, ziele, taktik, spieler, wurf, wurfzahl).Figur;
+}
+
 Computerwahl ComputerZug(const Figurentabelle& Figur, const Zugziele& ziele, const Tabellen& daten,
                          int16_t spieler, int16_t wurf, int16_t wurfzahl) {
     return ComputerZug(Figur, ziele, Taktik(daten), spieler, wurf, wurfzahl);

@@ -27,4 +27,9 @@ Computerwahl ComputerZug(const Figurentabelle& Figur, const Zugziele& ziele, con
 Computerwahl ComputerZug(const Figurentabelle& Figur, const Zugziele& ziele, const Taktik& taktik,
                          int16_t spieler, int16_t wurf, int16_t wurfzahl);
 
+// Only the figure of that choice, for the game, which needs no ratings: a
+// single movable figure is always the one chosen, so then nothing is rated.
+int16_t ComputerFigur(const Figurentabelle& Figur, const Zugziele& ziele, const Taktik& taktik,
+                      int16_t spieler, int16_t wurf, int16_t wurfzahl);
+
 } // namespace pelu

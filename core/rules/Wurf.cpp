@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "state/Rundung.h"
-
 namespace pelu {
 
 namespace {
@@ -13,7 +11,9 @@ int16_t Ziehung(Zufallsquelle& zufall) {
     // A source that strays outside [0, 1) must still give a die face.
     if (!(r >= 0.0f)) return 1;
     if (r >= 1.0f) return 6;
-    return std::min<int16_t>(Int(6.0f * r + 1.0f), 6);
+    // Int of a value in [1, 7): dropping the fraction is the same and needs
+    // no library call on every draw.
+    return std::min<int16_t>(static_cast<int16_t>(6.0f * r + 1.0f), 6);
 }
 
 } // namespace

@@ -22,15 +22,16 @@ void ZustandSetzen(FigurDaten& fig, const Tabellen& daten, int ziel) {
 } // namespace
 
 int16_t PlatzSuchen(const Figurentabelle& Figur, int16_t ziel) {
-    bool belegt[10] = {};
+    unsigned belegt = 0; // bit p for slot p
     for (int g = 1; g <= FigurAnzahl; ++g) {
-        const int platz = Figur[g].Platz;
-        if (Figur[g].Feld == ziel && platz >= 1 && platz <= 9) belegt[platz] = true;
+        const unsigned platz = static_cast<uint16_t>(Figur[g].Platz);
+        belegt |= static_cast<unsigned>((Figur[g].Feld == ziel) & (platz - 1u < 9u))
+                  << (platz & 15u);
     }
     // Main slots first, slot 1 last of them; overflow slots after.
     static constexpr int16_t Reihenfolge[] = {2, 3, 4, 1, 5, 6, 7, 8};
     for (int16_t platz : Reihenfolge) {
-        if (!belegt[platz]) return platz;
+        if ((belegt & (1u << platz)) == 0) return platz;
     }
     return 9;
 }

@@ -80,7 +80,11 @@ TEST(ComputerZug, AusgangZweiteZwoelfUndErsatzwahl) {
         {"30:1 60:2 64:3", 6, 2, 10, 2},
         {"30:1 60:2 64:3", 6, 1, 10, 3},
         {Drei, 3, 1, 40, 3},
-        {Drei, 3, 1, 41, 1}};
+        {Drei, 3, 1, 41, 1},
+        // A single movable figure moves whatever the table says; the game
+        // asks for the figure alone and gets it without a rating.
+        {"30:1 105:2,3,4", 3, 1, 41, 1},
+        {"30:1 105:2,3,4 32:5", 3, 1, 38, 1}};
     for (const auto& [stellung, wurf, wurfzahl, prio, figur] : faelle) {
         SCOPED_TRACE(stellung);
         Stellung s(stellung);
@@ -88,6 +92,7 @@ TEST(ComputerZug, AusgangZweiteZwoelfUndErsatzwahl) {
         const Zugmoeglichkeit z = ZuegeErmitteln(s.Figur, 5, wurf);
         ASSERT_TRUE(z.Moeglich);
         EXPECT_EQ(ComputerZug(s.Figur, z.Ziele, s.daten, 5, wurf, wurfzahl).Figur, figur);
+        EXPECT_EQ(ComputerFigur(s.Figur, z.Ziele, Taktik(s.daten), 5, wurf, wurfzahl), figur);
     }
 }
 
