@@ -123,35 +123,36 @@ Zugmoeglichkeit ZuegeErmitteln(const Figurentabelle& Figur, int16_t spieler, int
         if (zug.Zielfeld > 0) ergebnis.Moeglich = true;
     };
 
-    // With a 5, a player with a figure at home must bring one out.
-    bool rauskommen = false;
-    if (s == 5) {
-        for (int f = 1; f <= FigurAnzahl; ++f) {
-            const FigurDaten& fig = Figur[f];
-            if (fig.Spieler != spieler || fig.Zustand != ZustandHeim) continue;
-            zielSetzen(f, {static_cast<int16_t>(AufDemRing(fig.Wendefeld + WegAmAusgang)), 0, 0});
-            rauskommen = true;
-        }
+    // The player's figures at home and those on the board.
+    Figurenmenge zuHause;
+    Figurenmenge unterwegs;
+    for (int f = 1; f <= FigurAnzahl; ++f) {
+        const bool eigene = Figur[f].Spieler == spieler;
+        const int16_t zustand = Figur[f].Zustand;
+        zuHause.HinzufuegenFalls(f, eigene & (zustand == ZustandHeim));
+        unterwegs.HinzufuegenFalls(f, eigene & (zustand != ZustandAusserSpiel) &
+                                          (zustand != ZustandHeim) & (zustand != ZustandZiel));
     }
-    if (!rauskommen) {
-        for (int f = 1; f <= FigurAnzahl; ++f) {
-            const FigurDaten& fig = Figur[f];
-            if (fig.Spieler != spieler || fig.Zustand == ZustandAusserSpiel ||
-                fig.Zustand == ZustandHeim || fig.Zustand == ZustandZiel)
-                continue;
-            if (sperren.Gehalten(Figur, f)) continue;
-            zielSetzen(f, ZielBestimmen(Figur, sperren, f, s));
-        }
+
+    if (s == 5 && !zuHause.Leer()) {
+        // With a 5, a player with a figure at home must bring one out.
+        zuHause.FuerJedes([&](int16_t f) {
+            const int ausgang = AufDemRing(Figur[f].Wendefeld + WegAmAusgang);
+            zielSetzen(f, {static_cast<int16_t>(ausgang), 0, 0});
+        });
+    } else {
+        unterwegs.FuerJedes([&](int16_t f) {
+            if (!sperren.Gehalten(Figur, f)) zielSetzen(f, ZielBestimmen(Figur, sperren, f, s));
+        });
     }
     return ergebnis;
 }
 
 Figurenmenge Heimschickbare(const Figurentabelle& Figur, int16_t spieler) {
     Figurenmenge heimschickbare;
-    for (int g = 1; g <= FigurAnzahl; ++g) {
-        if (IstGegner(Figur[g], spieler) & KannHeimgeschicktWerden(Figur[g]))
-            heimschickbare.Hinzufuegen(g);
-    }
+    for (int g = 1; g <= FigurAnzahl; ++g)
+        heimschickbare.HinzufuegenFalls(g, IstGegner(Figur[g], spieler) &
+                                               KannHeimgeschicktWerden(Figur[g]));
     return heimschickbare;
 }
 

@@ -11,6 +11,9 @@ namespace pelu {
 class Figurenmenge {
   public:
     void Hinzufuegen(int figur) { bits_ |= Bit(figur); }
+    // Adds `figur` when `ja`; without a branch, for conditions that cannot
+    // be foreseen figure by figure.
+    void HinzufuegenFalls(int figur, bool ja) { bits_ |= ja ? Bit(figur) : 0u; }
     bool Enthaelt(int figur) const { return (bits_ & Bit(figur)) != 0; }
     bool Leer() const { return bits_ == 0; }
     int Anzahl() const { return std::popcount(bits_); }
