@@ -1,6 +1,7 @@
 #include "data/Datendatei.h"
 
 #include <cmath>
+#include <utility>
 
 #include "data/Laden.h"
 #include "data/Val.h"
@@ -26,7 +27,16 @@ std::string FeldZeigen(std::string_view feld) {
     return gezeigt;
 }
 
+std::string_view OhneBytereihenfolgemarke(std::string_view text) {
+    constexpr std::string_view Marke = "\xEF\xBB\xBF";
+    if (text.starts_with(Marke)) text.remove_prefix(Marke.size());
+    return text;
+}
+
 } // namespace
+
+Datendatei::Datendatei(std::string_view text, std::string dateiname)
+    : text_(OhneBytereihenfolgemarke(text)), dateiname_(std::move(dateiname)), leser_(text_) {}
 
 void Datendatei::Fehler(int zeile, const std::string& text) const {
     std::string meldung = dateiname_ + ", Abschnitt \"" + abschnitt_ + "\"";

@@ -2,7 +2,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <utility>
 
 #include "data/Feldleser.h"
 
@@ -11,10 +10,11 @@ namespace pelu {
 // The text of a data file, read section by section. Each section is looked
 // for from the start of the text again, as if the file were opened anew.
 // Every failure throws Ladefehler with the file, the section and the line.
+// A UTF-8 byte-order mark that an editor put at the very start is no part
+// of the text.
 class Datendatei {
   public:
-    Datendatei(std::string_view text, std::string dateiname)
-        : text_(text), dateiname_(std::move(dateiname)), leser_(text) {}
+    Datendatei(std::string_view text, std::string dateiname);
 
     // Starts reading at the top of the text and reads fields until the
     // header `name:` has been read.

@@ -1,9 +1,8 @@
 #include "data/Laden.h"
 
 #include <cmath>
-#include <filesystem>
-#include <fstream>
 
+#include "data/Dateiinhalt.h"
 #include "data/Datendatei.h"
 #include "data/Datentext.h"
 #include "state/Rundung.h"
@@ -12,10 +11,6 @@
 namespace pelu {
 
 namespace {
-
-// A data file has a few kilobytes; far larger input (or a device without
-// end) would otherwise be read until memory runs out.
-constexpr std::size_t HoechsteDateigroesse = 16u * 1024u * 1024u;
 
 // File coordinates are relative to the board centre; a unit is 640/600
 // pixels wide and 480/330 pixels high.
@@ -95,26 +90,7 @@ Tabellen DatentextLaden(const std::string& text, const std::string& dateiname, i
 }
 
 Tabellen DatendateiLaden(const std::string& datei, int16_t mitteX, int16_t mitteY) {
-    std::error_code fehler;
-    if (!std::filesystem::exists(datei, fehler))
-        OeffnenFehlgeschlagen(datei, "Die Datei wurde nicht gefunden. Sie muss im aktuellen "
-                                     "Ordner liegen oder mit ihrem Pfad angegeben werden.");
-    if (std::filesystem::is_directory(datei, fehler))
-        OeffnenFehlgeschlagen(datei, "Das ist ein Ordner, keine Datei.");
-    std::ifstream ein(datei, std::ios::binary);
-    std::string inhalt;
-    char block[65536];
-    while (ein) {
-        ein.read(block, sizeof block);
-        inhalt.append(block, static_cast<std::size_t>(ein.gcount()));
-        if (inhalt.size() > HoechsteDateigroesse)
-            OeffnenFehlgeschlagen(datei, "Die Datei ist zu groß (über 16 MB); eine Datendatei "
-                                         "hat nur wenige Kilobyte. Ist es die richtige Datei?");
-    }
-    if (ein.bad() || !ein.eof())
-        OeffnenFehlgeschlagen(datei,
-                              "Die Datei lässt sich nicht lesen. Fehlt die Leseberechtigung?");
-    return DatentextLaden(inhalt, datei, mitteX, mitteY);
+    return DatentextLaden(DateiinhaltLesen(datei), datei, mitteX, mitteY);
 }
 
 } // namespace pelu

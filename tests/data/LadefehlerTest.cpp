@@ -1,6 +1,7 @@
 // Every way loading can fail, and what the message tells the player.
 #include <gtest/gtest.h>
 
+#include "Rohr.h"
 #include "Testtexte.h"
 #include "data/Laden.h"
 
@@ -27,6 +28,8 @@ TEST(Ladefehler, MeldungNenntDateiAbschnittZeileUndGrund) {
         {"", "bilddaten\": Die Überschrift \"bilddaten:\" fehlt"},
         {Text(Bild, "Bankdaten:\nDATA 1,2,3,4,5,6,7,8,9,10,11,12\n"), "bankdaten\": " + fehlt},
         {Text(Bild, "bankdaten :\nDATA 1,2,3,4,5,6,7,8,9,10,11,12\n"), "bankdaten\": " + fehlt},
+        // A byte-order mark is skipped at the very start of the file only.
+        {Text(Bild, Bytereihenfolgemarke + Bank), "bankdaten\": " + fehlt},
         // Sections at the end of the file, so that nothing else reads as values.
         {Bild + Taktik() + "bankdaten:\nDATA 1, 2\n' Rest:\n3, 4\n",
          "bankdaten\", Zeile 44: Die Datei endet, bevor alle 12 Bankfelder gelesen sind (2 "
@@ -62,16 +65,22 @@ TEST(Ladefehler, MeldungNenntDateiAbschnittZeileUndGrund) {
         const std::string m = Meldung([&t = text] { Laden(t); });
         EXPECT_EQ(m.rfind("t.txt, Abschnitt \"" + erwartet, 0), 0u)
             << m << "\nerwartet: " << erwartet;
+        // A mark at the start changes nothing, not even a line number.
+        EXPECT_EQ(Meldung([&t = text] { Laden(Bytereihenfolgemarke + t); }), m);
     }
     EXPECT_EQ(Laden(Text("bilddaten:\nDATA 1, 0, 30439, 0, 0, 0, 0, 0, 0, 0, 0\nDATA 0\n"))
                   .Bilddaten[1][2],
               32767);
     // A data file is a few kilobytes; an endless device is refused instead
-    // of being read until memory runs out.
+    // of being read until memory runs out, a pipe nobody writes to instead
+    // of being waited for forever.
+    const Rohr ohneSchreiber;
     const std::pair<std::string, std::string> dateien[] = {
         {"/nicht/vorhanden/Peludaten.txt", "Die Datei wurde nicht gefunden."},
         {PELU_TESTDATEN, "Das ist ein Ordner, keine Datei."},
-        {"/dev/zero", "Die Datei ist zu groß (über 16 MB)"}};
+        {"/dev/zero", "Die Datei ist zu groß (über 16 MB)"},
+        {ohneSchreiber.pfad, "Hier kommt eine Sekunde lang nichts an"},
+        {"/dev/null", "Die Überschrift \"bilddaten:\" fehlt."}};
     for (const auto& [datei, grund] : dateien) {
         const std::string m = Meldung([&d = datei] { pelu::DatendateiLaden(d); });
         EXPECT_EQ(m.rfind(datei + ", Abschnitt \"bilddaten\": " + grund, 0), 0u) << m;

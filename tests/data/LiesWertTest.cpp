@@ -27,7 +27,10 @@ TEST(LiesWert, BankwerteAusJederSchreibweise) {
         // A quoted DATA field keeps its comma; a quoted comment is a comment.
         {"\"DATA 1, 99\", 2\n\t\tDATA\t3,\t4\n\"' Kommentar, 98\"\n97\nDATA 5, 6, 7, 8, 9, 10, 11, "
          "12\n",
-         EinsBisZwoelf}};
+         EinsBisZwoelf},
+        // A byte-order mark inside the file is text, so no comment follows it.
+        {"\xEF\xBB\xBF' kein Kommentar\nDATA 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12\n",
+         {0, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}}};
     for (const auto& [werte, erwartet] : faelle) {
         const pelu::Tabellen t =
             testtexte::Laden(testtexte::Text(testtexte::Bild, std::string("bankdaten:\n") + werte));

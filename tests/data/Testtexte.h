@@ -7,6 +7,9 @@
 // replaces by its own text.
 namespace testtexte {
 
+// The UTF-8 byte-order mark some editors put at the start of a file.
+inline const std::string Bytereihenfolgemarke = "\xEF\xBB\xBF";
+
 inline const std::string Bild = "bilddaten:\nDATA 1, 3, 0, 0, 0, 0, 0, 0, 0, 0, 7\nDATA 0\n";
 inline const std::string Bank = "bankdaten:\nDATA 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12\n";
 
