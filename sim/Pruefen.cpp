@@ -1,4 +1,5 @@
 #include <iostream>
+#include <set>
 #include <string>
 
 #include "Argumente.h"
@@ -82,24 +83,21 @@ void ZusammenfassungAusgeben(const pelu::Tabellen& t) {
 
 int BefehlPruefen(const std::vector<std::string>& argumente) {
     Auftrag auftrag;
-    bool datenGenannt = false;
+    std::set<std::string> genannt;
     for (std::size_t i = 0; i < argumente.size(); ++i) {
         const std::string& arg = argumente[i];
         if (simarg::IstHilfe(arg)) {
             std::cout << Hilfe;
             return 0;
         }
+        const std::string falsch = simarg::OptionPruefen(arg, {"--daten", "--tabellen"}, genannt);
+        if (!falsch.empty()) return Falsch(falsch);
         if (arg == "--tabellen") {
             auftrag.tabellen = true;
-        } else if (arg == "--daten") {
-            if (datenGenannt) return Falsch("--daten ist mehrfach angegeben");
+        } else {
             const std::string fehler =
                 simarg::DateiLesen(i + 1 < argumente.size() ? argumente[++i] : "", auftrag.datei);
             if (!fehler.empty()) return Falsch(fehler);
-            datenGenannt = true;
-        } else {
-            return Falsch("unbekanntes Argument '" + arg +
-                          "' (erlaubt: --daten DATEI, --tabellen)");
         }
     }
 

@@ -11,18 +11,17 @@ TEST(Pruefen, ExitcodesMeldungenUndTabellen) {
              {"--bla", "--bla"},
              {"--tabellen extra.txt", "extra.txt"},
              {"--daten", "--daten"},
-             {"--daten a.txt --daten b.txt", "--daten"}}) {
+             {"--daten a.txt --daten b.txt", "--daten"},
+             {"--tabellen --tabellen", "--tabellen ist mehrfach angegeben"}}) {
         SCOPED_TRACE(argumente);
         simtest::ErwarteAbgelehnt(ordner.Aufruf("pruefen", argumente), genannt);
     }
     EXPECT_EQ(ordner.Aufruf("pruefen", "--help").code, 0);
     ordner.Kopieren("ohne_taktik.txt", "kaputt.txt");
-    simtest::SimLauf e = ordner.Aufruf("pruefen", "--tabellen --daten kaputt.txt");
-    EXPECT_EQ(e.code, 1);
-    EXPECT_EQ(e.aus, "");
-    EXPECT_TRUE(e.fehler.starts_with("kaputt.txt, Abschnitt \"taktikdaten\": ")) << e.fehler;
+    simtest::ErwarteLadefehler(ordner.Aufruf("pruefen", "--tabellen --daten kaputt.txt"),
+                               "kaputt.txt, Abschnitt \"taktikdaten\": ");
     ordner.Kopieren("gueltig_crlf.txt");
-    e = ordner.Aufruf("pruefen", ""); // without --daten: Peludaten.txt from here
+    simtest::SimLauf e = ordner.Aufruf("pruefen", ""); // without --daten: Peludaten.txt from here
     EXPECT_EQ(e.code, 0) << e.fehler;
     EXPECT_EQ(std::count(e.aus.begin(), e.aus.end(), '\n'), 3) << e.aus; // one line per table
     e = ordner.Aufruf("pruefen", "--tabellen");
@@ -37,6 +36,25 @@ TEST(Pruefen, ExitcodesMeldungenUndTabellen) {
         erwartet += "taktikdaten " + std::to_string(i) + " " + std::to_string(i) + " " +
                     std::to_string(100 + i) + " " + std::to_string(200 + i) + "\n";
     EXPECT_EQ(e.aus, erwartet);
+}
+
+// A pipe that delivers the file loads like the file; a named pipe nobody
+// writes to is a load error, not a wait without end.
+TEST(Pruefen, DatendateiAusEinerPipe) {
+    const simtest::SimOrdner ordner;
+    ordner.Kopieren("gueltig_crlf.txt");
+    const std::string erwartet = ordner.Aufruf("pruefen", "--tabellen").aus;
+    ordner.RohrAnlegen("rohr");
+    for (const auto& [davor, datei] : std::initializer_list<std::pair<const char*, const char*>>{
+             {"cat Peludaten.txt |", "/dev/stdin"},
+             {"timeout 10 sh -c 'sleep 0.3; cat Peludaten.txt >rohr' &", "rohr"}}) {
+        SCOPED_TRACE(davor);
+        const simtest::SimLauf l =
+            ordner.Aufruf("pruefen", std::string("--tabellen --daten ") + datei, davor);
+        EXPECT_EQ(l.code, 0) << l.fehler;
+        EXPECT_EQ(l.aus, erwartet);
+    }
+    simtest::ErwarteLadefehler(ordner.Aufruf("pruefen", "--daten rohr"), simtest::OhneSchreiber);
 }
 
 } // namespace

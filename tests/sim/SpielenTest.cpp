@@ -41,7 +41,8 @@ TEST(Spielen, GanzeSpieleWiederholbar) {
     EXPECT_EQ(a.aus.substr(a.aus.rfind('\n', a.aus.size() - 2) + 1, 5), "ende ");
 }
 
-// Bad arguments give 2 even without a data file: they are checked first.
+// Bad arguments give 2 even without a data file: they are checked first;
+// a data file that does not load gives 1.
 TEST(Spielen, Exitcodes) {
     const simtest::SimOrdner ordner;
     for (const std::string falsch : {"--spieler 1,2,3", "--spieler 1,2,3,9", "--wuerfel 7",
@@ -50,6 +51,8 @@ TEST(Spielen, Exitcodes) {
         simtest::ErwarteAbgelehnt(ordner.Aufruf("spielen", falsch),
                                   falsch.substr(0, falsch.find(' ')));
     }
+    ordner.RohrAnlegen("rohr"); // nobody writes to it
+    simtest::ErwarteLadefehler(ordner.Aufruf("spielen", "--daten rohr"), simtest::OhneSchreiber);
 }
 
 } // namespace

@@ -37,10 +37,10 @@ TEST(Zuege, AblehnungenVorDerFehlendenDatei) {
         SCOPED_TRACE(argumente);
         simtest::ErwarteAbgelehnt(ordner.Aufruf("zuege", argumente), genannt);
     }
-    const simtest::SimLauf ohne = ordner.Aufruf("zuege", g);
-    EXPECT_EQ(ohne.code, 1);
-    EXPECT_EQ(ohne.aus, "");
-    EXPECT_NE(ohne.fehler.find("Peludaten.txt"), std::string::npos) << ohne.fehler;
+    simtest::ErwarteLadefehler(ordner.Aufruf("zuege", g),
+                               "Peludaten.txt, Abschnitt \"bilddaten\": ");
+    ordner.RohrAnlegen("rohr"); // nobody writes to it
+    simtest::ErwarteLadefehler(ordner.Aufruf("zuege", g + "--daten rohr"), simtest::OhneSchreiber);
 }
 
 } // namespace
