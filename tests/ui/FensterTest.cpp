@@ -4,8 +4,10 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <fstream>
+#include <sys/stat.h>
 
 #include "QtZeitgeber.h"
 #include "Testfenster.h"
@@ -138,7 +140,8 @@ TEST(Ladefehler, DateiFehltOderIstUnvollstaendig) {
     const QString vorher = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(ordner.path()));
     std::ofstream("kaputt.txt") << "bilddaten\n1,2,3\n";
-    for (const char* datei : {"", "kaputt.txt"}) { // none: Peludaten.txt from here
+    mkfifo("rohr", 0600);                                  // a named pipe nobody writes to
+    for (const char* datei : {"", "kaputt.txt", "rohr"}) { // none: Peludaten.txt from here
         SCOPED_TRACE(datei);
         Testfenster t(1, datei);
         EXPECT_FALSE(t.geladen);
@@ -152,6 +155,29 @@ TEST(Ladefehler, DateiFehltOderIstUnvollstaendig) {
         EXPECT_EQ(t.f().Partie(), nullptr);
     }
     QDir::setCurrent(vorher);
+}
+
+// Without a visible desktop the error box waits unseen, so the program
+// tells its stderr first. The box never closes here; the test ends it.
+TEST(Ladefehler, MeldungAuchAufStderr) {
+    QTemporaryDir ordner;
+    std::ofstream((ordner.path() + "/Peludaten.txt").toStdString()) << "bilddaten:\n1,2,3\n";
+    QProcess programm;
+    programm.setWorkingDirectory(ordner.path());
+    QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+    umgebung.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    programm.setProcessEnvironment(umgebung);
+    programm.setReadChannel(QProcess::StandardError);
+    programm.start(QStringLiteral(PELU_FENSTERPROGRAMM), {});
+    const QByteArray erwartet = "/Peludaten.txt, Abschnitt \"bilddaten\", Zeile 2: Die Datei "
+                                "endet mitten im Datensatz für Feld 1 (ein Datensatz hat 11 "
+                                "Werte).\n";
+    QByteArray fehler; // Qt's own warnings may come first
+    while (!fehler.contains(erwartet) && programm.waitForReadyRead(60000))
+        fehler += programm.readAllStandardError();
+    programm.kill();
+    programm.waitForFinished();
+    EXPECT_TRUE(fehler.contains(erwartet)) << fehler.toStdString();
 }
 
 } // namespace
