@@ -1,12 +1,10 @@
 // libFuzzer target for the data file loader: any text must either load or
 // end in a Ladefehler, never crash, hang or hit undefined behaviour.
 //
-// Build (clang, sanitizers) and run about three minutes on the test files:
-//   CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DPELU_FUZZ=ON -DPELU_FENSTER=OFF \
-//       -DPELU_TESTS=OFF -DPELU_BENCHMARKS=OFF
-//   cmake --build build-fuzz --target lader_fuzz
-//   mkdir -p build-fuzz/korpus && cp tests/data/dateien/* build-fuzz/korpus/
-//   build-fuzz/fuzz/lader_fuzz -max_total_time=180 -timeout=5 build-fuzz/korpus
+// `./pelu.sh testen` builds it with clang into build-fuzz/ and runs it for a
+// minute on the seed files in tests/fuzz-korpus/ and tests/data/dateien/
+// (function `fuzzen` there); run it longer by hand with the same options
+// and a larger -max_total_time.
 #include <cstddef>
 #include <cstdint>
 #include <string>
