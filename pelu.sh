@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Set-up for a Debian 12 machine: installs what is missing, builds, then
 #   ./pelu.sh spielen   starts the game
-#   ./pelu.sh testen    runs every test
+#   ./pelu.sh testen    runs every test: the normal build's, the same again
+#                       under AddressSanitizer and UBSan, then a minute of
+#                       fuzzing the data file loader
 #   ./pelu.sh paket     builds the Debian package build/pelu-mit-tarro_*.deb
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -10,10 +12,13 @@ PAKETE=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-private-dev libgl
         libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation fonts-dejavu-core)
 # Installing and packaging, and the checks of the installed tree and the package.
 PAKETE+=(desktop-file-utils appstream dpkg-dev file lintian man-db)
+# Only the tests need clang (libFuzzer); installed so that every test run
+# fuzzes the loader instead of skipping it unnoticed.
+PRUEFPAKETE=(clang libclang-rt-dev)
 
 pakete_installieren() {
     local fehlend=()
-    for paket in "${PAKETE[@]}"; do
+    for paket in "$@"; do
         if ! dpkg-query -W -f='${Status}' "$paket" 2>/dev/null | grep -q "install ok installed"; then
             fehlend+=("$paket")
         fi
@@ -27,26 +32,52 @@ pakete_installieren() {
     fi
 }
 
+# Builds into folder $1 with the CMake options that follow.
 bauen() {
-    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-    cmake --build build
+    local ordner=$1
+    shift
+    cmake -S . -B "$ordner" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+    cmake --build "$ordner"
+}
+
+# Runs the tests of build folder $1, with the ctest options that follow.
+pruefen() {
+    local ordner=$1
+    shift
+    (cd "$ordner" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 1200 "$@")
+}
+
+# A minute of libFuzzer on the loader, from the seed files in tests/, at
+# every input length up to twice the shipped data file. The build (clang,
+# no window) also shows that the core and pelu-sim compile with clang.
+fuzzen() {
+    CXX=clang++ bauen build-fuzz -DPELU_FUZZ=ON -DPELU_FENSTER=OFF -DPELU_TESTS=OFF \
+        -DPELU_BENCHMARKS=OFF
+    mkdir -p build-fuzz/korpus
+    build-fuzz/fuzz/lader_fuzz -max_total_time=60 -timeout=5 -len_control=0 -max_len=16384 \
+        -dict=fuzz/lader_fuzz.dict -artifact_prefix=build-fuzz/ -print_final_stats=1 \
+        build-fuzz/korpus tests/fuzz-korpus tests/data/dateien
 }
 
 case "${1:-}" in
 spielen)
-    pakete_installieren
-    bauen
+    pakete_installieren "${PAKETE[@]}"
+    bauen build
     exec ./build/ui/pelu
     ;;
 testen)
-    pakete_installieren
-    bauen
-    cd build
-    QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 1200
+    pakete_installieren "${PAKETE[@]}" "${PRUEFPAKETE[@]}"
+    bauen build
+    pruefen build
+    # The sanitizers slow the build; the benchmarks, the installed tree and
+    # the package add nothing to what they check.
+    bauen build-san -DPELU_SANITIZE=ON -DPELU_BENCHMARKS=OFF
+    pruefen build-san --exclude-regex '^(Installation|Paket)[.]'
+    fuzzen
     ;;
 paket)
-    pakete_installieren
-    bauen
+    pakete_installieren "${PAKETE[@]}"
+    bauen build
     (cd build && cpack -G DEB)
     lintian --fail-on error build/pelu-mit-tarro_*.deb
     ;;
