@@ -38,31 +38,31 @@ QtFormular::QtFormular(Bedienelemente& elemente, Spielerwahl& wahl, Zeitgeber& z
     : e_(elemente), wahl_(wahl), zeitgeber_(zeitgeber) {}
 
 // The text's colour says whose turn it is; assistive tools hear the colour's name.
-void QtFormular::InfoSetzen(const std::string& text, int16_t textfarbe) {
+void QtFormular::InfoSetzen(std::string_view text, int16_t textfarbe) {
     int farbe = 0;
     for (int c = 1; c <= FarbAnzahl; ++c)
         if (HelleFarbe(c) == textfarbe) farbe = c;
-    const QString inhalt = QString::fromStdString(text);
+    const QString inhalt = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     Farben(*e_.lblInfo, nullptr, Palettenfarbe(textfarbe));
     NameSetzen(*e_.lblInfo, InfoName(inhalt, farbe));
     e_.lblInfo->setText(inhalt);
 }
 
-void QtFormular::ZuganzeigeSetzen(int farbe, const std::string& text, int16_t hintergrund,
+void QtFormular::ZuganzeigeSetzen(int farbe, std::string_view text, int16_t hintergrund,
                                   int16_t textfarbe) {
     if (!IstFarbe(farbe)) return;
     QLabel& label = *e_.lblZuganzeige[Index(farbe)];
     const QColor grund = Palettenfarbe(hintergrund);
     Farben(label, &grund, Palettenfarbe(textfarbe));
-    const QString inhalt = QString::fromStdString(text);
+    const QString inhalt = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     NameSetzen(label, ZuganzeigeName(farbe, inhalt));
     label.setText(inhalt);
 }
 
-void QtFormular::RangSetzen(int farbe, const std::string& text) {
+void QtFormular::RangSetzen(int farbe, std::string_view text) {
     if (!IstFarbe(farbe)) return;
     QLabel& label = *e_.lblRang[Index(farbe)];
-    const QString inhalt = QString::fromStdString(text);
+    const QString inhalt = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     NameSetzen(label, RangName(farbe, inhalt));
     label.setText(inhalt);
 }

@@ -16,10 +16,10 @@ class QtFormular : public Formular {
   public:
     QtFormular(Bedienelemente& elemente, Spielerwahl& wahl, Zeitgeber& zeitgeber);
 
-    void InfoSetzen(const std::string& text, int16_t textfarbe) override;
-    void ZuganzeigeSetzen(int farbe, const std::string& text, int16_t hintergrund,
+    void InfoSetzen(std::string_view text, int16_t textfarbe) override;
+    void ZuganzeigeSetzen(int farbe, std::string_view text, int16_t hintergrund,
                           int16_t textfarbe) override;
-    void RangSetzen(int farbe, const std::string& text) override;
+    void RangSetzen(int farbe, std::string_view text) override;
     void WuerfelZeichnen(int farbe, int16_t wert) override;
     void WuerfelVerstecken(int farbe) override;
     void FigurSichtbar(int figur, bool sichtbar) override;

@@ -1,6 +1,6 @@
 #pragma once
 #include <cstdint>
-#include <string>
+#include <string_view>
 
 namespace pelu {
 
@@ -20,12 +20,12 @@ class Formular {
     virtual ~Formular() = default;
 
     // Info label: text and text colour.
-    virtual void InfoSetzen(const std::string& text, int16_t textfarbe) = 0;
+    virtual void InfoSetzen(std::string_view text, int16_t textfarbe) = 0;
     // Move display of a colour: caption, background and text colour.
-    virtual void ZuganzeigeSetzen(int farbe, const std::string& text, int16_t hintergrund,
+    virtual void ZuganzeigeSetzen(int farbe, std::string_view text, int16_t hintergrund,
                                   int16_t textfarbe) = 0;
     // Ranking label of a colour.
-    virtual void RangSetzen(int farbe, const std::string& text) = 0;
+    virtual void RangSetzen(int farbe, std::string_view text) = 0;
 
     // Dice box of a colour: draw a face (0 = blank) and make it visible, or hide it.
     virtual void WuerfelZeichnen(int farbe, int16_t wert) = 0;

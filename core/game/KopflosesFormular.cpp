@@ -2,12 +2,12 @@
 
 namespace pelu {
 
-void KopflosesFormular::InfoSetzen(const std::string& text, int16_t textfarbe) {
-    Info = text;
+void KopflosesFormular::InfoSetzen(std::string_view text, int16_t textfarbe) {
+    Info.assign(text);
     Infofarbe = textfarbe;
 }
 
-void KopflosesFormular::ZuganzeigeSetzen(int farbe, const std::string& text, int16_t hintergrund,
+void KopflosesFormular::ZuganzeigeSetzen(int farbe, std::string_view text, int16_t hintergrund,
                                          int16_t textfarbe) {
     if (!IstFarbe(farbe)) return;
     // Assigned in place: this runs at the end of every roll.
@@ -17,8 +17,8 @@ void KopflosesFormular::ZuganzeigeSetzen(int farbe, const std::string& text, int
     bild.Textfarbe = textfarbe;
 }
 
-void KopflosesFormular::RangSetzen(int farbe, const std::string& text) {
-    if (IstFarbe(farbe)) Rang[farbe] = text;
+void KopflosesFormular::RangSetzen(int farbe, std::string_view text) {
+    if (IstFarbe(farbe)) Rang[farbe].assign(text);
 }
 
 void KopflosesFormular::WuerfelZeichnen(int farbe, int16_t wert) {

@@ -46,10 +46,10 @@ class KopflosesFormular : public Formular {
     std::array<int16_t, FarbAnzahl + 1> Spielerwerte{0, Vorgabespieler[0], Vorgabespieler[1],
                                                      Vorgabespieler[2], Vorgabespieler[3]};
 
-    void InfoSetzen(const std::string& text, int16_t textfarbe) override;
-    void ZuganzeigeSetzen(int farbe, const std::string& text, int16_t hintergrund,
+    void InfoSetzen(std::string_view text, int16_t textfarbe) override;
+    void ZuganzeigeSetzen(int farbe, std::string_view text, int16_t hintergrund,
                           int16_t textfarbe) override;
-    void RangSetzen(int farbe, const std::string& text) override;
+    void RangSetzen(int farbe, std::string_view text) override;
     void WuerfelZeichnen(int farbe, int16_t wert) override;
     void WuerfelVerstecken(int farbe) override;
     void FigurSichtbar(int figur, bool sichtbar) override;

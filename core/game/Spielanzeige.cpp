@@ -57,7 +57,9 @@ void Spiel::ZeigeZugzahl() {
         gezeigteZugzahl_[k] = z_.Zugzahl[k];
         char ziffern[8];
         const auto ende = std::to_chars(ziffern, ziffern + sizeof ziffern, z_.Zugzahl[k]).ptr;
-        form_.ZuganzeigeSetzen(k, std::string(ziffern, ende), HelleFarbe(k), 15);
+        form_.ZuganzeigeSetzen(k,
+                               std::string_view(ziffern, static_cast<std::size_t>(ende - ziffern)),
+                               HelleFarbe(k), 15);
     }
 }
 
