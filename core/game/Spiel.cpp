@@ -32,8 +32,9 @@ void Spiel::Initialisierung(Zufallsquelle& anlaufZufall) {
     ProgrammTimer(false);
     FahrTimer(false);
     Spielknoepfe(Knopfzustand::Ruhe);
+    const Lagebild lage(z_.Figur);
     for (int16_t farbe = 1; farbe <= FarbAnzahl; ++farbe)
-        WuerfelWerfen(farbe, anlaufZufall);
+        WuerfelWerfen(farbe, anlaufZufall, lage);
 }
 
 void Spiel::BefehlStart() {

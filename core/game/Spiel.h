@@ -6,6 +6,7 @@
 #include "board/Fahrt.h"
 #include "game/Formular.h"
 #include "game/Spielbeobachter.h"
+#include "rules/Lagebild.h"
 #include "rules/Taktik.h"
 #include "rules/Zugregeln.h"
 #include "state/Figurenmenge.h"
@@ -116,6 +117,8 @@ class Spiel {
     void PhasePutzen();
     void PhaseNaechsterSpielzug();
     void PhaseSpielende();
+    // Marks the figures the move of AktFigur sends home.
+    void OpferMarkieren(const Lagebild& lage);
 
     // Players, ranking and displays (Spielanzeige.cpp).
     void LiesSpieler();
@@ -124,7 +127,7 @@ class Spiel {
     void ZeigeZugzahl();
 
     // Dice, figures and animation (Spielfiguren.cpp).
-    int16_t WuerfelWerfen(int16_t farbNr, Zufallsquelle& zufall);
+    int16_t WuerfelWerfen(int16_t farbNr, Zufallsquelle& zufall, const Lagebild& lage);
     void FigurPlatzieren(int16_t figur, int16_t feld, int16_t platz);
     void FigurenAufstellen();
     void FahrtStarten(int16_t figur, int16_t zielFeld, int16_t zielPlatz);

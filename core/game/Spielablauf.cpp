@@ -65,11 +65,13 @@ void Spiel::PhaseWuerfelleer() {
 }
 
 void Spiel::PhaseWuerfeln() {
-    a_.Wurf = WuerfelWerfen(z_.AktFarbe, zufall_);
+    // Nothing moves in this step: one picture of the table serves every rule.
+    const Lagebild lage(z_.Figur);
+    a_.Wurf = WuerfelWerfen(z_.AktFarbe, zufall_, lage);
     beobachter_->Gewuerfelt(z_.AktFarbe, a_.Wurf);
     ++z_.Wurfzahl;
     z_.Tempo = z_.Einstellung[EinstFahrschritt];
-    const Zugmoeglichkeit zm = ZuegeErmitteln(z_.Figur, z_.AktSpieler, a_.Wurf);
+    const Zugmoeglichkeit zm = ZuegeErmitteln(z_.Figur, lage, z_.AktSpieler, a_.Wurf);
     a_.Schritte = zm.Schritte;
     a_.Ziele = zm.Ziele;
     if (!zm.Moeglich) {
@@ -80,12 +82,12 @@ void Spiel::PhaseWuerfeln() {
     z_.Blinken = false;
     const Taktik& taktik = taktik_[static_cast<std::size_t>(z_.AktFarbe)];
     const int16_t wahl =
-        ComputerFigur(z_.Figur, a_.Ziele, taktik, z_.AktSpieler, a_.Wurf, z_.Wurfzahl);
+        ComputerFigur(z_.Figur, lage, a_.Ziele, taktik, z_.AktSpieler, a_.Wurf, z_.Wurfzahl);
     if (z_.AktSpieler > 4) {
         z_.AktFigur = wahl;
         z_.Wartezaehler = z_.Einstellung[EinstAnzeigetakte];
         z_.Spielphase = Phase::WuerfelAnzeigezeit;
-        a_.Heimschicken = HeimschickenMarkieren(z_.Figur, a_.Ziele, z_.AktSpieler, z_.AktFigur);
+        OpferMarkieren(lage);
     } else {
         z_.Hilfsfigur = wahl;
         z_.Gewaehlt = 0;
@@ -93,6 +95,11 @@ void Spiel::PhaseWuerfeln() {
         ZeigeInfo(z_.AktFarbe, "Wählen");
     }
     ++z_.Zugzahl[z_.AktFarbe];
+}
+
+void Spiel::OpferMarkieren(const Lagebild& lage) {
+    a_.Heimschicken = HeimschickenMarkieren(z_.Figur, Heimschickbare(lage, z_.AktSpieler),
+                                            z_.AktFigur, a_.Ziele[z_.AktFigur]);
 }
 
 void Spiel::PhaseWuerfelAnzeigezeit() {
@@ -111,7 +118,7 @@ void Spiel::PhaseWartenFigurwahl() {
         z_.AktFigur = z_.Gewaehlt;
         z_.Spielphase = Phase::Ziehen;
         z_.Folgephase = Folge::Start;
-        a_.Heimschicken = HeimschickenMarkieren(z_.Figur, a_.Ziele, z_.AktSpieler, z_.AktFigur);
+        OpferMarkieren(Lagebild(z_.Figur));
     } else if (z_.Blinken) {
         // Only the count modulo 3 matters; keeping it there avoids overflow.
         z_.Wartezaehler = static_cast<int16_t>((z_.Wartezaehler + 1) % 3);

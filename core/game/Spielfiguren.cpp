@@ -5,8 +5,8 @@
 
 namespace pelu {
 
-int16_t Spiel::WuerfelWerfen(int16_t farbNr, Zufallsquelle& zufall) {
-    const int16_t wurf = WurfWert(z_.Figur, farbNr, zufall);
+int16_t Spiel::WuerfelWerfen(int16_t farbNr, Zufallsquelle& zufall, const Lagebild& lage) {
+    const int16_t wurf = WurfWert(lage, farbNr, zufall);
     form_.WuerfelZeichnen(farbNr, wurf);
     return wurf;
 }

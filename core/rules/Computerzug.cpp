@@ -53,20 +53,20 @@ void Bewerten(const Figurentabelle& Figur, const Zugziele& ziele, const Bankfeld
 
 } // namespace
 
-int16_t ComputerFigur(const Figurentabelle& Figur, const Zugziele& ziele, const Taktik& taktik,
-                      int16_t spieler, int16_t wurf, int16_t wurfzahl) {
+int16_t ComputerFigur(const Figurentabelle& Figur, const Lagebild& lage, const Zugziele& ziele,
+                      const Taktik& taktik, int16_t spieler, int16_t wurf, int16_t wurfzahl) {
     const Kandidaten kandidaten(ziele);
     if (kandidaten.end() - kandidaten.begin() == 1) return *kandidaten.begin();
-    return ComputerZug(Figur, ziele, taktik, spieler, wurf, wurfzahl).Figur;
+    return ComputerZug(Figur, lage, ziele, taktik, spieler, wurf, wurfzahl).Figur;
 }
 
 Computerwahl ComputerZug(const Figurentabelle& Figur, const Zugziele& ziele, const Tabellen& daten,
                          int16_t spieler, int16_t wurf, int16_t wurfzahl) {
-    return ComputerZug(Figur, ziele, Taktik(daten), spieler, wurf, wurfzahl);
+    return ComputerZug(Figur, Lagebild(Figur), ziele, Taktik(daten), spieler, wurf, wurfzahl);
 }
 
-Computerwahl ComputerZug(const Figurentabelle& Figur, const Zugziele& ziele, const Taktik& taktik,
-                         int16_t spieler, int16_t wurf, int16_t wurfzahl) {
+Computerwahl ComputerZug(const Figurentabelle& Figur, const Lagebild& lage, const Zugziele& ziele,
+                         const Taktik& taktik, int16_t spieler, int16_t wurf, int16_t wurfzahl) {
     Computerwahl wahl;
     if (wurf == 5) {
         wahl.Figur = Rausbringen(Figur, ziele, spieler);
@@ -78,10 +78,10 @@ Computerwahl ComputerZug(const Figurentabelle& Figur, const Zugziele& ziele, con
     }
     // Rating the candidates moves nobody: the opponents and the candidates
     // stay as they are.
-    const Gegnerlage lage(Figur, spieler);
+    const Gegnerlage gegner(Figur, lage, spieler);
     const Kandidaten kandidaten(ziele);
     Opfertabelle opfer{};
-    Bewerten(Figur, ziele, taktik.Baenke(), lage, kandidaten, opfer, wahl.Wertungen);
+    Bewerten(Figur, ziele, taktik.Baenke(), gegner, kandidaten, opfer, wahl.Wertungen);
     wahl.Figur = ZugWaehlen(Figur, ziele, taktik, kandidaten, opfer, wahl.Wertungen);
     if (wahl.Figur != 0) return wahl;
     // A table whose priorities all lie above 37 chooses nobody; a computer

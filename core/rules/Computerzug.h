@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 
+#include "rules/Lagebild.h"
 #include "rules/Taktik.h"
 #include "rules/Zugregeln.h"
 #include "rules/Zugwahl.h"
@@ -23,13 +24,14 @@ struct Computerwahl {
 Computerwahl ComputerZug(const Figurentabelle& Figur, const Zugziele& ziele, const Tabellen& daten,
                          int16_t spieler, int16_t wurf, int16_t wurfzahl);
 
-// The same with the tactic prepared once for many rolls.
-Computerwahl ComputerZug(const Figurentabelle& Figur, const Zugziele& ziele, const Taktik& taktik,
-                         int16_t spieler, int16_t wurf, int16_t wurfzahl);
+// The same on the table's picture taken before (`lage`, of `Figur`), with the
+// tactic prepared once for many rolls.
+Computerwahl ComputerZug(const Figurentabelle& Figur, const Lagebild& lage, const Zugziele& ziele,
+                         const Taktik& taktik, int16_t spieler, int16_t wurf, int16_t wurfzahl);
 
 // Only the figure of that choice, for the game, which needs no ratings: a
 // single movable figure is always the one chosen, so then nothing is rated.
-int16_t ComputerFigur(const Figurentabelle& Figur, const Zugziele& ziele, const Taktik& taktik,
-                      int16_t spieler, int16_t wurf, int16_t wurfzahl);
+int16_t ComputerFigur(const Figurentabelle& Figur, const Lagebild& lage, const Zugziele& ziele,
+                      const Taktik& taktik, int16_t spieler, int16_t wurf, int16_t wurfzahl);
 
 } // namespace pelu

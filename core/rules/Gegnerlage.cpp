@@ -1,36 +1,21 @@
 #include "rules/Gegnerlage.h"
 
+#include "rules/Lagebild.h"
+
 namespace pelu {
 
-bool HatFigurImHaus(const Figurentabelle& Figur, int spieler) {
-    for (int h = 1; h <= FigurAnzahl; ++h) {
-        if (Figur[h].Spieler == spieler && Figur[h].Zustand == ZustandHeim) return true;
-    }
-    return false;
-}
+Gegnerlage::Gegnerlage(const Figurentabelle& Figur, int16_t spieler)
+    : Gegnerlage(Figur, Lagebild(Figur), spieler) {}
 
-Gegnerlage::Gegnerlage(const Figurentabelle& Figur, int16_t spieler) {
-    // Which players 0..8 have a figure at home; any other number is a faulty
-    // table and is looked up directly.
-    std::array<bool, 9> imHaus{};
-    for (int h = 1; h <= FigurAnzahl; ++h) {
-        const int p = Figur[h].Spieler;
-        if (p >= 0 && p <= 8) imHaus[p] |= Figur[h].Zustand == ZustandHeim;
-    }
-    // Whether an opponent's figure stands on the track cannot be foreseen:
-    // each one is written and then counted only if it does.
-    int jaeger = 0;
-    for (int g = 1; g <= FigurAnzahl; ++g) {
+Gegnerlage::Gegnerlage(const Figurentabelle& Figur, const Lagebild& lage, int16_t spieler) {
+    const Figurenmenge gegner = lage.Gegner(spieler);
+    opfer_ = gegner.Und(lage.Heimschickbar);
+    gegner.Und(lage.AufDemRing).FuerJedes([&](int16_t g) {
         const FigurDaten& fig = Figur[g];
-        if (!IstGegner(fig, spieler)) continue;
-        const int p = fig.Spieler;
-        jaeger_[jaeger] = {static_cast<int16_t>(g), static_cast<int16_t>(FarbeVonFigur(g)),
-                           fig.Feld, WegAmWendefeld - fig.Weg,
-                           p <= 8 ? imHaus[p] : HatFigurImHaus(Figur, p)};
-        jaeger += fig.Feld <= Ringlaenge;
-        if (KannHeimgeschicktWerden(fig)) opfer_.Hinzufuegen(g);
-    }
-    jaegerAnzahl_ = jaeger;
+        const bool imHaus = !lage.Eigene(fig.Spieler).Und(lage.ZuHause).Leer();
+        jaeger_[jaegerAnzahl_++] = {g, static_cast<int16_t>(FarbeVonFigur(g)), fig.Feld,
+                                    WegAmWendefeld - fig.Weg, imHaus};
+    });
 }
 
 bool IstBank(const Tabellen& daten, int feld) {

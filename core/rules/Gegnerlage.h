@@ -2,6 +2,7 @@
 #include <array>
 #include <cstdint>
 
+#include "rules/Lagebild.h"
 #include "rules/Zugregeln.h"
 #include "state/Figurenmenge.h"
 #include "state/Spielzustand.h"
@@ -39,6 +40,8 @@ class Gegnerlage {
     };
 
     Gegnerlage(const Figurentabelle& Figur, int16_t spieler);
+    // The same from the table's picture taken before (`lage`, of `Figur`).
+    Gegnerlage(const Figurentabelle& Figur, const Lagebild& lage, int16_t spieler);
 
     // Both lists in ascending figure order, so the first of equals is the
     // lowest number.
@@ -70,9 +73,6 @@ class Kandidaten {
     std::array<int16_t, FigurAnzahl> figur_; // only the first anzahl_ are set
     int anzahl_ = 0;
 };
-
-// Whether player `spieler` has a figure at home in any of his colours.
-bool HatFigurImHaus(const Figurentabelle& Figur, int spieler);
 
 // Whether `feld` is one of the twelve bench fields.
 bool IstBank(const Tabellen& daten, int feld);

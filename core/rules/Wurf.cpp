@@ -19,11 +19,12 @@ int16_t Ziehung(Zufallsquelle& zufall) {
 } // namespace
 
 int16_t WurfWert(const Figurentabelle& Figur, int farbe, Zufallsquelle& zufall) {
-    int imHaus = 0;
-    if (IstFarbe(farbe)) {
-        for (int f = ErsteFigur(farbe); f <= LetzteFigur(farbe); ++f)
-            imHaus += Figur[f].Zustand == ZustandHeim;
-    }
+    return WurfWert(Lagebild(Figur), farbe, zufall);
+}
+
+int16_t WurfWert(const Lagebild& lage, int farbe, Zufallsquelle& zufall) {
+    const int imHaus =
+        IstFarbe(farbe) ? lage.ZuHause.Und(Figurenmenge::DerFarbe(farbe)).Anzahl() : 0;
     // Three or four figures at home: extra tries for the 5 that brings one out.
     const int versuche = imHaus >= 3 ? imHaus - 1 : 1;
     int16_t wurf = 0;

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 
+#include "rules/Lagebild.h"
 #include "state/Spielzustand.h"
 #include "state/Zufall.h"
 
@@ -9,5 +10,7 @@ namespace pelu {
 // The value of one roll of colour `farbe`: one draw, or up to two (three
 // figures at home) or three (four at home) tries for a 5.
 int16_t WurfWert(const Figurentabelle& Figur, int farbe, Zufallsquelle& zufall);
+// The same on the table's picture taken before.
+int16_t WurfWert(const Lagebild& lage, int farbe, Zufallsquelle& zufall);
 
 } // namespace pelu

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "rules/Gegnerlage.h"
+#include "rules/Lagebild.h"
 
 namespace pelu {
 
@@ -17,53 +18,37 @@ bool ImDurchgang(int x, int von, int ziel, int ende, int anfang) {
     return ((von < x) & (x <= ende)) | ((anfang <= x) & (x < ziel));
 }
 
-// The blocking figures (Farbstapel >= 2) and the full field: the same for
-// every figure of the roll, so gathered once. Blocks are few, so the checks
-// of each figure look at them only instead of at the whole table.
+// The blocking figures and the full field, the same for every figure of the
+// roll. Blocks are few, so the checks of each figure look at them only
+// instead of at the whole table.
 class Sperrlage {
   public:
-    explicit Sperrlage(const Figurentabelle& Figur) {
-        // Each figure is written and then counted only if it blocks: whether
-        // it does cannot be foreseen, so this avoids a branch on it.
-        for (int g = 1; g <= FigurAnzahl; ++g) {
-            const FigurDaten& fig = Figur[g];
-            sperrer_[anzahl_] = static_cast<int16_t>(g);
-            // Figures at home or in the goal stack up too, but no passage
-            // and no movable figure's field lies there.
-            anzahl_ += (fig.Farbstapel >= 2) & (fig.Feld <= LetztesEinlauffeld);
-            // Arrival orders are gap-free, so a figure with Stapel 8 marks a
-            // full field; of several, the highest-numbered one counts.
-            if (fig.Stapel == 8) vollesFeld_ = fig.Feld;
-        }
-    }
+    explicit Sperrlage(const Lagebild& lage)
+        : sperrend_(lage.Sperrend), vollesFeld_(lage.VollesFeld) {}
 
     // A figure that arrived after a blocking figure on its field stays there
     // while that figure blocks; on the exit field only its own colour's
     // earlier exits (distance 5 as well) hold it.
     bool Gehalten(const Figurentabelle& Figur, int f) const {
         const FigurDaten& fig = Figur[f];
-        for (int i = 0; i < anzahl_; ++i) {
-            const FigurDaten& andere = Figur[sperrer_[i]];
-            if (andere.Feld != fig.Feld || andere.Stapel >= fig.Stapel) continue;
-            if (fig.Weg > 5 || (fig.Weg == 5 && andere.Weg == 5)) return true;
-        }
-        return false;
+        return sperrend_.Irgendeins([&](int16_t g) {
+            const FigurDaten& andere = Figur[g];
+            if (andere.Feld != fig.Feld || andere.Stapel >= fig.Stapel) return false;
+            return fig.Weg > 5 || (fig.Weg == 5 && andere.Weg == 5);
+        });
     }
 
     bool Gesperrt(const Figurentabelle& Figur, int von, int ziel, int ende, int anfang) const {
-        for (int i = 0; i < anzahl_; ++i) {
-            if (ImDurchgang(Figur[sperrer_[i]].Feld, von, ziel, ende, anfang)) return true;
-        }
-        return false;
+        return sperrend_.Irgendeins(
+            [&](int16_t g) { return ImDurchgang(Figur[g].Feld, von, ziel, ende, anfang); });
     }
 
     // Nobody may become the ninth figure on a field; 0 when no field is full.
     int VollesFeld() const { return vollesFeld_; }
 
   private:
-    std::array<int16_t, FigurAnzahl> sperrer_; // only the first anzahl_ are set
-    int anzahl_ = 0;
-    int vollesFeld_ = 0;
+    Figurenmenge sperrend_;
+    int vollesFeld_;
 };
 
 // Target and passage of a figure on the board; Zielfeld 0 when it cannot move.
@@ -107,6 +92,11 @@ Zugziel ZielBestimmen(const Figurentabelle& Figur, const Sperrlage& sperren, int
 } // namespace
 
 Zugmoeglichkeit ZuegeErmitteln(const Figurentabelle& Figur, int16_t spieler, int16_t wurf) {
+    return ZuegeErmitteln(Figur, Lagebild(Figur), spieler, wurf);
+}
+
+Zugmoeglichkeit ZuegeErmitteln(const Figurentabelle& Figur, const Lagebild& lage, int16_t spieler,
+                               int16_t wurf) {
     Zugmoeglichkeit ergebnis;
     ergebnis.Schritte = wurf == 6 ? int16_t{12} : wurf;
     const int s = ergebnis.Schritte;
@@ -115,7 +105,7 @@ Zugmoeglichkeit ZuegeErmitteln(const Figurentabelle& Figur, int16_t spieler, int
     if (wurf < 1 || wurf > 6) return ergebnis;
 
     // Nobody may become the ninth figure on a field: a target there is none.
-    const Sperrlage sperren(Figur);
+    const Sperrlage sperren(lage);
     const int voll = sperren.VollesFeld();
     const auto zielSetzen = [&](int f, const Zugziel& zug) {
         if (zug.Zielfeld == voll) return;
@@ -124,15 +114,9 @@ Zugmoeglichkeit ZuegeErmitteln(const Figurentabelle& Figur, int16_t spieler, int
     };
 
     // The player's figures at home and those on the board.
-    Figurenmenge zuHause;
-    Figurenmenge unterwegs;
-    for (int f = 1; f <= FigurAnzahl; ++f) {
-        const bool eigene = Figur[f].Spieler == spieler;
-        const int16_t zustand = Figur[f].Zustand;
-        zuHause.HinzufuegenFalls(f, eigene & (zustand == ZustandHeim));
-        unterwegs.HinzufuegenFalls(f, eigene & (zustand != ZustandAusserSpiel) &
-                                          (zustand != ZustandHeim) & (zustand != ZustandZiel));
-    }
+    const Figurenmenge eigene = lage.Eigene(spieler);
+    const Figurenmenge zuHause = lage.ZuHause.Und(eigene);
+    const Figurenmenge unterwegs = lage.Unterwegs.Und(eigene);
 
     if (s == 5 && !zuHause.Leer()) {
         // With a 5, a player with a figure at home must bring one out.
@@ -148,12 +132,8 @@ Zugmoeglichkeit ZuegeErmitteln(const Figurentabelle& Figur, int16_t spieler, int
     return ergebnis;
 }
 
-Figurenmenge Heimschickbare(const Figurentabelle& Figur, int16_t spieler) {
-    Figurenmenge heimschickbare;
-    for (int g = 1; g <= FigurAnzahl; ++g)
-        heimschickbare.HinzufuegenFalls(g, IstGegner(Figur[g], spieler) &
-                                               KannHeimgeschicktWerden(Figur[g]));
-    return heimschickbare;
+Figurenmenge Heimschickbare(const Lagebild& lage, int16_t spieler) {
+    return lage.Heimschickbar.Und(lage.Gegner(spieler));
 }
 
 Figurenmenge HeimschickenMarkieren(const Figurentabelle& Figur, const Figurenmenge& heimschickbare,
@@ -172,7 +152,8 @@ Figurenmenge HeimschickenMarkieren(const Figurentabelle& Figur, const Figurenmen
 Figurenmenge HeimschickenMarkieren(const Figurentabelle& Figur, const Zugziele& ziele,
                                    int16_t spieler, int16_t figur) {
     if (!IstFigur(figur)) return {};
-    return HeimschickenMarkieren(Figur, Heimschickbare(Figur, spieler), figur, ziele[figur]);
+    return HeimschickenMarkieren(Figur, Heimschickbare(Lagebild(Figur), spieler), figur,
+                                 ziele[figur]);
 }
 
 } // namespace pelu

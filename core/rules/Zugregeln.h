@@ -25,9 +25,14 @@ struct Zugmoeglichkeit {
     Zugziele Ziele{};
 };
 
+struct Lagebild;
+
 // Targets and passages of every figure of `spieler` for die value `wurf`;
 // figures of other players get none.
 Zugmoeglichkeit ZuegeErmitteln(const Figurentabelle& Figur, int16_t spieler, int16_t wurf);
+// The same on the table's picture taken before (`lage`, of `Figur`).
+Zugmoeglichkeit ZuegeErmitteln(const Figurentabelle& Figur, const Lagebild& lage, int16_t spieler,
+                               int16_t wurf);
 
 // Exactly the figures that the move of `figur` to its target in `ziele`
 // sends home: opponents of `spieler` on ordinary track fields of its passage.
@@ -36,7 +41,7 @@ Figurenmenge HeimschickenMarkieren(const Figurentabelle& Figur, const Zugziele& 
 
 // The figures a move of `spieler` could send home at all: his opponents'
 // figures on ordinary track fields.
-Figurenmenge Heimschickbare(const Figurentabelle& Figur, int16_t spieler);
+Figurenmenge Heimschickbare(const Lagebild& lage, int16_t spieler);
 
 // Those of `heimschickbare` that the move of `figur` (target and passage
 // `zug`) passes over: the figures it sends home.

@@ -2,6 +2,7 @@
 
 #include "rules/Gefahr.h"
 #include "rules/Gegnerlage.h"
+#include "rules/Lagebild.h"
 #include "rules/Taktik.h"
 
 namespace pelu {
@@ -69,7 +70,7 @@ int16_t ZugWaehlen(const Figurentabelle& Figur, const Zugziele& ziele, const Tak
 
 int16_t ZugWaehlen(const Figurentabelle& Figur, const Zugziele& ziele, const Tabellen& daten,
                    int16_t spieler, Wertungstabelle& wertungen) {
-    const Figurenmenge heimschickbare = Heimschickbare(Figur, spieler);
+    const Figurenmenge heimschickbare = Heimschickbare(Lagebild(Figur), spieler);
     const Kandidaten kandidaten(ziele);
     Opfertabelle opfer{};
     for (const int16_t f : kandidaten)

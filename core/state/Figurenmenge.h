@@ -10,6 +10,13 @@ namespace pelu {
 // outside 1..16 are never members.
 class Figurenmenge {
   public:
+    Figurenmenge() = default;
+
+    // The four figures of colour `farbe` (1..4).
+    static Figurenmenge DerFarbe(int farbe) {
+        return Figurenmenge(IstFarbe(farbe) ? 0xFu << ErsteFigur(farbe) : 0u);
+    }
+
     void Hinzufuegen(int figur) { bits_ |= Bit(figur); }
     // Adds `figur` when `ja`; without a branch, for conditions that cannot
     // be foreseen figure by figure.
@@ -26,6 +33,21 @@ class Figurenmenge {
         return figur;
     }
 
+    Figurenmenge Und(const Figurenmenge& andere) const {
+        return Figurenmenge(bits_ & andere.bits_);
+    }
+    Figurenmenge Ohne(const Figurenmenge& andere) const {
+        return Figurenmenge(bits_ & ~andere.bits_);
+    }
+
+    // Whether `pruefen(figur)` holds for some member; asks in ascending order
+    // and stops at the first that does.
+    template <class Pruefen> bool Irgendeins(Pruefen&& pruefen) const {
+        for (uint32_t rest = bits_; rest != 0; rest &= rest - 1)
+            if (pruefen(static_cast<int16_t>(std::countr_zero(rest)))) return true;
+        return false;
+    }
+
     // Calls `tun(figur)` for every member, ascending.
     template <class Tun> void FuerJedes(Tun&& tun) const {
         for (uint32_t rest = bits_; rest != 0; rest &= rest - 1)
@@ -35,6 +57,7 @@ class Figurenmenge {
     bool operator==(const Figurenmenge&) const = default;
 
   private:
+    explicit Figurenmenge(uint32_t bits) : bits_(bits) {}
     static uint32_t Bit(int figur) { return IstFigur(figur) ? 1u << figur : 0u; }
 
     uint32_t bits_ = 0; // bit f for figure f

@@ -92,7 +92,9 @@ TEST(ComputerZug, AusgangZweiteZwoelfUndErsatzwahl) {
         const Zugmoeglichkeit z = ZuegeErmitteln(s.Figur, 5, wurf);
         ASSERT_TRUE(z.Moeglich);
         EXPECT_EQ(ComputerZug(s.Figur, z.Ziele, s.daten, 5, wurf, wurfzahl).Figur, figur);
-        EXPECT_EQ(ComputerFigur(s.Figur, z.Ziele, Taktik(s.daten), 5, wurf, wurfzahl), figur);
+        EXPECT_EQ(
+            ComputerFigur(s.Figur, Lagebild(s.Figur), z.Ziele, Taktik(s.daten), 5, wurf, wurfzahl),
+            figur);
     }
 }
 

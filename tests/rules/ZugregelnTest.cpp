@@ -41,7 +41,9 @@ TEST(ZuegeErmitteln, ZieleJeStellungUndWurf) {
         // Of two full fields, that of the highest-numbered eighth arrival (16).
         {"35:1,5,9,13,2,6,10,3 30:4,7,11,14,15,8,12,16", 5, 5, {{1, 40}, {2, 40}, {4, 35}}},
         {Zwei + "10:1 45:9", 5, 3, {{1, 13}, {9, 48}}},
-        {Zwei + "10:1,2,3 45:9", 5, 5, {{4, 5}, {10, 39}, {11, 39}, {12, 39}}}};
+        {Zwei + "10:1,2,3 45:9", 5, 5, {{4, 5}, {10, 39}, {11, 39}, {12, 39}}},
+        // A player value no scroll bar gives still finds its figures.
+        {"spieler:9,6,9,8 10:1 45:9", 9, 3, {{1, 13}, {9, 48}}}};
     for (const auto& [stellung, zug, wurf, ziele] : faelle) {
         SCOPED_TRACE(stellung + " / " + std::to_string(wurf));
         Stellung s(stellung);
