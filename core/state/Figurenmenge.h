@@ -11,6 +11,9 @@ namespace pelu {
 class Figurenmenge {
   public:
     Figurenmenge() = default;
+    // From a word with bit f set for each member f (1..16); other bits are
+    // not members.
+    explicit Figurenmenge(uint32_t bits) : bits_(bits & AlleBits) {}
 
     // The four figures of colour `farbe` (1..4).
     static Figurenmenge DerFarbe(int farbe) {
@@ -57,7 +60,7 @@ class Figurenmenge {
     bool operator==(const Figurenmenge&) const = default;
 
   private:
-    explicit Figurenmenge(uint32_t bits) : bits_(bits) {}
+    static constexpr uint32_t AlleBits = 0x1FFFEu; // bits 1..16
     static uint32_t Bit(int figur) { return IstFigur(figur) ? 1u << figur : 0u; }
 
     uint32_t bits_ = 0; // bit f for figure f
