@@ -1,13 +1,12 @@
 // Rule work of one roll: every figure's target, then the computer's choice.
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <vector>
 
-#include "Brettentwurf.h"
 #include "rules/Computerzug.h"
 #include "rules/Stellungsaufbau.h"
 #include "rules/Zugregeln.h"
+#include "support/Testtabellen.h"
 
 using namespace pelu;
 
@@ -25,18 +24,9 @@ struct Testlage {
 
 Tabellen Daten() {
     Tabellen daten{};
-    int16_t* bank = &daten.Bankdaten[1];
-    for (const auto& reihe : brett::Bankfelder)
-        bank = std::copy(reihe.begin(), reihe.end(), bank);
+    pelutest::BankfelderFuellen(daten);
     // Safe targets first; leaving a dangerous field is worth a little.
-    int zeile = 1;
-    for (int16_t jetzt = 0; jetzt <= 5; ++jetzt) {
-        for (int16_t ziel = 0; ziel <= 5; ++ziel, ++zeile) {
-            daten.Taktikdaten[zeile][0] = ziel;
-            daten.Taktikdaten[zeile][1] = jetzt;
-            daten.Taktikdaten[zeile][2] = static_cast<int16_t>(12 + 4 * ziel - 2 * jetzt);
-        }
-    }
+    pelutest::TaktikFuellen(daten, [](int ziel, int jetzt) { return 12 + 4 * ziel - 2 * jetzt; });
     return daten;
 }
 

@@ -7,18 +7,21 @@ namespace {
 using namespace pelu;
 
 struct Partie {
-    std::array<int16_t, 4> spieler;
-    std::vector<std::pair<int16_t, std::vector<int16_t>>> stellung; // set after the start step
-    std::deque<int> wuerfel;
-    int64_t wuerfeln; // virtual time when the phase Würfeln is first reached; 0: never
-    const char* protokoll;
-    bool stopp = false; // stop when a human must choose (the click comes a tick later)
+  std::array<int16_t, 4> spieler;
+  std::vector<std::pair<int16_t, std::vector<int16_t>>>
+      stellung; // set after the start step
+  std::vector<int> wuerfel;
+  int64_t wuerfeln; // virtual time when the phase Würfeln is first reached; 0:
+                    // never
+  const char *protokoll;
+  bool stopp =
+      false; // stop when a human must choose (the click comes a tick later)
 };
 
 // Games with scripted dice, played until they end or the dice run out;
 // humans click the proposal. A stop lets the turn run to its end.
 TEST(Spielablauf, GeskriptetePartien) {
-    // clang-format off
+  // clang-format off
     const Partie partien[] = {
         // No colour in play.
         {{0, 0, 0, 0}, {}, {}, 0, "ende 0 0 0 0\n"},
@@ -50,81 +53,89 @@ TEST(Spielablauf, GeskriptetePartien) {
         {{1, 0, 0, 0}, {{8, {1}}}, {6, 6, 1, 1}, 600,
          "wurf 1 6\nzug 1 8.2 20.2\nwurf 1 1\nzug 1 20.2 21.2\nende 2 0 0 0\n", true},
     };
-    // clang-format on
-    for (const Partie& p : partien) {
-        SCOPED_TRACE(p.protokoll);
-        pelutest::Spieltisch t(p.spieler);
-        t.spiel.BefehlStart();
-        t.Programmtakt();
-        for (const auto& [feld, figuren] : p.stellung)
-            t.spiel.FigurenHinstellen(feld, figuren);
-        t.wuerfel.Werte = p.wuerfel;
-        EXPECT_EQ(t.BisPhase(Phase::Wuerfeln) ? t.form.Uhr.Jetzt() : 0, p.wuerfeln);
-        try {
-            for (int i = 0; i < 100000 && t.Takt() != VirtuelleUhr::Takt::Keiner; ++i) {
-                if (t.Phase() != Phase::WartenFigurwahl || t.z().Gewaehlt != 0) continue;
-                p.stopp && !t.z().Stopp ? t.spiel.BefehlStopp()
-                                        : t.spiel.KlickFigur(t.z().Hilfsfigur);
-            }
-        } catch (const std::out_of_range&) {
-        }
-        EXPECT_EQ(t.protokoll.Text, p.protokoll);
-        for (int f = 1; f <= FigurAnzahl; ++f) // only colours in play are shown
-            EXPECT_EQ(t.form.Figuren[f].Sichtbar, p.spieler[FarbeVonFigur(f) - 1] > 0) << f;
+  // clang-format on
+  for (const Partie &p : partien) {
+    SCOPED_TRACE(p.protokoll);
+    pelutest::Spieltisch t(p.spieler);
+    t.spiel.BefehlStart();
+    t.Programmtakt();
+    for (const auto &[feld, figuren] : p.stellung)
+      t.spiel.FigurenHinstellen(feld, figuren);
+    t.wuerfel.Augen(p.wuerfel);
+    EXPECT_EQ(t.BisPhase(Phase::Wuerfeln) ? t.form.Uhr.Jetzt() : 0, p.wuerfeln);
+    for (int i = 0; i < 100000; ++i) {
+      // The roll that found the dice used up is no part of the game.
+      if (t.Takt() == VirtuelleUhr::Takt::Keiner || t.wuerfel.Erschoepft())
+        break;
+      if (t.Phase() != Phase::WartenFigurwahl || t.z().Gewaehlt != 0)
+        continue;
+      if (p.stopp && !t.z().Stopp)
+        t.spiel.BefehlStopp();
+      else
+        t.spiel.KlickFigur(t.z().Hilfsfigur);
     }
+    EXPECT_EQ(t.protokoll.Text, p.protokoll);
+    for (int f = 1; f <= FigurAnzahl; ++f) // only colours in play are shown
+      EXPECT_EQ(t.form.Figuren[f].Sichtbar, p.spieler[FarbeVonFigur(f) - 1] > 0)
+          << f;
+  }
 }
 
 // Buttons through a game: a start during the stopped game's last turn cuts
 // the move off and begins anew.
 TEST(Spielbefehle, KnoepfeUndNeustartImAuslauf) {
-    pelutest::Spieltisch t({5, 0, 0, 0});
-    EXPECT_EQ(t.form.Knoepfe, Knopfzustand::Ruhe);
-    t.wuerfel.Werte = {5, 5};
-    t.spiel.BefehlStart();
-    EXPECT_EQ(t.form.Knoepfe, Knopfzustand::Spiel);
-    ASSERT_TRUE(t.BisPhase(Phase::Ziehen));
-    for (int i = 0; i < 6; ++i)
-        t.Takt();
-    ASSERT_GT(t.spiel.Fahrtzustand().Schrittnummer, 0);
-    t.spiel.BefehlStopp();
-    EXPECT_EQ(t.form.Knoepfe, Knopfzustand::Auslauf);
-    t.spiel.BefehlStart();
-    EXPECT_TRUE(t.Phase() == Phase::Start && !t.z().Stopp && !t.form.Uhr.FahrenLaeuft());
-    EXPECT_EQ(t.form.Knoepfe, Knopfzustand::Spiel);
-    ASSERT_TRUE(t.BisPhase(Phase::WuerfelAnzeigezeit));
-    // Nothing of the cut-off move was written: figure 1 is home again.
-    EXPECT_EQ(t.protokoll.Text, "wurf 1 5\nwurf 1 5\n");
-    EXPECT_EQ(t.z().Figur[1].Feld * 10 + t.z().Figur[1].Platz, 1011);
-    EXPECT_TRUE(t.form.Figuren[1].Links == 103.0f && t.form.Figuren[1].Oben == 393.0f);
-    t.spiel.BefehlStopp();
-    EXPECT_TRUE(t.BisPhase(Phase::Keine));
-    EXPECT_EQ(t.form.Knoepfe, Knopfzustand::Ruhe);
-    EXPECT_EQ(t.protokoll.Text, "wurf 1 5\nwurf 1 5\nzug 1 101.1 5.2\nende 1 0 0 0\n");
+  pelutest::Spieltisch t({5, 0, 0, 0});
+  EXPECT_EQ(t.form.Knoepfe, Knopfzustand::Ruhe);
+  t.wuerfel.Augen({5, 5});
+  t.spiel.BefehlStart();
+  EXPECT_EQ(t.form.Knoepfe, Knopfzustand::Spiel);
+  ASSERT_TRUE(t.BisPhase(Phase::Ziehen));
+  for (int i = 0; i < 6; ++i)
+    t.Takt();
+  ASSERT_GT(t.spiel.Fahrtzustand().Schrittnummer, 0);
+  t.spiel.BefehlStopp();
+  EXPECT_EQ(t.form.Knoepfe, Knopfzustand::Auslauf);
+  t.spiel.BefehlStart();
+  EXPECT_TRUE(t.Phase() == Phase::Start && !t.z().Stopp &&
+              !t.form.Uhr.FahrenLaeuft());
+  EXPECT_EQ(t.form.Knoepfe, Knopfzustand::Spiel);
+  ASSERT_TRUE(t.BisPhase(Phase::WuerfelAnzeigezeit));
+  // Nothing of the cut-off move was written: figure 1 is home again.
+  EXPECT_EQ(t.protokoll.Text, "wurf 1 5\nwurf 1 5\n");
+  EXPECT_EQ(t.z().Figur[1].Feld * 10 + t.z().Figur[1].Platz, 1011);
+  EXPECT_TRUE(t.form.Figuren[1].Links == 103.0f &&
+              t.form.Figuren[1].Oben == 393.0f);
+  t.spiel.BefehlStopp();
+  EXPECT_TRUE(t.BisPhase(Phase::Keine));
+  EXPECT_EQ(t.form.Knoepfe, Knopfzustand::Ruhe);
+  EXPECT_EQ(t.protokoll.Text,
+            "wurf 1 5\nwurf 1 5\nzug 1 101.1 5.2\nende 1 0 0 0\n");
 }
 
 // The proposal blinks two ticks on, one off, until a figure is chosen;
 // only a movable figure is taken.
 TEST(Spielbefehle, VorschlagBlinktBisZurWahl) {
-    pelutest::Spieltisch t({1, 5, 0, 0});
-    t.wuerfel.Werte = {5};
-    t.spiel.BefehlStart();
-    ASSERT_TRUE(t.BisPhase(Phase::WartenFigurwahl));
-    ASSERT_EQ(t.z().Hilfsfigur, 1);
-    t.spiel.BefehlHilfe();
-    t.spiel.BefehlHilfe();
-    std::string sichtbar;
-    for (int i = 0; i < 9; ++i) {
-        t.Programmtakt();
-        sichtbar += t.form.Figuren[1].Sichtbar ? '1' : '0';
-    }
-    EXPECT_EQ(sichtbar, "110110110");
-    for (int falsch : {0, -3, 17, 5})
-        t.spiel.KlickFigur(falsch);
-    EXPECT_EQ(t.z().Gewaehlt, 0);
-    t.spiel.KlickFigur(4);
-    EXPECT_EQ(t.z().Gewaehlt, 4);
+  pelutest::Spieltisch t({1, 5, 0, 0});
+  t.wuerfel.Augen({5});
+  t.spiel.BefehlStart();
+  ASSERT_TRUE(t.BisPhase(Phase::WartenFigurwahl));
+  ASSERT_EQ(t.z().Hilfsfigur, 1);
+  t.spiel.BefehlHilfe();
+  t.spiel.BefehlHilfe();
+  std::string sichtbar;
+  for (int i = 0; i < 9; ++i) {
     t.Programmtakt();
-    EXPECT_TRUE(t.form.Figuren[1].Sichtbar); // shown again, though hidden at the click
+    sichtbar += t.form.Figuren[1].Sichtbar ? '1' : '0';
+  }
+  EXPECT_EQ(sichtbar, "110110110");
+  for (int falsch : {0, -3, 17, 5})
+    t.spiel.KlickFigur(falsch);
+  EXPECT_EQ(t.z().Gewaehlt, 0);
+  t.spiel.KlickFigur(4);
+  EXPECT_EQ(t.z().Gewaehlt, 4);
+  t.Programmtakt();
+  EXPECT_TRUE(
+      t.form.Figuren[1].Sichtbar); // shown again, though hidden at the click
 }
 
 } // namespace

@@ -62,7 +62,10 @@ std::string Spielen(uint64_t saat) {
         [&](VirtuelleUhr::Takt takt) {
             if (takt == VirtuelleUhr::Takt::Programm && z.Spielphase != Phase::Start)
                 fehler = Verletzung(z.Figur);
-            if (++takte == neustartBei) spiel.BefehlStopp(), spiel.BefehlStart();
+            if (++takte == neustartBei) {
+                spiel.BefehlStopp();
+                spiel.BefehlStart();
+            }
             if (z.Spielphase == Phase::WartenFigurwahl && z.Gewaehlt == 0)
                 spiel.KlickFigur(z.Hilfsfigur);
             return fehler.empty();

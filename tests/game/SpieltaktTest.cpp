@@ -31,7 +31,7 @@ TEST(Spieltakt, EinComputerwurfInNormalemTempoUndImTurbo) {
         pelutest::Spieltisch t({5, 0, 0, 0});
         t.spiel.BefehlTurbo(true); // switching back must restore every normal value
         t.spiel.BefehlTurbo(tempo.turbo);
-        t.wuerfel.Werte = {5};
+        t.wuerfel.Augen({5});
         t.spiel.BefehlStart();
         std::vector<std::string> schritte;
         std::array<int64_t, 3> fahrt{}; // count, first, last
@@ -46,7 +46,10 @@ TEST(Spieltakt, EinComputerwurfInNormalemTempoUndImTurbo) {
             name +=
                 t.form.Wuerfel[1].Sichtbar ? " " + std::to_string(t.form.Wuerfel[1].Wert) : " -";
             const std::string zeit = std::to_string(t.form.Uhr.Jetzt());
-            if (name != letzter) anfang = zeit, schritte.emplace_back();
+            if (name != letzter) {
+                anfang = zeit;
+                schritte.emplace_back();
+            }
             schritte.back() = (anfang == zeit ? zeit : anfang + ".." + zeit) + " " + name;
             letzter = name;
         }

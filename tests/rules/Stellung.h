@@ -7,6 +7,7 @@
 
 #include "rules/Stellungsaufbau.h"
 #include "rules/Zugregeln.h"
+#include "support/Testtabellen.h"
 
 namespace pelutest {
 
@@ -52,16 +53,6 @@ inline std::vector<int> Figuren(const pelu::Figurenmenge& menge) {
     for (int f = 1; f <= pelu::FigurAnzahl; ++f)
         if (menge.Enthaelt(f)) figuren.push_back(f);
     return figuren;
-}
-
-// Tactic rows with one priority for every pair of categories:
-// prioritaet(katZiel, katJetzt).
-template <typename Regel> void TaktikFuellen(pelu::Tabellen& daten, Regel prioritaet) {
-    for (int16_t zeile = 1, jetzt = 0; jetzt <= 5; ++jetzt)
-        for (int16_t ziel = 0; ziel <= 5; ++ziel, ++zeile)
-            std::copy_n(
-                std::array<int16_t, 3>{ziel, jetzt, int16_t(prioritaet(ziel, jetzt))}.data(), 3,
-                daten.Taktikdaten[zeile]);
 }
 
 } // namespace pelutest

@@ -2,20 +2,9 @@
 
 #include "Stellung.h"
 #include "rules/Wurf.h"
+#include "support/Skriptwuerfel.h"
 
 using namespace pelu;
-
-namespace {
-
-// Gives the listed numbers in turn and counts the draws.
-struct Skript : Zufallsquelle {
-    explicit Skript(std::vector<float> w) : werte(std::move(w)) {}
-    float Rnd() override { return werte.at(gezogen++); }
-    std::vector<float> werte;
-    std::size_t gezogen = 0;
-};
-
-} // namespace
 
 TEST(WurfWert, ZusatzversucheFuerDieFuenfNachFigurenImHaus) {
     // Position, colour, draws, face, draws used; r = (face - 0.5) / 6: 0.08, 0.25, 0.42,
@@ -33,8 +22,9 @@ TEST(WurfWert, ZusatzversucheFuerDieFuenfNachFigurenImHaus) {
     for (const auto& [stellung, farbe, r, augen, versuche] : faelle) {
         SCOPED_TRACE(testing::Message() << stellung << " " << r[0]);
         pelutest::Stellung s(stellung);
-        Skript zufall(r);
+        pelutest::Skriptwuerfel zufall;
+        zufall.Zahlen(r);
         EXPECT_EQ(WurfWert(s.Figur, farbe, zufall), augen);
-        EXPECT_EQ(zufall.gezogen, versuche);
+        EXPECT_EQ(zufall.Gezogen(), versuche);
     }
 }
