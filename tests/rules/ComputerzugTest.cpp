@@ -37,7 +37,12 @@ TEST(ZugWaehlen, WaehltNachPrioritaetHeimschickenUndWeg) {
         // Lane moves rate 21, into the goal 20; from the track the table's priority.
         {"70:1 72:2 71:3 105:4", 1, {1, 1, 1, 1, 1, 1}, {}, 1},
         {"70:1 72:2 74:3 105:4", 2, {1, 1, 1, 1, 1, 1}, {}, 3},
-        {"64:1 30:2 105:3,4", 6, {25, 24, 24, 24, 24, 24}, {{2, 1}}, 2}};
+        {"64:1 30:2 105:3,4", 6, {25, 24, 24, 24, 24, 24}, {{2, 1}}, 2},
+        {"68:1 30:2 105:3,4", 3, {25, 25, 25, 25, 25, 25}, {}, 2}, // the turning field is track
+        // Equal priority and distance: the lowest figure, whichever rule decides.
+        {"10:1,2 105:3,4", 3, {0, 0, 0, 0, 0, 0}, {}, 1},
+        {"10:1,2 105:3,4", 3, {16, 16, 16, 16, 16, 16}, {}, 1},
+        {"10:1,2 105:3,4", 3, {17, 17, 17, 17, 17, 17}, {}, 1}};
     for (const auto& [stellung, wurf, prio, katZiel, figur] : faelle) {
         SCOPED_TRACE(testing::Message() << stellung << " / " << prio[0]);
         Stellung s(stellung);
@@ -59,6 +64,15 @@ TEST(ZugWaehlen, BeideKategorienWaehlenDieLetztePassendeZeile) {
     w[1].GefahrJetzt = 25; // the upper edges of categories 2 and 1
     w[3].GefahrZiel = InKategorie[4];
     w[3].GefahrJetzt = 10;
+    // Each category from its lower to its upper edge, for both fields.
+    const int kanten[][2] = {{0, 0},  {1, 1},  {10, 1}, {11, 2}, {25, 2}, {26, 3},
+                             {45, 3}, {46, 4}, {80, 4}, {81, 5}, {375, 5}};
+    for (const auto& [gefahr, kategorie] : kanten) {
+        Wertungstabelle k{};
+        k[1].GefahrZiel = k[1].GefahrJetzt = int16_t(gefahr);
+        ZugWaehlen(s.Figur, z.Ziele, s.daten, 5, k);
+        EXPECT_EQ(k[1].Prioritaet, 1 + 7 * kategorie) << gefahr;
+    }
     // Row 36 held (5, 5); as a second row for (0, 0) it wins over row 1.
     s.daten.Taktikdaten[36][0] = s.daten.Taktikdaten[36][1] = 0;
     ZugWaehlen(s.Figur, z.Ziele, s.daten, 5, w);
@@ -78,6 +92,7 @@ TEST(ComputerZug, AusgangZweiteZwoelfUndErsatzwahl) {
         {Zwei + "5:5,6,7,8,13,14,15,16 10:1 45:9,10,11", 5, 1, 10, 12},
         {"10:1 20:2 105:3,4", 5, 1, 10, 2},
         {"30:1 60:2 64:3", 6, 2, 10, 2},
+        {"56:1 60:2 105:3,4", 6, 2, 10, 2}, // a target on 68 is still on the track
         {"30:1 60:2 64:3", 6, 1, 10, 3},
         {Drei, 3, 1, 40, 3},
         {Drei, 3, 1, 41, 1},
@@ -132,8 +147,9 @@ TEST(Gefahr, BeispieleGewichteUndSichereFelder) {
         {"5:1 68:5", 5, 8},              // distance 5, S = 6
         // S = 90 capped at 75.
         {"68:1 67:5,9,13 106:6,7,8 107:10,11,12 108:14,15,16", 68, 375},
-        {"bank:40 39:9 30:1", 40, 0},
+        {"bank:1,2,3,4,5,6,7,8,9,10,11,40 39:9 30:1", 40, 0}, // the twelfth bench
         {"bank:40 39:9 30:1", 41, 50}, // two behind: 24 - 6, colour 3 has figures at home
+        {"spieler:5,1,0,8 39:5 106:6,7,8", 40, 30}, // human player 1 threatens too
         // Colours 2 and 3 are one player: colour 2's home counts for colour 3's threat.
         {"spieler:5,6,6,8 39:9 107:10,11,12 106:5,6,7,8 102:8", 40, 24},
         // Figure 11 turns into its lane before it reaches 40; 9 is not the nearest.
@@ -142,8 +158,8 @@ TEST(Gefahr, BeispieleGewichteUndSichereFelder) {
         {"38:6 30:5", 40, 6}};                  // a marked victim threatens nobody
     // Figure 1 waits at home, so its danger equals S: the weight of one
     // threat k fields behind, without and with a figure of its player at home.
-    const int gewichte[][3] = {{1, 30, 24}, {4, 12, 6}, {5, 6, 6}, {12, 1, 1},
-                               {13, 5, 5},  {36, 1, 1}, {37, 0, 0}};
+    const int gewichte[][3] = {{1, 30, 24}, {4, 12, 6}, {5, 6, 6},  {11, 6, 6},
+                               {12, 1, 1},  {13, 5, 5}, {36, 1, 1}, {37, 0, 0}};
     for (const auto& [k, ohneHeim, mitHeim] : gewichte) {
         faelle.push_back({"39:9 107:10,11,12", (38 + k) % 68 + 1, ohneHeim});
         faelle.push_back({"39:9 107:10,11,12 103:12", (38 + k) % 68 + 1, mitHeim});

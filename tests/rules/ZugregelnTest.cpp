@@ -17,7 +17,11 @@ TEST(ZuegeErmitteln, ZieleJeStellungUndWurf) {
         {"66:5", 6, 4, {{5, 2}}},        // across 68 -> 1
         {"66:5 1:9,10", 6, 4, {}},       // a block on the passage
         {"66:5 2:9,10", 6, 4, {{5, 2}}}, // may land on a block
-        {"32:9", 7, 4, {{9, 84}}},       // into the lane
+        {"65:9", 7, 3, {{9, 68}}},       // 68 is an ordinary field for colours 2..4
+        {"68:13", 8, 3, {{13, 3}}},
+        {"67:13 68:5,6", 8, 2, {}},
+        {"67:13 1:5,6", 8, 2, {{13, 1}}},
+        {"32:9", 7, 4, {{9, 84}}}, // into the lane
         {"32:9 34:1,2", 7, 4, {}},
         {"32:9 83:10,11", 7, 4, {{10, 87}, {11, 87}}}, // the own block in the lane
         {"32:9 35:1,2", 7, 4, {{9, 84}}},              // beyond the turn
@@ -54,17 +58,57 @@ TEST(ZuegeErmitteln, ZieleJeStellungUndWurf) {
     }
 }
 
+// The end of every colour's way round, in distances: the turning field
+// reached, left and crossed, the lane entered with every remainder 1..7, the
+// goal with the exact roll; blocks of the colour's own two figures on the
+// turning field and in the lane. The first figure of the colour moves; its
+// fourth waits in the goal, so a 5 is an ordinary roll.
+TEST(ZuegeErmitteln, WendefeldEinlaufUndZielJederFarbe) {
+    // Distance, roll, distance of the own block (0: none), distance of the
+    // target (0: none) and whether the passage breaks at the turning field.
+    const int faelle[][5] = {
+        {63, 5, 0, 68, 0},  {68, 1, 0, 69, 1}, {66, 4, 0, 70, 1}, {67, 4, 0, 71, 1},
+        {60, 6, 0, 72, 1},  {68, 5, 0, 73, 1}, {62, 6, 0, 74, 1}, {63, 6, 0, 75, 1},
+        {64, 6, 0, 76, 1},  {65, 6, 0, 0, 0},  {74, 2, 0, 76, 0}, {74, 3, 0, 0, 0},
+        {70, 5, 0, 75, 0},  {66, 4, 68, 0, 0}, {66, 4, 69, 0, 0}, {66, 4, 70, 70, 1},
+        {67, 1, 68, 68, 0}, {64, 6, 75, 0, 0}, {72, 4, 75, 0, 0}};
+    const int wendefeld[] = {68, 17, 34, 51}, einlauf[] = {69, 76, 83, 90};
+    for (int farbe = 1; farbe <= 4; ++farbe) {
+        const int w = wendefeld[farbe - 1], e = einlauf[farbe - 1], f = 4 * farbe - 3;
+        const auto feld = [&](int weg) {
+            return weg <= 68 ? (w + weg - 1) % 68 + 1 : weg <= 75 ? e + weg - 69 : 104 + farbe;
+        };
+        for (const auto& [weg, wurf, sperre, ziel, abschnitt] : faelle) {
+            SCOPED_TRACE(testing::Message() << "colour " << farbe << ": " << weg << " + " << wurf);
+            std::string stellung = std::to_string(feld(weg)) + ":" + std::to_string(f) + " " +
+                                   std::to_string(104 + farbe) + ":" + std::to_string(f + 3);
+            stellung += (sperre > 0 ? " " + std::to_string(feld(sperre))
+                                    : " " + std::to_string(104 + farbe)) +
+                        ":" + std::to_string(f + 1) + "," + std::to_string(f + 2);
+            Stellung s(stellung);
+            const Zugziel zug = ZuegeErmitteln(s.Figur, int16_t(4 + farbe), wurf).Ziele[f];
+            EXPECT_EQ(zug.Zielfeld, ziel > 0 ? feld(ziel) : 0);
+            if (ziel == 0) continue;
+            EXPECT_EQ(zug.Abschnittende, abschnitt ? w : 0);
+            EXPECT_EQ(zug.Abschnittanfang, abschnitt ? e : 0);
+        }
+    }
+}
+
 TEST(HeimschickenMarkieren, NurUeberholteGegnerAufGewoehnlichenStreckenfeldern) {
     // Position, player, roll, figure moved, and the figures it sends home.
     const std::tuple<std::string, int16_t, int16_t, int16_t, std::vector<int>> faelle[] = {
         {"10:1 12:5,13 15:9", 5, 6, 1, {5, 9, 13}},
         {"10:1 14:5", 5, 4, 1, {}}, // landing on a figure sends nobody home
         {"bank:12 10:1 12:5", 5, 3, 1, {}},
-        {"10:1 14:5", 5, 3, 2, {}},                      // a figure without a target
-        {"66:5 67:1 1:9 2:13", 6, 4, 5, {1, 9}},         // across 68 -> 1
-        {"32:9 33:13 35:1", 7, 4, 9, {13}},              // into the lane
-        {"64:1 66:5 68:9 3:13", 5, 6, 1, {5, 9}},        // into the goal
-        {Zwei + "10:1 11:2 12:9 13:13", 5, 4, 1, {13}}}; // the player's own colours stay
+        {"10:1 14:5", 5, 3, 2, {}},                                  // a figure without a target
+        {"66:5 67:1 1:9 2:13", 6, 4, 5, {1, 9}},                     // across 68 -> 1
+        {"32:9 33:13 35:1", 7, 4, 9, {13}},                          // into the lane
+        {"64:1 66:5 68:9 3:13", 5, 6, 1, {5, 9}},                    // into the goal
+        {"67:13 68:1 1:5 2:9", 8, 3, 13, {1, 5}},                    // colour 4 across 68 -> 1
+        {"10:1 11:13 12:14 13:15 14:16", 5, 6, 1, {13, 14, 15, 16}}, // a whole colour
+        {"spieler:5,1,0,8 10:1 11:5 12:9", 5, 3, 1, {5}}, // player 1 goes home, 0 is not in play
+        {Zwei + "10:1 11:2 12:9 13:13", 5, 4, 1, {13}}};  // the player's own colours stay
     for (const auto& [stellung, zug, wurf, figur, opfer] : faelle) {
         SCOPED_TRACE(stellung);
         Stellung s(stellung);
@@ -97,8 +141,10 @@ TEST(PlatzSuchen, ErsterFreierPlatzIn2341DannUeberlaufUndNachruecken) {
     for (int i = 0; i < 9; ++i)
         EXPECT_EQ(s[figuren[i]].Platz, platz[i]) << "figure " << figuren[i];
     EXPECT_EQ(Ziehe(s, 4, 30, 10)[1], 9) << "with all nine taken, slot 9 is shared";
-    EXPECT_EQ(PlatzNachruecken(s.Figur, 30, 3), 3) << "the first on the highest overflow slot";
-    EXPECT_EQ(PlatzNachruecken(s.Figur, 30, 6), 0) << "an overflow slot frees no main place";
+    // Into a main slot comes the first figure on the highest overflow slot;
+    // an overflow slot frees no main place.
+    for (int16_t platz = 1; platz <= 9; ++platz)
+        EXPECT_EQ(PlatzNachruecken(s.Figur, 30, platz), platz <= 4 ? 3 : 0) << platz;
     Stellung t("30:1,5,9 31:5 29:13"); // slot 3 on field 30 is free again
     EXPECT_EQ(Ziehe(t, 13, 30, 1)[1], 3);
 }
@@ -111,6 +157,14 @@ TEST(FigurSetzen, AnkunftsfolgenBleibenLueckenlos) {
     EXPECT_EQ(Ziehe(s, 3, 40, 5)[4], 4);
     EXPECT_EQ(s[3].Farbstapel, 2) << "counts only the own colour";
     EXPECT_EQ(ZuegeErmitteln(s.Figur, 5, 4).Ziele[4].Zielfeld, 32) << "the block on 30 dissolved";
+    // All four figures of colour 4: the first leaves, the fourth follows it.
+    Stellung v("50:13,14,15,16");
+    Ziehe(v, 13, 52, 2);
+    EXPECT_EQ((std::array{v[14].Stapel, v[15].Stapel, v[16].Stapel, v[14].Farbstapel,
+                          v[15].Farbstapel, v[16].Farbstapel}),
+              (std::array<int16_t, 6>{1, 2, 3, 1, 2, 3}));
+    EXPECT_EQ(Ziehe(v, 16, 52, 2)[5], 2);
+    EXPECT_EQ(v[15].Farbstapel, 2);
 }
 
 TEST(FigurSetzen, ZustandFolgtDemZielfeld) {
@@ -123,4 +177,22 @@ TEST(FigurSetzen, ZustandFolgtDemZielfeld) {
         {1, 101, 6, {101, 2, 0, ZustandHeim, 3, 3}}};
     for (const auto& [figur, ziel, schritte, zeile] : zuege)
         EXPECT_EQ(Ziehe(s, figur, ziel, schritte), zeile) << "to " << ziel;
+    // Every colour, each arrival changing the state: the twelfth bench, the
+    // last lane field, the goal, the turning field (no bench here), the
+    // first lane field (listed as a bench), home.
+    Stellung t("bank:69,76,83,90,1,2,3,4,6,7,8,29 24:1,5,9,13");
+    const int wendefeld[] = {68, 17, 34, 51}, einlauf[] = {69, 76, 83, 90};
+    for (int farbe = 1; farbe <= 4; ++farbe) {
+        const int e = einlauf[farbe - 1];
+        const int ziele[][2] = {{29, ZustandBank},          {e + 6, ZustandEinlauf},
+                                {104 + farbe, ZustandZiel}, {wendefeld[farbe - 1], ZustandStrecke},
+                                {e, ZustandEinlauf},        {100 + farbe, ZustandHeim}};
+        for (const auto& [ziel, zustand] : ziele) {
+            const std::array<int16_t, 6> zeile = Ziehe(t, int16_t(4 * farbe - 3), int16_t(ziel), 1);
+            EXPECT_EQ(zeile[3], zustand) << "colour " << farbe << " to " << ziel;
+            if (zustand == ZustandHeim) {
+                EXPECT_EQ(zeile[2], 0) << "colour " << farbe;
+            }
+        }
+    }
 }
