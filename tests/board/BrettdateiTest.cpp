@@ -42,7 +42,8 @@ bool Innen(const Vieleck& v, const Vieleck& punkte, bool eigene = false) {
         for (size_t i = 0; i < v.size(); ++i) {
             const P b = eigene ? v[(i + 2) % v.size()] : r;
             const double k = std::imag(std::conj(v[(i + 1) % v.size()] - v[i]) * (b - v[i]));
-            links += k > 1e-9, rechts += k < -1e-9;
+            links += k > 1e-9;
+            rechts += k < -1e-9;
         }
         if (links != int(v.size()) && rechts != int(v.size())) return false;
     }
@@ -61,7 +62,8 @@ bool Ueberlappen(const Vieleck& a, const Vieleck& b, double luecke = 0) {
             for (int k = 0; k < 2 && std::abs(kante) > 0; ++k)
                 for (const P& r : k ? b : a) { // r projected onto the edge's normal
                     const double s = std::imag(std::conj(kante) * r) / std::abs(kante);
-                    lo[k] = std::min(lo[k], s), hi[k] = std::max(hi[k], s);
+                    lo[k] = std::min(lo[k], s);
+                    hi[k] = std::max(hi[k], s);
                 }
             if (std::abs(kante) > 0 &&
                 (hi[0] + luecke <= lo[1] + 1e-9 || hi[1] + luecke <= lo[0] + 1e-9))

@@ -32,7 +32,8 @@ struct Aufnahme : Leinwand {
     }
     void Kreis(double mx, double my, double r, int breite, uint32_t rand,
                uint32_t fuellung) override {
-        kreise.push_back({mx, my, r, double(breite), double(rand), double(fuellung)}), ++aufrufe;
+        kreise.push_back({mx, my, r, double(breite), double(rand), double(fuellung)});
+        ++aufrufe;
     }
 };
 
@@ -48,8 +49,10 @@ TEST(ViereckFuellen, FuelltJedeZeileAusserDerUntersten) {
          [](int x, int y) { return y >= 0 && y < 700 && x >= y && x <= y + 10; }}};
     for (const auto& [z, innen] : faelle) {
         Ecken e;
-        for (int k = 0; k <= 4; ++k)
-            e.x[k] = z[2 * (k % 4)], e.y[k] = z[2 * (k % 4) + 1];
+        for (int k = 0; k <= 4; ++k) {
+            e.x[k] = z[2 * (k % 4)];
+            e.y[k] = z[2 * (k % 4) + 1];
+        }
         Aufnahme a;
         ViereckFuellen(a, e, 12);
         std::map<Ort, long long> erwartet;
@@ -61,32 +64,47 @@ TEST(ViereckFuellen, FuelltJedeZeileAusserDerUntersten) {
     }
 }
 
-// Fields 1..10 as 10 x 10 squares at (20n, 20) of the given kinds: black before
-// any field, kinds outside 1..6 keep the previous colour; a home slot is three circles.
-TEST(BrettZeichnen, FeldartenWaehlenDieFarbeUndHeimplaetzeSindDreiKreise) {
+// Fields 1..96 as 10 x 10 squares, twelve to a row, their kinds running
+// through one list again and again: black before any field, kinds outside
+// 1..6 keep the previous colour. Each home slot is three circles.
+TEST(BrettZeichnen, JedesFeldNachSeinerArtUndHeimplaetzeAusDreiKreisen) {
     Tabellen t;
     const int16_t arten[] = {0, 5, 9, 1, 2, 3, 4, 6, -3, 7};
-    for (int16_t n = 1, x = 20; n <= 10; ++n, x += 20) {
-        const int16_t e = int16_t(x + 10), zeile[] = {x, 20, e, 20, e, 30, x, 30, arten[n - 1]};
+    const auto ecke = [](int n) { return Ort(20 + 20 * ((n - 1) % 12), 20 + 20 * ((n - 1) / 12)); };
+    for (int n = 1; n <= 96; ++n) {
+        const auto [x, y] = ecke(n);
+        const int16_t zeile[] = {int16_t(x), int16_t(y),      int16_t(x + 10),
+                                 int16_t(y), int16_t(x + 10), int16_t(y + 10),
+                                 int16_t(x), int16_t(y + 10), arten[(n - 1) % 10]};
         std::copy(zeile, zeile + 9, &t.Bilddaten[n][2]);
     }
-    const int16_t heim[] = {0, 12, 100, 110, 130, 110, 100, 140, 130, 140};
-    std::copy(heim, heim + 10, t.Bilddaten[102]);
+    for (int c = 1; c <= 4; ++c) {
+        const int16_t x = int16_t(100 * c);
+        const int16_t heim[] = {12, x, 300, int16_t(x + 30), 300, x, 330, int16_t(x + 30), 330};
+        std::copy(heim, heim + 9, &t.Bilddaten[100 + c][1]);
+    }
     const Farbtabelle f = Farbe;
     Aufnahme a;
     BrettZeichnen(a, t, f);
     EXPECT_EQ(a.geloescht, 0u);
-    const int index[] = {0, f[3], f[3], f[11], f[12], f[13], f[14], f[4], f[4], f[4]};
-    for (int n = 1; n <= 10; ++n)
-        EXPECT_EQ(a.pixel.at({20 * n + 5, 25}), QBColor(index[n - 1])) << "field " << n;
-    EXPECT_EQ(a.pixel.at({60, 20}), Umrissfarbe);
+    // The fill of each kind in the list; the first field has no field before it.
+    const int index[] = {f[4], f[3], f[3], f[11], f[12], f[13], f[14], f[4], f[4], f[4]};
+    for (int n = 1; n <= 96; ++n) {
+        const auto [x, y] = ecke(n);
+        const auto mitte = a.pixel.find({x + 5, y + 5});
+        ASSERT_NE(mitte, a.pixel.end()) << "field " << n << " not drawn";
+        EXPECT_EQ(mitte->second, QBColor(n == 1 ? 0 : index[(n - 1) % 10])) << "field " << n;
+        EXPECT_EQ(a.pixel[Ort(x + 5, y)], Umrissfarbe) << "field " << n;
+    }
     // Radius r covers the pixels whose centres lie within r + 1/2.
     std::vector<Kreisaufruf> erwartet;
-    const double hell = QBColor(f[12]), schwarz = QBColor(f[1]), r[] = {12.5, 11.5, 13.5};
-    for (int j = 0; j < 12; ++j)
-        erwartet.push_back({heim[2 + 2 * (j / 3)] + 0.5, heim[3 + 2 * (j / 3)] + 0.5, r[j % 3], 1,
-                            j % 3 == 1 ? hell : schwarz, hell});
-    std::erase_if(a.kreise, [](const auto& k) { return k[2] < 11; }); // the empty home rows
+    const double schwarz = QBColor(f[1]), r[] = {12.5, 11.5, 13.5};
+    for (int c = 1; c <= 4; ++c) {
+        const double hell = QBColor(f[10 + c]);
+        for (int j = 0; j < 12; ++j)
+            erwartet.push_back({100 * c + 30 * (j / 3 % 2) + 0.5, 300 + 30 * (j / 6) + 0.5,
+                                r[j % 3], 1, j % 3 == 1 ? hell : schwarz, hell});
+    }
     EXPECT_EQ(a.kreise, erwartet);
 }
 
@@ -169,7 +187,23 @@ TEST(PlatzKoordinaten, AchtelDesWegesVonAZuBGerundet) {
         {17, {100, 50}, {70, 50}, 5, {{96, 68}, {88, 68}, {80, 68}, {72, 68}, {64, 68}}},
         // Along y the second row's half step points the other way: sy = R(7.5) = 8.
         {51, {100, 50}, {100, 20}, 5, {{100, 20}}}, // R(50 - 18 - 8 - 4)
-        {12, {30000, -30000}, {-30000, 30000}, 32767, {{32767, -32768}}}};
+        {12, {30000, -30000}, {-30000, 30000}, 32767, {{32767, -32768}}},
+        // Both steps at once, sx = R(7.5) = 8 and sy = 5 with half steps 4
+        // and 2.5: slot 4, then the overflow row of an ordinary field and of
+        // each turning field.
+        {30,
+         {100, 50},
+         {70, 30},
+         4,
+         {{72, 32}, {104, 52}, {112, 58}, {120, 62}, {128, 68}, {136, 72}}},
+        {17, {100, 50}, {70, 30}, 4, {{72, 32}, {96, 60}, {88, 56}, {80, 50}, {72, 46}, {64, 40}}},
+        {34,
+         {100, 50},
+         {70, 30},
+         4,
+         {{72, 32}, {114, 48}, {106, 42}, {98, 38}, {90, 32}, {82, 28}}},
+        {51, {100, 50}, {70, 30}, 4, {{72, 32}, {96, 24}, {88, 20}, {80, 14}, {72, 10}, {64, 4}}},
+        {68, {100, 50}, {70, 30}, 4, {{72, 32}, {78, 48}, {70, 42}, {62, 38}, {54, 32}, {46, 28}}}};
     for (const auto& [feld, a, b, erster, orte] : faelle) {
         Tabellen t;
         const int16_t z[8] = {
@@ -179,6 +213,17 @@ TEST(PlatzKoordinaten, AchtelDesWegesVonAZuBGerundet) {
         for (size_t i = 0; i < orte.size(); ++i) {
             const Punkt p = PlatzKoordinaten(t, int16_t(feld), int16_t(erster + i));
             EXPECT_EQ(Ort(p.x, p.y), orte[i]) << feld << "/" << erster + int(i);
+        }
+    }
+    // Homes and goals store their four places; the slots beyond take them in turn.
+    for (int16_t feld = 101; feld <= 108; ++feld) {
+        Tabellen t;
+        for (int k = 0; k < 8; ++k)
+            t.Bilddaten[feld][2 + k] = int16_t(10 * feld + k);
+        for (int16_t platz = 0; platz <= 8; ++platz) {
+            const int k = 2 * ((platz + 3) % 4); // slot 1 is the first point, 0 the fourth
+            const Punkt p = PlatzKoordinaten(t, feld, platz);
+            EXPECT_EQ(Ort(p.x, p.y), Ort(10 * feld + k, 10 * feld + k + 1)) << feld << "/" << platz;
         }
     }
 }
