@@ -38,6 +38,25 @@ TEST(Ladefehler, MeldungNenntDateiAbschnittZeileUndGrund) {
         {Bild + Bank + "taktikdaten:\r\nDATA 1, 2, 3\r\nDATA 4, 5",
          "taktikdaten\", Zeile 8: Die Datei endet, bevor alle 36 Taktikreihen zu je 3 Werten "
          "gelesen sind (Reihe 2 ist unvollständig)."},
+        // The end of the file is named on its last line: after blank lines,
+        // a comment, a line of blanks, in the middle of a record, with CR
+        // or CRLF line ends, with or without a final line end.
+        {Bild + Taktik() + "bankdaten:\nDATA 1, 2\n\n\n",
+         "bankdaten\", Zeile 44: Die Datei endet, bevor alle 12 Bankfelder gelesen sind (2 "
+         "gelesen). Nach der Kommentar- oder Leerzeile in Zeile 43 beginnt kein Feld mehr"},
+        {Bild + Taktik() + "bankdaten:\nDATA 1, 2\n  \t",
+         "bankdaten\", Zeile 43: Die Datei endet, bevor alle 12 Bankfelder gelesen sind (2 "
+         "gelesen)."},
+        {Bild + Taktik() + "bankdaten:\rDATA 1, 2\r",
+         "bankdaten\", Zeile 42: Die Datei endet, bevor alle 12 Bankfelder gelesen sind (2 "
+         "gelesen)."},
+        {Bild + Bank + "taktikdaten:\nDATA 1, 2, 3\n' Ende",
+         "taktikdaten\", Zeile 8: Die Datei endet, bevor alle 36 Taktikreihen zu je 3 Werten "
+         "gelesen sind (Reihe 2 ist unvollständig). Nach der Kommentar- oder Leerzeile in Zeile "
+         "8 beginnt"},
+        {Bank + Taktik() + "bilddaten:\r\nDATA 4, 1, 2, 3\r\n\r\n",
+         "bilddaten\", Zeile 42: Die Datei endet mitten im Datensatz für Feld 4 (ein Datensatz "
+         "hat 11 Werte). Nach der Kommentar- oder Leerzeile in Zeile 42 beginnt"},
         {Bank + Taktik() + "bilddaten:",
          "bilddaten\", Zeile 40: Die Datei endet, bevor die Feldnummer des ersten"},
         {Bank + Taktik() + "bilddaten:\nDATA 4, 1, 2, 3\n",
@@ -54,6 +73,10 @@ TEST(Ladefehler, MeldungNenntDateiAbschnittZeileUndGrund) {
          "bilddaten\", Zeile 2: Die x-Koordinate 30440"},
         {Text("bilddaten:\nDATA 131, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0\nDATA 0\n"),
          "bilddaten\", Zeile 2: Die Feldnummer 131 liegt außerhalb von 0 bis 130."},
+        {Text("bilddaten:\nDATA 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0\n\nDATA -1\n"),
+         "bilddaten\", Zeile 4: Die Feldnummer -1 liegt außerhalb von 0 bis 130."},
+        {Bild + Bank + "taktikdaten:\nDATA 1, 2, 3\nDATA 4, 99999, 6\n",
+         "taktikdaten\", Zeile 8: Der Wert in \"99999" + aussen},
         // Control characters and overlong fields are defused in the message.
         {Text(Bild, "bankdaten:\n\"9999999\x01\x1b[2J" + std::string(100, 'x') + "\"\n"),
          "bankdaten\", Zeile 5: Der Wert in \"9999999??[2J" + std::string(28, 'x') + "..." +

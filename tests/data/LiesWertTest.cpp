@@ -22,8 +22,8 @@ TEST(LiesWert, BankwerteAusJederSchreibweise) {
          {0, 0, 0, 4, 5, 6, 7, 8, 9, 10, 11, 12}},
         {"DATA 4.5, 5.5, -2.5, 2.5, 3.5, 0.5, -0.5, 2.4999, 2.5001, 32767.4, -32768.5, 1.25E1\n",
          {4, 6, -2, 2, 4, 0, 0, 2, 3, 32767, -32768, 12}},
-        {"DATA &H1F, &hff, &O17, &H7FFF, &H, &O18, 1 2, 2D1, 1, 1, 1, 1\n",
-         {31, 255, 15, 32767, 0, 1, 12, 20, 1, 1, 1, 1}},
+        {"DATA &H1F, &hff, &O17, &H7FFF, &H, &O18, 1 2, 2D1, 2d1, 125e-1, 1.5E+0, &o7\n",
+         {31, 255, 15, 32767, 0, 1, 12, 20, 20, 12, 2, 7}},
         // A quoted DATA field keeps its comma; a quoted comment is a comment.
         {"\"DATA 1, 99\", 2\n\t\tDATA\t3,\t4\n\"' Kommentar, 98\"\n97\nDATA 5, 6, 7, 8, 9, 10, 11, "
          "12\n",
