@@ -34,8 +34,19 @@ TEST_F(Fenster, AufbauUndZustandNachDemLaden) {
     // margin above and below, fixed.
     EXPECT_EQ(t.f().size(), QSize(601 + 80 + 20, 8 + 551 + 8));
     EXPECT_EQ(t.f().minimumSize(), t.f().maximumSize());
-    EXPECT_EQ(t.e().picWuerfel[1]->pos(), QPoint(552, 502));
-    EXPECT_EQ(t.e().picWuerfel[3]->pos(), QPoint(18, 18));
+    // Colour 1 bottom left, 2 bottom right, 3 top right, 4 top left: the die,
+    // both player indicators and the scroll bar of each corner.
+    const int links[] = {1, 0, 0, 1}, oben[] = {0, 0, 1, 1};
+    for (int i = 0; i < 4; ++i) {
+        SCOPED_TRACE(i);
+        const int l = links[i], o = oben[i];
+        EXPECT_EQ(t.e().picWuerfel[i]->geometry(), QRect(l ? 18 : 552, o ? 18 : 502, 31, 31));
+        const QRect anzeige(l ? 100 : 472, o ? 7 : 515, 49, 29);
+        EXPECT_EQ(t.f().Wahl().picSpieler(i)->geometry(), anzeige);
+        EXPECT_EQ(t.f().Wahl().picComputer(i)->geometry(), anzeige);
+        EXPECT_EQ(t.f().Wahl().vsbSpieler(i)->geometry(),
+                  QRect(l ? 165 : 419, o ? 7 : 517, 17, 25));
+    }
     EXPECT_EQ(t.e().imgFigur[15]->pos(), QPoint(299 + 30, 274 + 25)); // around the board's centre
     PruefeKnoepfe(t.e(), {true, true, false, false});
     Spielerwahl& wahl = t.f().Wahl();

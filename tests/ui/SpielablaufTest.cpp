@@ -57,7 +57,10 @@ TEST(Spielablauf, MenschNimmtJedenVorschlag) {
             Figurbild& bild = *t.e().imgFigur[f - 1];
             Maus(bild, QEvent::MouseMove);
             EXPECT_EQ(bild.cursor().shape(), t.Beweglich(f) ? Qt::BitmapCursor : Qt::ArrowCursor);
-            if (!t.Beweglich(f) && bild.isVisible()) Klicken(bild), ++gesperrt;
+            if (!t.Beweglich(f) && bild.isVisible()) {
+                Klicken(bild);
+                ++gesperrt;
+            }
         }
         const int vorschlag = t.z().Hilfsfigur;
         ASSERT_TRUE(vorschlag > 0 && t.Beweglich(vorschlag)) << vorschlag;
@@ -96,18 +99,27 @@ TEST(Spielablauf, AffeKlicktUeberall) {
         QWidget& ziel = *ziele[zufall() % ziele.size()];
         const QPoint ort(static_cast<int>(zufall() % std::max(1, ziel.width())),
                          static_cast<int>(zufall() % std::max(1, ziel.height())));
-        if (ziel.isVisible())
-            zufall() % 3 ? Klicken(ziel, ort) : Maus(ziel, QEvent::MouseMove, ort);
-        for (int i = static_cast<int>(zufall() % 40); i >= 0; --i, t.Takt())
+        if (ziel.isVisible()) {
+            if (zufall() % 3 != 0)
+                Klicken(ziel, ort);
+            else
+                Maus(ziel, QEvent::MouseMove, ort);
+        }
+        for (int i = static_cast<int>(zufall() % 40); i >= 0; --i) {
             Beobachten();
+            t.Takt();
+        }
     }
     if (t.f().Regeln()) t.f().Regeln()->close();
     // Stop and let the turn end; a pending human choice is made.
     Klicken(*t.e().cmdStop);
     EXPECT_TRUE(t.BisRuhe(200000, [&] {
-        for (int f = 1; f <= 16; ++f)
-            if (t.z().Spielphase == Phase::WartenFigurwahl && t.Beweglich(f))
-                return Klicken(*t.e().imgFigur[f - 1]);
+        if (t.z().Spielphase != Phase::WartenFigurwahl) return;
+        for (int f = 1; f <= 16; ++f) {
+            if (!t.Beweglich(f)) continue;
+            Klicken(*t.e().imgFigur[f - 1]);
+            return;
+        }
     }));
     Beobachten();
     EXPECT_FALSE(laeuft);
