@@ -13,10 +13,9 @@ void BankfelderFuellen(pelu::Tabellen& daten) {
 }
 
 void TaktikFuellen(pelu::Tabellen& daten, const std::function<int(int, int)>& prioritaet) {
-    int zeile = 1;
     for (int16_t jetzt = 0; jetzt <= 5; ++jetzt) {
-        for (int16_t ziel = 0; ziel <= 5; ++ziel, ++zeile) {
-            int16_t* reihe = daten.Taktikdaten[zeile];
+        for (int16_t ziel = 0; ziel <= 5; ++ziel) {
+            int16_t* reihe = daten.Taktikdaten[1 + 6 * jetzt + ziel];
             reihe[0] = ziel;
             reihe[1] = jetzt;
             reihe[2] = static_cast<int16_t>(prioritaet(ziel, jetzt));
