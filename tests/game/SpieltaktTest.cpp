@@ -72,8 +72,10 @@ TEST(Spieltakt, OhneZwischenbilderGleichesSpiel) {
         for (int art = 0; art < 2; ++art) {
             pelutest::Spieltisch t({5, 6, 7, 8});
             std::mt19937 zufall(17);
+            std::vector<int> augen;
             for (int i = 0; i < 3000; ++i)
-                t.wuerfel.Werte.push_back(static_cast<int>(zufall() % 6) + 1);
+                augen.push_back(static_cast<int>(zufall() % 6) + 1);
+            t.wuerfel.Augen(augen);
             t.spiel.BefehlTurbo(turbo);
             t.spiel.BefehlStart();
             // Every third animation, right after it has started, the pace
@@ -87,7 +89,7 @@ TEST(Spieltakt, OhneZwischenbilderGleichesSpiel) {
                     jetzt != vorher && jetzt != Folge::Start && jetzt != Folge::Ende;
                 vorher = jetzt;
                 if (begonnen && ++fahrten % 3 == 0) t.spiel.BefehlTurbo(fahrten % 2 == 0);
-                return t.wuerfel.Werte.size() > 10;
+                return t.wuerfel.Uebrig() > 10;
             };
             Lauf& lauf = laeufe[art];
             lauf.takte = art == 0 ? t.form.Uhr.Laufen(t.spiel, haken)

@@ -21,6 +21,7 @@ class Skriptwuerfel : public pelu::Zufallsquelle {
     float Rnd() override;
 
     std::size_t Gezogen() const { return gezogen_; }
+    std::size_t Uebrig() const { return zahlen_.size(); }
     bool Erschoepft() const { return erschoepft_; }
 
   private:
