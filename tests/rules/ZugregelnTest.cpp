@@ -64,6 +64,12 @@ TEST(ZuegeErmitteln, ZieleJeStellungUndWurf) {
 // turning field and in the lane. The first figure of the colour moves; its
 // fourth waits in the goal, so a 5 is an ordinary roll.
 TEST(ZuegeErmitteln, WendefeldEinlaufUndZielJederFarbe) {
+    const auto Auf = [](int feld, std::initializer_list<int> figuren) {
+        std::string wort = std::to_string(feld);
+        for (const int f : figuren)
+            wort += (wort.find(':') == std::string::npos ? ":" : ",") + std::to_string(f);
+        return wort + " ";
+    };
     // Distance, roll, distance of the own block (0: none), distance of the
     // target (0: none) and whether the passage breaks at the turning field.
     const int faelle[][5] = {
@@ -80,12 +86,9 @@ TEST(ZuegeErmitteln, WendefeldEinlaufUndZielJederFarbe) {
         };
         for (const auto& [weg, wurf, sperre, ziel, abschnitt] : faelle) {
             SCOPED_TRACE(testing::Message() << "colour " << farbe << ": " << weg << " + " << wurf);
-            std::string stellung = std::to_string(feld(weg)) + ":" + std::to_string(f) + " " +
-                                   std::to_string(104 + farbe) + ":" + std::to_string(f + 3);
-            stellung += (sperre > 0 ? " " + std::to_string(feld(sperre))
-                                    : " " + std::to_string(104 + farbe)) +
-                        ":" + std::to_string(f + 1) + "," + std::to_string(f + 2);
-            Stellung s(stellung);
+            // Figure f moving, f + 1 and f + 2 the block (else in the goal), f + 3 in the goal.
+            Stellung s(Auf(feld(weg), {f}) + Auf(104 + farbe, {f + 3}) +
+                       Auf(sperre > 0 ? feld(sperre) : 104 + farbe, {f + 1, f + 2}));
             const Zugziel zug = ZuegeErmitteln(s.Figur, int16_t(4 + farbe), wurf).Ziele[f];
             EXPECT_EQ(zug.Zielfeld, ziel > 0 ? feld(ziel) : 0);
             if (ziel == 0) continue;
