@@ -81,6 +81,10 @@ TEST(Spielablauf, GeskriptetePartien) {
          {{105, {1, 2, 3}}, {74, {4}}, {106, {5, 6, 7}}, {81, {8}}, {107, {9, 10, 11}}, {88, {12}}},
          {2, 2, 2}, 600, "wurf 1 2\nzug 4 74.2 105.1\nwurf 2 2\nzug 8 81.2 106.1\nrang 2 1\n"
          "wurf 3 2\nzug 12 88.2 107.1\nrang 1 2\nrang 3 2\nende 1 1 1 0\n"},
+        // Colour 1's turn, all its figures home and dry: its player moves one
+        // of colour 3, and the move counts for colour 1.
+        {{5, 0, 5, 0}, {{105, {1, 2, 3, 4}}, {107, {9, 10, 11}}, {88, {12}}}, {2}, 600,
+         "wurf 1 2\nzug 12 88.2 107.1\nrang 1 1\nrang 3 1\nende 1 0 0 0\n"},
         // Teams of three humans and of four computers: on each colour's turn
         // the least travelled figure of the team moves into its goal first
         // (the lowest of equals), and all colours share one place.
@@ -112,6 +116,13 @@ TEST(Spielablauf, GeskriptetePartien) {
         pelutest::Spieltisch t(p.spieler);
         t.spiel.BefehlStart();
         t.Programmtakt();
+        // Set up: figure k of colour c on slot k of its home, at (100 c + 10 k, 400).
+        for (int f = 1; f <= FigurAnzahl; ++f) {
+            if (p.spieler[FarbeVonFigur(f) - 1] == 0) continue;
+            EXPECT_EQ(t.form.Figuren[f].Links, 100 * FarbeVonFigur(f) + 10 * ((f - 1) % 4 + 1) - 7)
+                << f;
+            EXPECT_EQ(t.form.Figuren[f].Oben, 393) << f;
+        }
         for (const auto& [feld, figuren] : p.stellung)
             t.spiel.FigurenHinstellen(feld, figuren);
         t.wuerfel.Augen(p.wuerfel);

@@ -90,6 +90,8 @@ TEST(ComputerZug, AusgangZweiteZwoelfUndErsatzwahl) {
         {Zwei + "10:1,2,3 45:9", 5, 1, 10, 10},
         {Zwei + "10:1,2 45:9,10", 5, 1, 10, 3},
         {Zwei + "5:5,6,7,8,13,14,15,16 10:1 45:9,10,11", 5, 1, 10, 12},
+        // Colour 2 has most at home but its exit is full: the scan goes on to colour 3.
+        {"spieler:5,5,5,8 22:1,2,3,9,10,11,13,14", 5, 1, 10, 12},
         {"10:1 20:2 105:3,4", 5, 1, 10, 2},
         {"30:1 60:2 64:3", 6, 2, 10, 2},
         {"56:1 60:2 105:3,4", 6, 2, 10, 2}, // a target on 68 is still on the track

@@ -14,10 +14,12 @@ TEST(ZuegeErmitteln, ZieleJeStellungUndWurf) {
     const std::tuple<std::string, int16_t, int16_t, std::map<int, int>> faelle[] = {
         {"10:1 30:5", 5, 6, {{1, 22}}}, // a 6 counts twelve
         {"10:1", 5, 7, {}},
-        {"66:5", 6, 4, {{5, 2}}},        // across 68 -> 1
-        {"66:5 1:9,10", 6, 4, {}},       // a block on the passage
-        {"66:5 2:9,10", 6, 4, {{5, 2}}}, // may land on a block
-        {"65:9", 7, 3, {{9, 68}}},       // 68 is an ordinary field for colours 2..4
+        {"66:5", 6, 4, {{5, 2}}},           // across 68 -> 1
+        {"66:5 1:9,10", 6, 4, {}},          // a block on the passage
+        {"66:5 2:9,10", 6, 4, {{5, 2}}},    // may land on a block
+        {"66:5,6", 6, 4, {{5, 2}, {6, 2}}}, // the field left is no part of the passage
+        {"32:9,10", 7, 4, {{9, 84}, {10, 84}}},
+        {"65:9", 7, 3, {{9, 68}}}, // 68 is an ordinary field for colours 2..4
         {"68:13", 8, 3, {{13, 3}}},
         {"67:13 68:5,6", 8, 2, {}},
         {"67:13 1:5,6", 8, 2, {{13, 1}}},
@@ -77,7 +79,7 @@ TEST(ZuegeErmitteln, WendefeldEinlaufUndZielJederFarbe) {
         {60, 6, 0, 72, 1},  {68, 5, 0, 73, 1}, {62, 6, 0, 74, 1}, {63, 6, 0, 75, 1},
         {64, 6, 0, 76, 1},  {65, 6, 0, 0, 0},  {74, 2, 0, 76, 0}, {74, 3, 0, 0, 0},
         {70, 5, 0, 75, 0},  {66, 4, 68, 0, 0}, {66, 4, 69, 0, 0}, {66, 4, 70, 70, 1},
-        {67, 1, 68, 68, 0}, {64, 6, 75, 0, 0}, {72, 4, 75, 0, 0}};
+        {67, 1, 68, 68, 0}, {64, 6, 75, 0, 0}, {72, 4, 75, 0, 0}, {66, 4, 66, 70, 1}};
     const int wendefeld[] = {68, 17, 34, 51}, einlauf[] = {69, 76, 83, 90};
     for (int farbe = 1; farbe <= 4; ++farbe) {
         const int w = wendefeld[farbe - 1], e = einlauf[farbe - 1], f = 4 * farbe - 3;
@@ -104,11 +106,12 @@ TEST(HeimschickenMarkieren, NurUeberholteGegnerAufGewoehnlichenStreckenfeldern) 
         {"10:1 12:5,13 15:9", 5, 6, 1, {5, 9, 13}},
         {"10:1 14:5", 5, 4, 1, {}}, // landing on a figure sends nobody home
         {"bank:12 10:1 12:5", 5, 3, 1, {}},
-        {"10:1 14:5", 5, 3, 2, {}},                                  // a figure without a target
-        {"66:5 67:1 1:9 2:13", 6, 4, 5, {1, 9}},                     // across 68 -> 1
-        {"32:9 33:13 35:1", 7, 4, 9, {13}},                          // into the lane
-        {"64:1 66:5 68:9 3:13", 5, 6, 1, {5, 9}},                    // into the goal
-        {"67:13 68:1 1:5 2:9", 8, 3, 13, {1, 5}},                    // colour 4 across 68 -> 1
+        {"10:1 14:5", 5, 3, 2, {}},               // a figure without a target
+        {"66:5 67:1 1:9 2:13", 6, 4, 5, {1, 9}},  // across 68 -> 1
+        {"66:5,1", 6, 4, 5, {}},                  // nor does one on the field it leaves
+        {"32:9 33:13 35:1", 7, 4, 9, {13}},       // into the lane
+        {"64:1 66:5 68:9 3:13", 5, 6, 1, {5, 9}}, // into the goal
+        {"67:13 68:1 1:5 2:9", 8, 3, 13, {1, 5}}, // colour 4 across 68 -> 1
         {"10:1 11:13 12:14 13:15 14:16", 5, 6, 1, {13, 14, 15, 16}}, // a whole colour
         {"spieler:5,1,0,8 10:1 11:5 12:9", 5, 3, 1, {5}}, // player 1 goes home, 0 is not in play
         {Zwei + "10:1 11:2 12:9 13:13", 5, 4, 1, {13}}};  // the player's own colours stay

@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <cmath>
 #include <fstream>
 #include <sys/stat.h>
 
@@ -79,6 +80,37 @@ TEST(Fensterstart, ZeigtSichInSeinerEndgroesse) {
     ASSERT_TRUE(fenster.Laden());
     EXPECT_EQ(erstes.groesse, QSize(701, 567));
     EXPECT_EQ(fenster.size(), erstes.groesse);
+}
+
+// What the game tells the form, the window shows: the info text in its
+// colour, every colour's move display and ranking label, every figure's
+// image where and whether the game puts it.
+TEST_F(Fenster, FormularZeigtJedeAngabe) {
+    QtFormular& form = t.f().Form();
+    const auto farbe = [](QWidget* w, QPalette::ColorRole rolle) {
+        return w->palette().color(rolle).rgb() & 0xFFFFFF;
+    };
+    form.InfoSetzen(" 3 mal 12", 12);
+    EXPECT_EQ(t.e().lblInfo->text(), QStringLiteral(" 3 mal 12"));
+    EXPECT_EQ(farbe(t.e().lblInfo, QPalette::WindowText), QBColor(12));
+    for (int c = 1; c <= 4; ++c) {
+        SCOPED_TRACE(c);
+        form.ZuganzeigeSetzen(c, std::to_string(10 * c), int16_t(8 + c), int16_t(c));
+        form.RangSetzen(c, std::to_string(c) + ".");
+        QLabel* anzeige = t.e().lblZuganzeige[c - 1];
+        EXPECT_EQ(anzeige->text(), QString::number(10 * c));
+        EXPECT_EQ(farbe(anzeige, QPalette::Window), QBColor(8 + c));
+        EXPECT_EQ(farbe(anzeige, QPalette::WindowText), QBColor(c));
+        EXPECT_EQ(t.e().lblRang[c - 1]->text(), QString::number(c) + ".");
+    }
+    // Positions round to the nearest pixel, halves to the even one.
+    for (int f = 1; f <= 16; ++f) {
+        form.FigurBewegen(f, 20.5f * f, 10.5f + f);
+        form.FigurSichtbar(f, f % 3 != 0);
+        Figurbild& bild = *t.e().imgFigur[f - 1];
+        EXPECT_EQ(bild.pos(), QPoint(int(std::lrint(20.5 * f)), int(std::lrint(10.5 + f)))) << f;
+        EXPECT_EQ(bild.isHidden(), f % 3 == 0) << f;
+    }
 }
 
 TEST_F(Fenster, KnoepfeDurchStartStoppUndSpielende) {
