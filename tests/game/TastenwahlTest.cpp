@@ -87,7 +87,7 @@ TEST(Tastenwahl, ZiffernNennenDieFigurenDerFarbeAmZug) {
 // computer's roll opens no choice.
 TEST(Tastenwahl, LageAusDemLaufendenSpiel) {
     pelutest::Spieltisch t({1, 1, 5, 0});
-    t.wuerfel.Werte = {5, 5, 5};
+    t.wuerfel.Augen({5, 5, 5});
     EXPECT_FALSE(WahllageVon(t.spiel).offen);
     t.spiel.BefehlStart();
     ASSERT_TRUE(t.BisPhase(Phase::WartenFigurwahl));
