@@ -20,6 +20,9 @@ TEST(LiesWert, BankwerteAusJederSchreibweise) {
          {7, 8, 9, -4, 5, 6, 7, 8, 9, 10, 11, 12}},
         {"data 7, Feld 3, DATA x, 4, 5, 6, 7, 8, 9, 10, 11, 12\n",
          {0, 0, 0, 4, 5, 6, 7, 8, 9, 10, 11, 12}},
+        // Only the four letters DATA make a DATA field, also to end a comment.
+        {"DATx 7, Data 8, DAT9, 4\n' a\nDAT 99\nDATA 5, 6, 7, 8, 9, 10, 11, 12\n",
+         {0, 0, 0, 4, 5, 6, 7, 8, 9, 10, 11, 12}},
         {"DATA 4.5, 5.5, -2.5, 2.5, 3.5, 0.5, -0.5, 2.4999, +2.5001, 32767.4, -32768.5, 1.25E1\n",
          {4, 6, -2, 2, 4, 0, 0, 2, 3, 32767, -32768, 12}},
         {"DATA &H1F, &hff, &O17, &H7FFF, &H, &O18, 1 2, 2D1, 2d1, 125e-1, 1.5E+0, &o7\n",

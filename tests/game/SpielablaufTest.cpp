@@ -116,7 +116,10 @@ TEST(Spielablauf, GeskriptetePartien) {
         pelutest::Spieltisch t(p.spieler);
         t.spiel.BefehlStart();
         t.Programmtakt();
-        // Set up: figure k of colour c on slot k of its home, at (100 c + 10 k, 400).
+        // Set up: every die hidden; figure k of colour c on slot k of its
+        // home, at (100 c + 10 k, 400).
+        for (int c = 1; c <= 4; ++c)
+            EXPECT_FALSE(t.form.Wuerfel[c].Sichtbar) << c;
         for (int f = 1; f <= FigurAnzahl; ++f) {
             if (p.spieler[FarbeVonFigur(f) - 1] == 0) continue;
             EXPECT_EQ(t.form.Figuren[f].Links, 100 * FarbeVonFigur(f) + 10 * ((f - 1) % 4 + 1) - 7)
