@@ -1,4 +1,5 @@
-// Rule work of one roll: every figure's target, then the computer's choice.
+// Rule work of one roll as the game does it: the picture of the table, every
+// figure's target, then the computer's choice with all its ratings.
 #include <benchmark/benchmark.h>
 
 #include <vector>
@@ -76,13 +77,15 @@ std::vector<Testlage> Lagen(const Tabellen& daten) {
 
 void EinWurf(benchmark::State& state) {
     const Tabellen daten = Daten();
+    const Taktik taktik(daten); // prepared once, as the game does
     Testlage lage = Lagen(daten)[static_cast<std::size_t>(state.range(0))];
     for (auto _ : state) {
         for (int16_t wurf = 1; wurf <= 6; ++wurf) {
-            const Zugmoeglichkeit z = ZuegeErmitteln(lage.Figur, lage.spieler, wurf);
+            const Lagebild bild(lage.Figur);
+            const Zugmoeglichkeit z = ZuegeErmitteln(lage.Figur, bild, lage.spieler, wurf);
             int16_t wahl = 0;
             if (z.Moeglich)
-                wahl = ComputerZug(lage.Figur, z.Ziele, daten, lage.spieler, wurf, 1).Figur;
+                wahl = ComputerZug(lage.Figur, bild, z.Ziele, taktik, lage.spieler, wurf, 1).Figur;
             benchmark::DoNotOptimize(wahl);
         }
     }
