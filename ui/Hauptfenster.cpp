@@ -93,7 +93,7 @@ void Hauptfenster::Initialisierung() {
     const Tabellen* daten = tabellen_.get();
     e_.picSpielfeld->Flaeche().ZeichnungSetzen(
         [daten](Leinwand& flaeche, const Geraeteraster& raster) {
-            BrettZeichnen(flaeche, *daten, Farbe, Massstab, raster);
+            BrettZeichnen(flaeche, *daten, Massstab, raster);
         });
 
     spiel_->Initialisierung();

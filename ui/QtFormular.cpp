@@ -73,8 +73,7 @@ void QtFormular::WuerfelZeichnen(int farbe, int16_t wert) {
     wuerfel->setVisible(true);
     BeschreibungSetzen(*wuerfel, WuerfelBeschreibung(wert));
     wuerfel->ZeichnungSetzen([wuerfel, wert](Leinwand& flaeche, const Geraeteraster& raster) {
-        pelu::WuerfelZeichnen(flaeche, wuerfel->width(), wuerfel->height(), wert, Farbe, Massstab,
-                              raster);
+        pelu::WuerfelZeichnen(flaeche, wuerfel->width(), wuerfel->height(), wert, Massstab, raster);
     });
 }
 

@@ -59,10 +59,10 @@ Ecken FeldEcken(const Tabellen& daten, int feld, const Geraeteraster& raster) {
 // Palette index for a field of kind `art`: 1..4 the light colour of that
 // colour, 5 and 6 the track and bench colours; any other kind keeps
 // `vorige`, the fill of the field drawn before.
-int32_t Feldfuellfarbe(int16_t art, const Farbtabelle& farbe, int32_t vorige) {
-    if (IstFarbe(art)) return farbe[10 + art];
-    if (art == 5) return farbe[3];
-    if (art == 6) return farbe[4];
+int32_t Feldfuellfarbe(int16_t art, int32_t vorige) {
+    if (IstFarbe(art)) return HelleFarbe(art);
+    if (art == 5) return Farbe[FarbeArtStrecke];
+    if (art == 6) return Farbe[FarbeArtBank];
     return vorige;
 }
 
@@ -106,19 +106,19 @@ void FeldZeichnen(Leinwand& flaeche, const Ecken& e, int32_t fuellfarbe, int str
                               Umrissfarbe);
 }
 
-void BrettZeichnen(Leinwand& flaeche, const Tabellen& daten, const Farbtabelle& farbe,
-                   float massstab, const Geraeteraster& raster) {
+void BrettZeichnen(Leinwand& flaeche, const Tabellen& daten, float massstab,
+                   const Geraeteraster& raster) {
     flaeche.Loeschen();
     int32_t fuellfarbe = 0;
     for (int n = 1; n <= 96; ++n) {
-        fuellfarbe = Feldfuellfarbe(daten.Bilddaten[n][10], farbe, fuellfarbe);
+        fuellfarbe = Feldfuellfarbe(daten.Bilddaten[n][10], fuellfarbe);
         FeldZeichnen(flaeche, FeldEcken(daten, n, raster), fuellfarbe, raster.Strichbreite());
     }
-    const uint32_t umriss = QBColor(farbe[1]);
+    const uint32_t umriss = QBColor(Farbe[FarbeUmriss]);
     for (int c = 1; c <= 4; ++c) {
         const auto& zeile = daten.Bilddaten[100 + c];
         const int r = RundeGerade(zeile[1] * static_cast<double>(massstab));
-        const uint32_t hell = QBColor(farbe[10 + c]);
+        const uint32_t hell = QBColor(HelleFarbe(c));
         for (int j = 1; j <= 4; ++j) {
             const int cx = zeile[2 * j];
             const int cy = zeile[2 * j + 1];

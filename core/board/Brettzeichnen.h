@@ -34,7 +34,7 @@ void FeldZeichnen(Leinwand& flaeche, const Ecken& ecken, int32_t fuellfarbe, int
 // of a screen's device pixels (`raster`), corners, centres and radii are
 // scaled first and lines are as wide as one board pixel, so the picture has
 // the screen's detail; at factor 1 it is the board drawing itself.
-void BrettZeichnen(Leinwand& flaeche, const Tabellen& daten, const Farbtabelle& farbe,
-                   float massstab = 1.0f, const Geraeteraster& raster = {});
+void BrettZeichnen(Leinwand& flaeche, const Tabellen& daten, float massstab = 1.0f,
+                   const Geraeteraster& raster = {});
 
 } // namespace pelu

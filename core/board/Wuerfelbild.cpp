@@ -5,10 +5,10 @@
 
 namespace pelu {
 
-void WuerfelZeichnen(Leinwand& flaeche, int breite, int hoehe, int16_t wert,
-                     const Farbtabelle& farbe, float massstab, const Geraeteraster& raster) {
+void WuerfelZeichnen(Leinwand& flaeche, int breite, int hoehe, int16_t wert, float massstab,
+                     const Geraeteraster& raster) {
     const int d = Int(9.0 * static_cast<double>(massstab));
-    const uint32_t weiss = QBColor(farbe[6]);
+    const uint32_t weiss = QBColor(Farbe[FarbeWuerfelauge]);
     flaeche.Loeschen();
     if (wert < 1 || wert > 6) return;
     const int cx = breite / 2;

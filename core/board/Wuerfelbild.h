@@ -15,8 +15,7 @@ inline constexpr int Augenradius = 3;
 // (above 1); top right, bottom left (above 3); top middle, bottom middle (6).
 // Value 0, like any value outside 1..6, leaves a blank die. Sizes and
 // positions are board pixels; `raster` maps them onto the surface.
-void WuerfelZeichnen(Leinwand& flaeche, int breite, int hoehe, int16_t wert,
-                     const Farbtabelle& farbe, float massstab = 1.0f,
+void WuerfelZeichnen(Leinwand& flaeche, int breite, int hoehe, int16_t wert, float massstab = 1.0f,
                      const Geraeteraster& raster = {});
 
 } // namespace pelu

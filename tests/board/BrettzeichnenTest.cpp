@@ -85,7 +85,7 @@ TEST(BrettZeichnen, JedesFeldNachSeinerArtUndHeimplaetzeAusDreiKreisen) {
     }
     const Farbtabelle f = Farbe;
     Aufnahme a;
-    BrettZeichnen(a, t, f);
+    BrettZeichnen(a, t);
     EXPECT_EQ(a.geloescht, 0u);
     // The fill of each kind in the list; the first field has no field before it.
     const int index[] = {f[4], f[3], f[3], f[11], f[12], f[13], f[14], f[4], f[4], f[4]};
@@ -114,7 +114,7 @@ TEST(WuerfelZeichnen, JedeSeiteInZeichenreihenfolgeUndAbstandAusDemMassstab) {
     const std::string seiten[] = {"", "0", "12", "012", "1234", "01234", "123456"};
     for (int wert : {0, 1, 2, 3, 4, 5, 6, -1, 7, -32768, 32767}) {
         Aufnahme a;
-        WuerfelZeichnen(a, 31, 31, int16_t(wert), Farbe, 1.0f);
+        WuerfelZeichnen(a, 31, 31, int16_t(wert), 1.0f);
         std::vector<Kreisaufruf> erwartet; // nothing for values that are no face
         for (char c : wert >= 0 && wert <= 6 ? seiten[wert] : "")
             erwartet.push_back({orte[c - '0'].first + 0.5, orte[c - '0'].second + 0.5,
@@ -124,12 +124,12 @@ TEST(WuerfelZeichnen, JedeSeiteInZeichenreihenfolgeUndAbstandAusDemMassstab) {
     }
     // Inner size 30 x 27: centre (15, 13); scale 1.5 gives pips Int(13.5) = 13 apart.
     Aufnahme a;
-    WuerfelZeichnen(a, 30, 27, 2, Farbe, 1.5f);
+    WuerfelZeichnen(a, 30, 27, 2, 1.5f);
     EXPECT_EQ((std::array{a.kreise.at(0)[0], a.kreise[0][1], a.kreise.at(1)[0], a.kreise[1][1]}),
               (std::array{2.5, 0.5, 28.5, 26.5}));
     // On a surface of 1.5 pixels per board pixel the same pips, scaled.
     Aufnahme fein;
-    WuerfelZeichnen(fein, 30, 27, 2, Farbe, 1.5f, Geraeteraster{1.5});
+    WuerfelZeichnen(fein, 30, 27, 2, 1.5f, Geraeteraster{1.5});
     EXPECT_EQ(fein.kreise.at(1),
               (Kreisaufruf{1.5 * 28.5, 1.5 * 26.5, 1.5 * 3.5, 2, 0xFFFFFF, 0xFFFFFF}));
 }
@@ -159,8 +159,8 @@ TEST(BrettZeichnen, BeiFaktorZweiJedesBrettpixelAlsQuadrat) {
     const int16_t heim[] = {4, 50, 60};
     std::copy(heim, heim + 3, &t.Bilddaten[101][1]);
     Aufnahme einfach, doppelt;
-    BrettZeichnen(einfach, t, Farbe);
-    BrettZeichnen(doppelt, t, Farbe, 1.0f, Geraeteraster{2.0});
+    BrettZeichnen(einfach, t);
+    BrettZeichnen(doppelt, t, 1.0f, Geraeteraster{2.0});
     std::map<Ort, long long> vergroessert;
     for (const auto& [ort, farbe] : einfach.pixel)
         for (int k = 0; k < 4; ++k)
