@@ -1,0 +1,32 @@
+# The core's layers point one way: state includes nothing of the core above
+# it; rules, board and data include state but never game; nothing in the core
+# includes Qt. Run as a test: cmake -DKERN=<core folder> -P Schichten.cmake
+set(verboten_state "#include \"(game|rules|board|data)/")
+set(verboten_unten "#include \"game/")
+set(verboten_qt "#include <Q")
+set(fehler "")
+
+file(GLOB_RECURSE dateien "${KERN}/*.h" "${KERN}/*.cpp")
+foreach(datei ${dateien})
+  file(READ "${datei}" inhalt)
+  file(RELATIVE_PATH name "${KERN}" "${datei}")
+  if(name MATCHES "^state/" AND inhalt MATCHES "${verboten_state}")
+    list(APPEND fehler "${name} includes a layer above the state")
+  endif()
+  if(name MATCHES "^(rules|board|data)/" AND inhalt MATCHES "${verboten_unten}")
+    list(APPEND fehler "${name} includes game/")
+  endif()
+  if(inhalt MATCHES "${verboten_qt}")
+    list(APPEND fehler "${name} includes Qt")
+  endif()
+endforeach()
+
+list(LENGTH dateien anzahl)
+if(anzahl LESS 20)
+  message(FATAL_ERROR "only ${anzahl} files found below ${KERN}")
+endif()
+if(fehler)
+  string(REPLACE ";" "\n" fehler "${fehler}")
+  message(FATAL_ERROR "${fehler}")
+endif()
+message(STATUS "${anzahl} files of the core keep their layers")
