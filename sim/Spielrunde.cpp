@@ -13,27 +13,32 @@ namespace {
 
 using namespace pelu;
 
-// Thrown when the scripted dice are used up; caught below, so the core
-// only has to let it pass.
-struct WuerfelAufgebraucht {};
-
+// Scripted dice. A draw past the end of the list gives some face and marks
+// the list used up; the simulator then drops that roll and ends the game
+// between ticks, so nothing unusual ever runs through the core.
 class Wuerfelliste : public Zufallsquelle {
   public:
     explicit Wuerfelliste(std::vector<int> werte) : werte_(std::move(werte)) {}
     float Rnd() override {
-        if (naechster_ >= werte_.size()) throw WuerfelAufgebraucht{};
+        if (naechster_ >= werte_.size()) {
+            aufgebraucht_ = true;
+            return 0.0f;
+        }
         // The middle of the value's sixth of [0, 1): Int(6 r + 1) gives the value.
         return (static_cast<float>(werte_[naechster_++]) - 0.5f) / 6.0f;
     }
+    bool Aufgebraucht() const { return aufgebraucht_; }
 
   private:
     std::vector<int> werte_;
     std::size_t naechster_ = 0;
+    bool aufgebraucht_ = false;
 };
 
 // Counts what the summary needs and writes the trace when asked to.
 class Zaehler : public Spielprotokoll {
   public:
+    explicit Zaehler(const Wuerfelliste& liste) : liste_(liste) {}
     bool schreiben = false;
     int64_t wuerfe = 0; // in the current game
     int64_t zuege = 0;
@@ -45,6 +50,8 @@ class Zaehler : public Spielprotokoll {
         platz = {};
     }
     void Gewuerfelt(int farbe, int16_t wert) override {
+        // A roll whose tries ran past the scripted dice never happened.
+        if (liste_.Aufgebraucht()) return;
         ++wuerfe;
         if (schreiben) Spielprotokoll::Gewuerfelt(farbe, wert);
     }
@@ -68,6 +75,9 @@ class Zaehler : public Spielprotokoll {
     void Spielende(const std::array<int16_t, FarbAnzahl + 1>& zugzahl) override {
         if (schreiben) Spielprotokoll::Spielende(zugzahl);
     }
+
+  private:
+    const Wuerfelliste& liste_;
 };
 
 void Ausschreiben(Zaehler& zaehler, std::FILE* ziel) {
@@ -111,7 +121,7 @@ Spielstatistik SpieleSpielen(const Tabellen& daten, const SpielenAuftrag& auftra
     Zufallsquelle& quelle = auftrag.wuerfel ? static_cast<Zufallsquelle&>(liste)
                                             : static_cast<Zufallsquelle&>(generator);
     Spiel spiel(daten, form, quelle);
-    Zaehler zaehler;
+    Zaehler zaehler(liste);
     zaehler.schreiben = protokoll != nullptr;
     spiel.BeobachterSetzen(&zaehler);
     // Scripted dice start with the game's first draw: the start-up rolls
@@ -128,20 +138,17 @@ Spielstatistik SpieleSpielen(const Tabellen& daten, const SpielenAuftrag& auftra
         if (zaehler.schreiben) zaehler.SpielBeginn(n);
         spiel.BefehlStart();
         bool abbruch = false;
-        try {
-            form.Uhr.LaufenImZeitraffer(spiel, [&](VirtuelleUhr::Takt) {
-                if (z.Spielphase == Phase::Wuerfeln && zaehler.wuerfe >= auftrag.maxWuerfe) {
-                    abbruch = true;
-                    return false;
-                }
-                // A human player always takes the proposal.
-                if (z.Spielphase == Phase::WartenFigurwahl && z.Gewaehlt == 0)
-                    spiel.KlickFigur(z.Hilfsfigur);
-                return true;
-            });
-        } catch (const WuerfelAufgebraucht&) {
-            abbruch = true;
-        }
+        form.Uhr.LaufenImZeitraffer(spiel, [&](VirtuelleUhr::Takt) {
+            if (liste.Aufgebraucht() ||
+                (z.Spielphase == Phase::Wuerfeln && zaehler.wuerfe >= auftrag.maxWuerfe)) {
+                abbruch = true;
+                return false;
+            }
+            // A human player always takes the proposal.
+            if (z.Spielphase == Phase::WartenFigurwahl && z.Gewaehlt == 0)
+                spiel.KlickFigur(z.Hilfsfigur);
+            return true;
+        });
         if (abbruch) {
             if (zaehler.schreiben) zaehler.Abbruch();
             spiel.BefehlStopp(); // lets the next start cut the turn off
