@@ -4,10 +4,7 @@
 
 namespace pelu {
 
-namespace {
-
-int16_t Ziehung(Zufallsquelle& zufall) {
-    const float r = zufall.Rnd();
+int16_t Augenzahl(float r) {
     // A source that strays outside [0, 1) must still give a die face.
     if (!(r >= 0.0f)) return 1;
     if (r >= 1.0f) return 6;
@@ -15,8 +12,6 @@ int16_t Ziehung(Zufallsquelle& zufall) {
     // no library call on every draw.
     return std::min<int16_t>(static_cast<int16_t>(6.0f * r + 1.0f), 6);
 }
-
-} // namespace
 
 int16_t WurfWert(const Figurentabelle& Figur, int farbe, Zufallsquelle& zufall) {
     return WurfWert(Lagebild(Figur), farbe, zufall);
@@ -29,7 +24,7 @@ int16_t WurfWert(const Lagebild& lage, int farbe, Zufallsquelle& zufall) {
     const int versuche = imHaus >= 3 ? imHaus - 1 : 1;
     int16_t wurf = 0;
     for (int i = 0; i < versuche; ++i) {
-        wurf = Ziehung(zufall);
+        wurf = Augenzahl(zufall.Rnd());
         if (wurf == 5) break;
     }
     return wurf;
