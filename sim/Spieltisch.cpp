@@ -8,13 +8,16 @@ Spieltisch::Spieltisch(const Tabellen& daten, const Tischvorgaben& vorgaben)
     for (int c = 1; c <= FarbAnzahl; ++c)
         form_.Spielerwerte[c] = vorgaben.spieler[c - 1];
     spiel_.BeobachterSetzen(&zaehler_);
-    // Scripted dice start with the game's first draw: the start-up rolls
-    // take their faces from the random source behind them.
-    spiel_.Initialisierung(wuerfel_.Strom());
+    // The start-up rolls only put faces on the dice: they draw from a source
+    // of their own, so every game's stream (and a scripted list) starts with
+    // that game's first draw.
+    Zufallsgenerator anlauf(vorgaben.saat);
+    spiel_.Initialisierung(anlauf);
     if (vorgaben.turbo) spiel_.BefehlTurbo(true);
 }
 
 void Spieltisch::Spielen(int nummer, Spielergebnis& ergebnis) {
+    wuerfel_.NeuesSpiel(nummer);
     zaehler_.Beginnen(nummer, ergebnis);
     spiel_.BefehlStart();
     const Spielzustand& z = spiel_.Zustand();

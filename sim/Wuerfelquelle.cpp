@@ -1,7 +1,27 @@
 #include "Wuerfelquelle.h"
 
+namespace {
+
+// One step of splitmix64: a bijection that scatters neighbouring inputs.
+uint64_t Mischen(uint64_t x) {
+    x += 0x9E3779B97F4A7C15u;
+    x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9u;
+    x = (x ^ (x >> 27)) * 0x94D049BB133111EBu;
+    return x ^ (x >> 31);
+}
+
+} // namespace
+
+uint64_t Spielsaat(uint64_t saat, int nummer) {
+    return Mischen(Mischen(saat) ^ static_cast<uint64_t>(nummer));
+}
+
 Wuerfelquelle::Wuerfelquelle(uint64_t saat, const std::vector<int>* liste)
-    : strom_(saat), liste_(liste) {}
+    : saat_(saat), strom_(saat), liste_(liste) {}
+
+void Wuerfelquelle::NeuesSpiel(int nummer) {
+    strom_ = pelu::Zufallsgenerator(Spielsaat(saat_, nummer));
+}
 
 float Wuerfelquelle::Rnd() {
     if (liste_ == nullptr) return strom_.Rnd();
