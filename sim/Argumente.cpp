@@ -64,4 +64,12 @@ std::string DateiLesen(const std::string& wert, std::string& ziel) {
     return "";
 }
 
+std::string JobsLesen(const std::string& wert, int& ziel) {
+    // More threads than this only waste memory on any machine in sight.
+    const auto jobs = Ganzzahl(wert, 0, 1024);
+    if (!jobs) return "--jobs '" + wert + "': Anzahl 0..1024 erwartet (0 = je Kern einer)";
+    ziel = *jobs;
+    return "";
+}
+
 } // namespace simarg

@@ -31,5 +31,7 @@ std::string OptionPruefen(const std::string& arg, std::initializer_list<std::str
 // --daten a file name that is no option.
 std::string SpielerLesen(const std::string& wert, std::array<int16_t, 4>& ziel);
 std::string DateiLesen(const std::string& wert, std::string& ziel);
+// --jobs takes a number of threads, 0 for one per core.
+std::string JobsLesen(const std::string& wert, int& ziel);
 
 } // namespace simarg

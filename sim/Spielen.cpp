@@ -27,6 +27,9 @@ const char* const Hilfe =
     "  --max-wuerfe N         ein Spiel nach N Wuerfen abbrechen (Vorgabe 100000)\n"
     "  --protokoll            jedes Ereignis als Zeile auf stdout, Zusammenfassung auf stderr\n"
     "  --turbo                im Schnellgang spielen\n"
+    "  --jobs J               auf J Threads spielen (Vorgabe 1, 0 = einer je Kern); jedes\n"
+    "                         Spiel hat seinen eigenen Zufall aus Saat und Spielnummer,\n"
+    "                         Protokoll und Zusammenfassung haengen nicht von J ab\n"
     "  --daten DATEI          die Datendatei (Vorgabe: Peludaten.txt im aktuellen Ordner,\n"
     "                         sonst im Datenordner des Spiels)\n"
     "  --help                 diese Hilfe\n";

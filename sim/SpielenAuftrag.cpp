@@ -25,7 +25,7 @@ SpielenLesung SpielenArgumenteLesen(const std::vector<std::string>& argumente) {
         const std::string falsch =
             simarg::OptionPruefen(arg,
                                   {"--protokoll", "--turbo", "--spieler", "--spiele", "--saat",
-                                   "--wuerfel", "--max-wuerfe", "--daten"},
+                                   "--wuerfel", "--max-wuerfe", "--jobs", "--daten"},
                                   genannt);
         if (!falsch.empty()) return Fehler(falsch);
         if (arg == "--protokoll") {
@@ -60,6 +60,9 @@ SpielenLesung SpielenArgumenteLesen(const std::vector<std::string>& argumente) {
             const auto n = simarg::Ganzzahl(wert, 0, INT_MAX);
             if (!n) return Fehler("--max-wuerfe '" + wert + "': Anzahl ab 0 erwartet");
             auftrag.maxWuerfe = *n;
+        } else if (arg == "--jobs") {
+            const std::string fehler = simarg::JobsLesen(wert, auftrag.jobs);
+            if (!fehler.empty()) return Fehler(fehler);
         } else {
             const std::string fehler = simarg::DateiLesen(wert, auftrag.datei);
             if (!fehler.empty()) return Fehler(fehler);

@@ -12,6 +12,7 @@ struct SpielenAuftrag {
     std::optional<uint64_t> saat;            // none: seeded from the clock
     std::optional<std::vector<int>> wuerfel; // scripted die values; one game
     int64_t maxWuerfe = 100000;
+    int jobs = 1; // threads; 0 = one per core
     bool protokoll = false;
     bool turbo = false;
     std::string datei; // empty: Peludaten.txt, looked for as the window does

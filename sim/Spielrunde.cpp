@@ -3,7 +3,7 @@
 #include <chrono>
 
 #include "Fortschritt.h"
-#include "Spieltisch.h"
+#include "Spielverteiler.h"
 #include "state/Zufall.h"
 
 Spielstatistik SpieleSpielen(const pelu::Tabellen& daten, const SpielenAuftrag& auftrag,
@@ -15,25 +15,28 @@ Spielstatistik SpieleSpielen(const pelu::Tabellen& daten, const SpielenAuftrag& 
     vorgaben.maxWuerfe = auftrag.maxWuerfe;
     vorgaben.saat = auftrag.saat ? *auftrag.saat : pelu::UhrSaat();
     vorgaben.wuerfel = auftrag.wuerfel ? &*auftrag.wuerfel : nullptr;
-    Spieltisch tisch(daten, vorgaben);
 
     Spielstatistik statistik;
     Fortschritt anzeige(fortschritt, auftrag.spiele);
-    Spielergebnis ergebnis;
     const auto anfang = std::chrono::steady_clock::now();
-    for (int n = 1; n <= auftrag.spiele; ++n) {
-        tisch.Spielen(n, ergebnis);
-        if (protokoll != nullptr)
-            std::fwrite(ergebnis.protokoll.data(), 1, ergebnis.protokoll.size(), protokoll);
-        ++statistik.spiele;
-        if (ergebnis.abgebrochen) ++statistik.abgebrochen;
-        statistik.wuerfe += ergebnis.wuerfe;
-        statistik.zuege += ergebnis.zuege;
-        for (int c = 1; c <= pelu::FarbAnzahl; ++c)
-            ++statistik.plaetze[c][ergebnis.platz[c] > 0 ? ergebnis.platz[c] : 5];
-        anzeige.Melden(n);
-    }
+    SpieleVerteilen(daten, vorgaben, auftrag.spiele, auftrag.jobs, nullptr,
+                    [&](int nummer, const Spielergebnis& ergebnis) {
+                        if (protokoll != nullptr)
+                            std::fwrite(ergebnis.protokoll.data(), 1, ergebnis.protokoll.size(),
+                                        protokoll);
+                        statistik.Hinzufuegen(ergebnis);
+                        anzeige.Melden(nummer);
+                    });
     statistik.sekunden =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - anfang).count();
     return statistik;
+}
+
+void Spielstatistik::Hinzufuegen(const Spielergebnis& ergebnis) {
+    ++spiele;
+    if (ergebnis.abgebrochen) ++abgebrochen;
+    wuerfe += ergebnis.wuerfe;
+    zuege += ergebnis.zuege;
+    for (int c = 1; c <= pelu::FarbAnzahl; ++c)
+        ++plaetze[c][ergebnis.platz[c] > 0 ? ergebnis.platz[c] : 5];
 }

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "SpielenAuftrag.h"
+#include "Spielzaehler.h"
 #include "state/Tabellen.h"
 
 // What a run of games gave, for the summary.
@@ -16,10 +17,13 @@ struct Spielstatistik {
     // in which it took no place (not in play, or the game was cut off).
     std::array<std::array<int64_t, 6>, 5> plaetze{};
     double sekunden = 0.0;
+
+    void Hinzufuegen(const Spielergebnis& ergebnis);
 };
 
-// Plays the games of `auftrag` through the state machine on a virtual clock.
-// Trace lines go to `protokoll` when it is not null; a progress line goes
+// Plays the games of `auftrag` through the state machine on a virtual clock,
+// on as many threads as it asks for. Trace lines go to `protokoll`, in game
+// order, when it is not null; a progress line goes
 // to stderr when `fortschritt` is set.
 Spielstatistik SpieleSpielen(const pelu::Tabellen& daten, const SpielenAuftrag& auftrag,
                              std::FILE* protokoll, bool fortschritt);

@@ -41,12 +41,36 @@ TEST(Spielen, GanzeSpieleWiederholbar) {
     EXPECT_EQ(a.aus.substr(a.aus.rfind('\n', a.aus.size() - 2) + 1, 5), "ende ");
 }
 
+// Every game draws from its own stream, so the number of threads changes
+// neither the trace (in game order) nor the summary, also when games are cut
+// off in mid-turn and the next game on that thread starts from there.
+TEST(Spielen, JobsAendernNichts) {
+    const simtest::SimOrdner ordner;
+    ordner.Kopieren("spiel_brett.txt");
+    auto ohneTempo = [](std::string text) {
+        return text.substr(0, text.find("Spiele je Sekunde"));
+    };
+    for (const std::string argumente : {"--spiele 30 --saat 4 --spieler 5,1,6,6",
+                                        "--spiele 25 --saat 9 --max-wuerfe 40 --turbo"}) {
+        SCOPED_TRACE(argumente);
+        const simtest::SimLauf eins = ordner.Aufruf("spielen", argumente + " --protokoll");
+        ASSERT_EQ(eins.code, 0);
+        for (const char* jobs : {"2", "3", "0"}) {
+            const simtest::SimLauf viele =
+                ordner.Aufruf("spielen", argumente + " --protokoll --jobs " + jobs);
+            EXPECT_EQ(viele.aus, eins.aus) << jobs;
+            EXPECT_EQ(ohneTempo(viele.fehler), ohneTempo(eins.fehler)) << jobs;
+        }
+    }
+}
+
 // Bad arguments give 2 even without a data file: they are checked first;
 // a data file that does not load gives 1.
 TEST(Spielen, Exitcodes) {
     const simtest::SimOrdner ordner;
-    for (const std::string falsch : {"--spieler 1,2,3", "--spieler 1,2,3,9", "--wuerfel 7",
-                                     "--spiele 0", "--daten", "--bunt", "--saat 1 --saat 2"}) {
+    for (const std::string falsch :
+         {"--spieler 1,2,3", "--spieler 1,2,3,9", "--wuerfel 7", "--spiele 0", "--daten", "--bunt",
+          "--saat 1 --saat 2", "--jobs -1", "--jobs zwei"}) {
         SCOPED_TRACE(falsch);
         simtest::ErwarteAbgelehnt(ordner.Aufruf("spielen", falsch),
                                   falsch.substr(0, falsch.find(' ')));
