@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "Befehle.h"
+#include "Kennzahlen.h"
 #include "SimDaten.h"
 #include "SpielenAuftrag.h"
 #include "Spielrunde.h"
@@ -34,6 +35,33 @@ const char* const Hilfe =
     "                         sonst im Datenordner des Spiels)\n"
     "  --help                 diese Hilfe\n";
 
+void Augenzeile(std::ostream& aus, const char* titel, const Augenzaehlung& anzahl) {
+    aus << titel;
+    for (int a = 1; a <= 6; ++a)
+        aus << ' ' << anzahl[a];
+    aus << "\n";
+}
+
+// For players who doubt the dice: every draw should be uniform; what is shown
+// is not, by design.
+void Wuerfelbericht(std::ostream& aus, const Spielstatistik& s) {
+    Augenzeile(aus, "Augen 1..6 gezogen (jeder Versuch):", s.gezogen);
+    Augenzeile(aus, "Augen 1..6 gezeigt (nach den Zusatzversuchen):", s.gezeigt);
+    aus << "  (gezeigt ist die 5 mit Absicht haeufiger: mit drei oder vier Figuren zu Hause\n"
+           "   gibt es weitere Versuche fuer die 5)\n";
+    aus << "Gleichverteilung der gezogenen Augen: ";
+    int64_t gezogen = 0;
+    for (int a = 1; a <= 6; ++a)
+        gezogen += s.gezogen[a];
+    if (gezogen == 0) {
+        aus << "nichts gezogen\n";
+        return;
+    }
+    const double chi = ChiQuadrat(s.gezogen);
+    aus << "Chi-Quadrat " << chi << " bei 5 Freiheitsgraden, p = " << ChiQuadratP(chi, 5)
+        << "\n  (erst ein p unter 0.01 waere auffaellig)\n";
+}
+
 void Zusammenfassung(std::ostream& aus, const Spielstatistik& s) {
     const double spiele = s.spiele > 0 ? s.spiele : 1;
     aus << "Spiele: " << s.spiele;
@@ -48,6 +76,7 @@ void Zusammenfassung(std::ostream& aus, const Spielstatistik& s) {
             aus << ' ' << s.plaetze[c][p];
         aus << "\n";
     }
+    Wuerfelbericht(aus, s);
     aus << "Spiele je Sekunde: ";
     if (s.sekunden > 0) {
         aus << static_cast<double>(s.spiele) / s.sekunden;

@@ -39,4 +39,8 @@ void Spielstatistik::Hinzufuegen(const Spielergebnis& ergebnis) {
     zuege += ergebnis.zuege;
     for (int c = 1; c <= pelu::FarbAnzahl; ++c)
         ++plaetze[c][ergebnis.platz[c] > 0 ? ergebnis.platz[c] : 5];
+    for (int a = 1; a <= 6; ++a) {
+        gezogen[a] += ergebnis.gezogen[a];
+        gezeigt[a] += ergebnis.gezeigt[a];
+    }
 }

@@ -16,6 +16,8 @@ struct Spielstatistik {
     // Per colour 1..4: how often it took place 1..4; index 5 counts games
     // in which it took no place (not in play, or the game was cut off).
     std::array<std::array<int64_t, 6>, 5> plaetze{};
+    Augenzaehlung gezogen{};
+    Augenzaehlung gezeigt{};
     double sekunden = 0.0;
 
     void Hinzufuegen(const Spielergebnis& ergebnis);

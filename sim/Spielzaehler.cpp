@@ -15,6 +15,7 @@ void Spielzaehler::Beginnen(int nummer, Spielergebnis& ergebnis) {
 
 void Spielzaehler::Beenden(bool abgebrochen) {
     ergebnis_->abgebrochen = abgebrochen;
+    ergebnis_->gezogen = wuerfel_.Gezogen();
     if (abgebrochen && schreiben_) Abbruch();
     std::swap(ergebnis_->protokoll, Text);
     ergebnis_ = &leer_;
@@ -24,6 +25,7 @@ void Spielzaehler::Gewuerfelt(int farbe, int16_t wert) {
     // A roll whose tries ran past the scripted dice never happened.
     if (wuerfel_.Aufgebraucht()) return;
     ++ergebnis_->wuerfe;
+    ++ergebnis_->gezeigt[static_cast<std::size_t>(wert)];
     if (schreiben_) Spielprotokoll::Gewuerfelt(farbe, wert);
 }
 

@@ -12,6 +12,8 @@ struct Spielergebnis {
     int64_t wuerfe = 0;
     int64_t zuege = 0;
     std::array<int16_t, pelu::FarbAnzahl + 1> platz{}; // colours 1..4; 0 = no place
+    Augenzaehlung gezogen{};                           // faces of every draw
+    Augenzaehlung gezeigt{};                           // faces shown, after the extra tries for a 5
     std::string protokoll;                             // the trace lines, when asked for
 };
 

@@ -1,5 +1,7 @@
 #include "Wuerfelquelle.h"
 
+#include "rules/Wurf.h"
+
 namespace {
 
 // One step of splitmix64: a bijection that scatters neighbouring inputs.
@@ -21,14 +23,20 @@ Wuerfelquelle::Wuerfelquelle(uint64_t saat, const std::vector<int>* liste)
 
 void Wuerfelquelle::NeuesSpiel(int nummer) {
     strom_ = pelu::Zufallsgenerator(Spielsaat(saat_, nummer));
+    gezogen_ = {};
 }
 
 float Wuerfelquelle::Rnd() {
-    if (liste_ == nullptr) return strom_.Rnd();
-    if (naechster_ >= liste_->size()) {
+    float r = 0.0f;
+    if (liste_ == nullptr) {
+        r = strom_.Rnd();
+    } else if (naechster_ < liste_->size()) {
+        // The middle of the face's sixth of [0, 1): Int(6 r + 1) gives the face.
+        r = (static_cast<float>((*liste_)[naechster_++]) - 0.5f) / 6.0f;
+    } else {
         aufgebraucht_ = true;
-        return 0.0f;
+        return r;
     }
-    // The middle of the face's sixth of [0, 1): Int(6 r + 1) gives the face.
-    return (static_cast<float>((*liste_)[naechster_++]) - 0.5f) / 6.0f;
+    ++gezogen_[static_cast<std::size_t>(pelu::Augenzahl(r))];
+    return r;
 }

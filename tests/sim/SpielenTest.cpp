@@ -27,6 +27,23 @@ TEST(Spielen, GeskriptetesProtokoll) {
     }
 }
 
+// Every try counts as drawn, only the last of a roll as shown; tries past
+// the end of the list count nowhere.
+TEST(Spielen, Wuerfelstatistik) {
+    const simtest::SimOrdner ordner;
+    ordner.Kopieren("spiel_brett.txt");
+    // Four figures at home: three tries for a 5 in every roll.
+    const simtest::SimLauf l =
+        ordner.Aufruf("spielen", "--spieler 5,0,0,0 --wuerfel 6,6,6,6,6,6,6,6,6,2,2,2,4");
+    EXPECT_EQ(l.code, 0);
+    for (const char* zeile : {"gezogen (jeder Versuch): 0 3 0 1 0 9\n",
+                              "gezeigt (nach den Zusatzversuchen): 0 1 0 0 0 3\n",
+                              // 13 draws, 13/6 expected each: 91 * 6 / 13 - 13
+                              "Chi-Quadrat 29 bei 5 Freiheitsgraden, p = 2.31876e-05\n"}) {
+        EXPECT_NE(l.aus.find(zeile), std::string::npos) << zeile << "\n" << l.aus;
+    }
+}
+
 // The same seed plays the same games, three of them to their end.
 TEST(Spielen, GanzeSpieleWiederholbar) {
     const simtest::SimOrdner ordner;

@@ -1,0 +1,14 @@
+#pragma once
+#include <array>
+#include <cstdint>
+
+// Counts of the faces 1..6 (index 0 unused).
+using Augenzaehlung = std::array<int64_t, 7>;
+
+// Pearson's chi-square of the six face counts against equal chances; 0 when
+// nothing was counted.
+double ChiQuadrat(const Augenzaehlung& anzahl);
+
+// The chance that a chi-square variable with `freiheitsgrade` (1 or more)
+// degrees of freedom is at least `x`: the p-value of the test.
+double ChiQuadratP(double x, int freiheitsgrade);
