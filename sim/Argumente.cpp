@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <climits>
 
 namespace simarg {
 
@@ -49,6 +50,32 @@ std::string OptionPruefen(const std::string& arg, std::initializer_list<std::str
     return "";
 }
 
+std::string OptionenLesen(const std::vector<std::string>& argumente,
+                          std::initializer_list<std::string_view> mitWert,
+                          std::initializer_list<std::string_view> schalter,
+                          std::set<std::string>& genannt, bool& hilfe, const Argumentleser& lesen,
+                          const Argumentleser& frei) {
+    for (std::size_t i = 0; i < argumente.size(); ++i) {
+        const std::string& arg = argumente[i];
+        if (IstHilfe(arg)) {
+            hilfe = true;
+            return "";
+        }
+        std::string fehler;
+        if (frei && arg.rfind("-", 0) != 0) {
+            fehler = frei(arg, "");
+        } else if (std::find(schalter.begin(), schalter.end(), arg) != schalter.end()) {
+            fehler = OptionPruefen(arg, schalter, genannt);
+            if (fehler.empty()) fehler = lesen(arg, "");
+        } else {
+            fehler = OptionPruefen(arg, mitWert, genannt);
+            if (fehler.empty()) fehler = lesen(arg, i + 1 < argumente.size() ? argumente[++i] : "");
+        }
+        if (!fehler.empty()) return fehler;
+    }
+    return "";
+}
+
 std::string SpielerLesen(const std::string& wert, std::array<int16_t, 4>& ziel) {
     const auto liste = Zahlenliste(wert, 0, 8);
     if (!liste || liste->size() != 4)
@@ -58,17 +85,30 @@ std::string SpielerLesen(const std::string& wert, std::array<int16_t, 4>& ziel) 
     return "";
 }
 
-std::string DateiLesen(const std::string& wert, std::string& ziel) {
-    if (wert.empty() || wert.rfind("--", 0) == 0) return "--daten braucht einen Dateinamen";
+std::string DateiLesen(const std::string& wert, std::string& ziel, const std::string& option) {
+    if (wert.empty() || wert.rfind("--", 0) == 0) return option + " braucht einen Dateinamen";
     ziel = wert;
     return "";
 }
 
-std::string JobsLesen(const std::string& wert, int& ziel) {
-    // More threads than this only waste memory on any machine in sight.
-    const auto jobs = Ganzzahl(wert, 0, 1024);
-    if (!jobs) return "--jobs '" + wert + "': Anzahl 0..1024 erwartet (0 = je Kern einer)";
-    ziel = *jobs;
+std::string LaufoptionLesen(const std::string& option, const std::string& wert,
+                            Laufoptionen& ziel) {
+    if (option == "--spiele") {
+        // Room to round a count up to whole rounds of a tournament.
+        const auto n = Ganzzahl(wert, 1, 1000000000);
+        if (!n) return "--spiele '" + wert + "': Anzahl 1..1000000000 erwartet";
+        ziel.spiele = *n;
+    } else if (option == "--saat") {
+        const auto s = Ganzzahl(wert, 0, INT_MAX);
+        if (!s)
+            return "--saat '" + wert + "': ganze Zahl 0.." + std::to_string(INT_MAX) + " erwartet";
+        ziel.saat = static_cast<uint64_t>(*s);
+    } else {
+        // More threads than this only waste memory on any machine in sight.
+        const auto jobs = Ganzzahl(wert, 0, 1024);
+        if (!jobs) return "--jobs '" + wert + "': Anzahl 0..1024 erwartet (0 = je Kern einer)";
+        ziel.jobs = *jobs;
+    }
     return "";
 }
 

@@ -8,3 +8,4 @@
 int BefehlPruefen(const std::vector<std::string>& argumente);
 int BefehlZuege(const std::vector<std::string>& argumente);
 int BefehlSpielen(const std::vector<std::string>& argumente);
+int BefehlTurnier(const std::vector<std::string>& argumente);

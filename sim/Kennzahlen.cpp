@@ -18,6 +18,17 @@ double ChiQuadrat(const Augenzaehlung& anzahl) {
     return chi;
 }
 
+Intervall Wilsonintervall(int64_t k, int64_t n) {
+    constexpr double z = 1.959963984540054; // the normal quantile of 97.5 %
+    const double anzahl = static_cast<double>(n);
+    const double anteil = static_cast<double>(k) / anzahl;
+    const double zz = z * z / anzahl;
+    const double mitte = (anteil + zz / 2.0) / (1.0 + zz);
+    const double halb =
+        z * std::sqrt(anteil * (1.0 - anteil) / anzahl + zz / (4.0 * anzahl)) / (1.0 + zz);
+    return {mitte - halb, mitte + halb};
+}
+
 double ChiQuadratP(double x, int freiheitsgrade) {
     if (x <= 0.0) return 1.0;
     // The upper tail in closed form: a finite series times exp(-x/2), plus

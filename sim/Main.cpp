@@ -13,6 +13,7 @@ const char* const Hilfe = "Aufruf: pelu-sim BEFEHL [OPTIONEN]\n"
                           "  pruefen   eine Datendatei laden und ihre Tabellen zeigen\n"
                           "  zuege     Zuege und Computerwahl fuer eine Stellung und einen Wurf\n"
                           "  spielen   ganze Spiele ohne Fenster spielen\n"
+                          "  turnier   zwei Taktiktabellen gegeneinander spielen lassen\n"
                           "\n"
                           "pelu-sim BEFEHL --help zeigt die Optionen eines Befehls.\n";
 
@@ -21,7 +22,7 @@ const char* const Hilfe = "Aufruf: pelu-sim BEFEHL [OPTIONEN]\n"
 int main(int argc, char** argv) {
     std::vector<std::string> argumente(argv + 1, argv + argc);
     if (argumente.empty()) {
-        std::cerr << "pelu-sim: kein Befehl angegeben (pruefen, zuege, spielen)\n";
+        std::cerr << "pelu-sim: kein Befehl angegeben (pruefen, zuege, spielen, turnier)\n";
         return 2;
     }
     const std::string befehl = argumente.front();
@@ -33,6 +34,8 @@ int main(int argc, char** argv) {
     if (befehl == "pruefen") return BefehlPruefen(argumente);
     if (befehl == "zuege") return BefehlZuege(argumente);
     if (befehl == "spielen") return BefehlSpielen(argumente);
-    std::cerr << "pelu-sim: unbekannter Befehl '" << befehl << "' (pruefen, zuege, spielen)\n";
+    if (befehl == "turnier") return BefehlTurnier(argumente);
+    std::cerr << "pelu-sim: unbekannter Befehl '" << befehl
+              << "' (pruefen, zuege, spielen, turnier)\n";
     return 2;
 }

@@ -90,15 +90,8 @@ void Zusammenfassung(std::ostream& aus, const Spielstatistik& s) {
 
 int BefehlSpielen(const std::vector<std::string>& argumente) {
     const SpielenLesung lesung = SpielenArgumenteLesen(argumente);
-    if (!lesung.auftrag) {
-        std::cerr << "pelu-sim spielen: " << lesung.fehler << "\n";
-        return 2;
-    }
+    if (const auto ende = Vorspann("spielen", lesung, Hilfe)) return *ende;
     const SpielenAuftrag& auftrag = *lesung.auftrag;
-    if (auftrag.hilfe) {
-        std::cout << Hilfe;
-        return 0;
-    }
     const std::optional<pelu::Tabellen> daten = SimDatenLaden(auftrag.datei);
     if (!daten) return 1;
     const bool fortschritt = isatty(STDERR_FILENO) != 0;

@@ -2,6 +2,13 @@
 
 using namespace pelu;
 
+Tischvorgaben LaufVorgaben(const simarg::Laufoptionen& lauf) {
+    Tischvorgaben vorgaben;
+    vorgaben.turbo = lauf.turbo;
+    vorgaben.saat = lauf.saat ? *lauf.saat : UhrSaat();
+    return vorgaben;
+}
+
 Spieltisch::Spieltisch(const Tabellen& daten, const Tischvorgaben& vorgaben)
     : vorgaben_(vorgaben), wuerfel_(vorgaben.saat, vorgaben.wuerfel),
       zaehler_(wuerfel_, vorgaben.protokoll), spiel_(daten, form_, wuerfel_) {

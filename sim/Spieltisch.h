@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "Argumente.h"
 #include "Spielzaehler.h"
 #include "Wuerfelquelle.h"
 #include "game/KopflosesFormular.h"
@@ -18,6 +19,9 @@ struct Tischvorgaben {
     uint64_t saat = 0;
     const std::vector<int>* wuerfel = nullptr; // scripted faces instead of the random source
 };
+
+// The defaults with the pace and seed of `lauf`; without a seed, one from the clock.
+Tischvorgaben LaufVorgaben(const simarg::Laufoptionen& lauf);
 
 // One game table of the simulator: a game with its windowless form, its die
 // and its counter, set up once and played again and again on a virtual clock.

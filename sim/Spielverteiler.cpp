@@ -1,11 +1,14 @@
 #include "Spielverteiler.h"
 
 #include <algorithm>
+#include <chrono>
 #include <condition_variable>
 #include <mutex>
 #include <thread>
 #include <utility>
 #include <vector>
+
+#include "Fortschritt.h"
 
 namespace {
 
@@ -72,8 +75,18 @@ int Jobanzahl(int jobs) {
     return std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
 }
 
-void SpieleVerteilen(const pelu::Tabellen& daten, const Tischvorgaben& vorgaben, int spiele,
-                     int jobs, const Spielvorbereitung& vorbereitung, const Spielabnahme& abnahme) {
+double SpieleVerteilen(const pelu::Tabellen& daten, const Tischvorgaben& vorgaben, int spiele,
+                       int jobs, bool fortschritt, const Spielvorbereitung& vorbereitung,
+                       const Spielabnahme& abnahme) {
+    const auto anfang = std::chrono::steady_clock::now();
+    Fortschritt anzeige(fortschritt, spiele);
+    auto abnehmen = [&](int nummer, const Spielergebnis& ergebnis) {
+        abnahme(nummer, ergebnis);
+        anzeige.Melden(nummer);
+    };
+    auto sekunden = [&] {
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - anfang).count();
+    };
     const int tische = std::min(Jobanzahl(jobs), spiele);
     Spielergebnis ergebnis;
     if (tische <= 1) {
@@ -81,9 +94,9 @@ void SpieleVerteilen(const pelu::Tabellen& daten, const Tischvorgaben& vorgaben,
         for (int nummer = 1; nummer <= spiele; ++nummer) {
             if (vorbereitung) vorbereitung(tisch.Spiel(), nummer);
             tisch.Spielen(nummer, ergebnis);
-            abnahme(nummer, ergebnis);
+            abnehmen(nummer, ergebnis);
         }
-        return;
+        return sekunden();
     }
     Ablage ablage(spiele, 8 * tische);
     std::vector<std::jthread> arbeiter;
@@ -100,6 +113,7 @@ void SpieleVerteilen(const pelu::Tabellen& daten, const Tischvorgaben& vorgaben,
     }
     for (int nummer = 1; nummer <= spiele; ++nummer) {
         ablage.Abholen(nummer, ergebnis);
-        abnahme(nummer, ergebnis);
+        abnehmen(nummer, ergebnis);
     }
+    return sekunden();
 }

@@ -15,6 +15,8 @@ int Jobanzahl(int jobs);
 
 // Plays games 1..spiele on `jobs` tables, each on a thread of its own (none
 // for one job), and hands every result to `abnahme` in game order. At most a
-// few results per table wait for their turn, so memory stays bounded.
-void SpieleVerteilen(const pelu::Tabellen& daten, const Tischvorgaben& vorgaben, int spiele,
-                     int jobs, const Spielvorbereitung& vorbereitung, const Spielabnahme& abnahme);
+// few results per table wait for their turn, so memory stays bounded. Shows
+// the progress on stderr when `fortschritt` is set. Returns the seconds taken.
+double SpieleVerteilen(const pelu::Tabellen& daten, const Tischvorgaben& vorgaben, int spiele,
+                       int jobs, bool fortschritt, const Spielvorbereitung& vorbereitung,
+                       const Spielabnahme& abnahme);

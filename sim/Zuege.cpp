@@ -74,15 +74,8 @@ void Ausgeben(const pelu::Figurentabelle& Figur, const pelu::Tabellen& daten,
 
 int BefehlZuege(const std::vector<std::string>& argumente) {
     const ZuegeLesung lesung = ZuegeArgumenteLesen(argumente);
-    if (!lesung.auftrag) {
-        std::cerr << "pelu-sim zuege: " << lesung.fehler << "\n";
-        return 2;
-    }
+    if (const auto ende = Vorspann("zuege", lesung, Hilfe)) return *ende;
     const ZuegeAuftrag& auftrag = *lesung.auftrag;
-    if (auftrag.hilfe) {
-        std::cout << Hilfe;
-        return 0;
-    }
 
     const std::optional<pelu::Tabellen> daten = SimDatenLaden(auftrag.datei);
     if (!daten) return 1;

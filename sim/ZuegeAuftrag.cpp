@@ -4,14 +4,10 @@
 #include <set>
 
 #include "Argumente.h"
-#include "state/Spielzustand.h"
 #include "rules/Stellungsaufbau.h"
+#include "state/Spielzustand.h"
 
 namespace {
-
-ZuegeLesung Fehler(const std::string& text) {
-    return {std::nullopt, text};
-}
 
 std::string Zahl(int wert) {
     return std::to_string(wert);
@@ -74,56 +70,51 @@ std::string StellungPruefen(const ZuegeAuftrag& auftrag) {
     return "";
 }
 
+std::string Lesen(ZuegeAuftrag& auftrag, const std::string& arg, const std::string& wert) {
+    if (arg == "--spieler") return simarg::SpielerLesen(wert, auftrag.spieler);
+    if (arg == "--daten") return simarg::DateiLesen(wert, auftrag.datei);
+    if (arg == "--farbe") {
+        const auto farbe = simarg::Ganzzahl(wert, 1, 4);
+        if (!farbe) return "--farbe '" + wert + "': Farbe 1..4 erwartet";
+        auftrag.farbe = static_cast<int16_t>(*farbe);
+    } else if (arg == "--wurf") {
+        const auto wurf = simarg::Ganzzahl(wert, 1, 6);
+        if (!wurf) return "--wurf '" + wert + "': Augenzahl 1..6 erwartet";
+        auftrag.wurf = static_cast<int16_t>(*wurf);
+    } else {
+        const auto wurfzahl = simarg::Ganzzahl(wert, 1, 3);
+        if (!wurfzahl) return "--wurfzahl '" + wert + "': 1..3 erwartet";
+        auftrag.wurfzahl = static_cast<int16_t>(*wurfzahl);
+    }
+    return "";
+}
+
+// The checks of the whole order, after every argument was read.
+std::string AuftragPruefen(const ZuegeAuftrag& auftrag, const std::set<std::string>& genannt) {
+    for (const char* pflicht : {"--spieler", "--farbe", "--wurf"}) {
+        if (!genannt.count(pflicht)) return std::string(pflicht) + " fehlt";
+    }
+    if (auftrag.spieler[auftrag.farbe - 1] < 1)
+        return "--farbe " + Zahl(auftrag.farbe) + ": Farbe " + Zahl(auftrag.farbe) +
+               " spielt nicht mit";
+    return StellungPruefen(auftrag);
+}
+
 } // namespace
 
 ZuegeLesung ZuegeArgumenteLesen(const std::vector<std::string>& argumente) {
     ZuegeAuftrag auftrag;
     std::set<std::string> genannt;
-    for (std::size_t i = 0; i < argumente.size(); ++i) {
-        const std::string& arg = argumente[i];
-        if (simarg::IstHilfe(arg)) {
-            auftrag.hilfe = true;
-            return {auftrag, ""};
-        }
-        if (arg.rfind("-", 0) != 0) {
+    std::string fehler = simarg::OptionenLesen(
+        argumente, {"--spieler", "--farbe", "--wurf", "--wurfzahl", "--daten"}, {}, genannt,
+        auftrag.hilfe,
+        [&](const std::string& arg, const std::string& wert) { return Lesen(auftrag, arg, wert); },
+        [&](const std::string& arg, const std::string&) -> std::string {
             const auto stellung = StellungLesen(arg);
-            if (!stellung) return Fehler("Stellung '" + arg + "' ist fehlerhaft (FELD:F1,F2,...)");
+            if (!stellung) return "Stellung '" + arg + "' ist fehlerhaft (FELD:F1,F2,...)";
             auftrag.stellung.push_back(*stellung);
-            continue;
-        }
-        const std::string falsch = simarg::OptionPruefen(
-            arg, {"--spieler", "--farbe", "--wurf", "--wurfzahl", "--daten"}, genannt);
-        if (!falsch.empty()) return Fehler(falsch);
-        // A missing value is an empty one, refused by each option's check.
-        const std::string wert = i + 1 < argumente.size() ? argumente[i + 1] : "";
-        if (arg == "--spieler") {
-            const std::string fehler = simarg::SpielerLesen(wert, auftrag.spieler);
-            if (!fehler.empty()) return Fehler(fehler);
-        } else if (arg == "--farbe") {
-            const auto farbe = simarg::Ganzzahl(wert, 1, 4);
-            if (!farbe) return Fehler("--farbe '" + wert + "': Farbe 1..4 erwartet");
-            auftrag.farbe = static_cast<int16_t>(*farbe);
-        } else if (arg == "--wurf") {
-            const auto wurf = simarg::Ganzzahl(wert, 1, 6);
-            if (!wurf) return Fehler("--wurf '" + wert + "': Augenzahl 1..6 erwartet");
-            auftrag.wurf = static_cast<int16_t>(*wurf);
-        } else if (arg == "--wurfzahl") {
-            const auto wurfzahl = simarg::Ganzzahl(wert, 1, 3);
-            if (!wurfzahl) return Fehler("--wurfzahl '" + wert + "': 1..3 erwartet");
-            auftrag.wurfzahl = static_cast<int16_t>(*wurfzahl);
-        } else {
-            const std::string fehler = simarg::DateiLesen(wert, auftrag.datei);
-            if (!fehler.empty()) return Fehler(fehler);
-        }
-        ++i;
-    }
-    for (const char* pflicht : {"--spieler", "--farbe", "--wurf"}) {
-        if (!genannt.count(pflicht)) return Fehler(std::string(pflicht) + " fehlt");
-    }
-    if (auftrag.spieler[auftrag.farbe - 1] < 1)
-        return Fehler("--farbe " + Zahl(auftrag.farbe) + ": Farbe " + Zahl(auftrag.farbe) +
-                      " spielt nicht mit");
-    const std::string fehler = StellungPruefen(auftrag);
-    if (!fehler.empty()) return Fehler(fehler);
-    return {auftrag, ""};
+            return "";
+        });
+    if (fehler.empty() && !auftrag.hilfe) fehler = AuftragPruefen(auftrag, genannt);
+    return ZuegeLesung::Aus(auftrag, fehler);
 }

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "Befehlsrahmen.h"
+
 // The arguments of `pelu-sim zuege`, checked completely before any file is read.
 struct ZuegeStellung {
     int feld = 0;                 // any integer until checked
@@ -21,10 +23,6 @@ struct ZuegeAuftrag {
     bool hilfe = false;
 };
 
-// The parsed arguments, or the one-line message naming the first bad one.
-struct ZuegeLesung {
-    std::optional<ZuegeAuftrag> auftrag;
-    std::string fehler;
-};
+using ZuegeLesung = Lesung<ZuegeAuftrag>;
 
 ZuegeLesung ZuegeArgumenteLesen(const std::vector<std::string>& argumente);

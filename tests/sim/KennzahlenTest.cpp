@@ -45,4 +45,28 @@ TEST(Kennzahlen, ChiQuadratPWieInDerTafel) {
     EXPECT_LT(ChiQuadratP(300.0, 5), 1e-60);
 }
 
+// Newcombe's worked examples of the score interval (Statistics in Medicine
+// 17, 1998), and a few plain ones.
+TEST(Kennzahlen, WilsonintervallWieVeroeffentlicht) {
+    struct Fall {
+        int64_t k, n;
+        double unten, oben;
+    };
+    for (const Fall& f : {
+             Fall{81, 263, 0.2553, 0.3662},
+             Fall{15, 148, 0.0624, 0.1605},
+             Fall{0, 20, 0.0, 0.1611},
+             Fall{1, 29, 0.0061, 0.1718},
+             Fall{29, 29, 0.8830, 1.0},
+             Fall{0, 10, 0.0, 0.2775},
+             Fall{50, 100, 0.4038, 0.5962},
+             Fall{3000, 6000, 0.4874, 0.5126},
+         }) {
+        SCOPED_TRACE(testing::Message() << f.k << " von " << f.n);
+        const Intervall i = Wilsonintervall(f.k, f.n);
+        EXPECT_NEAR(i.unten, f.unten, 5e-5);
+        EXPECT_NEAR(i.oben, f.oben, 5e-5);
+    }
+}
+
 } // namespace
