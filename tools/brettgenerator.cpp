@@ -70,8 +70,8 @@ std::string Bankdaten() {
 std::string Taktikdaten() {
     std::ostringstream aus;
     aus << "taktikdaten:\n"
-        << "' priorities 1 to 16 lower the danger or keep a safe figure safe - 17 to 19\n"
-        << "' keep the danger - 22 to 36 raise it (lane moves count 20 and 21)\n";
+        << "' priorities 1 to 16 lower the danger or keep a low one - 17 to 19 keep\n"
+        << "' a high danger - 21 to 36 raise it (lane moves count 20 and 21)\n";
     for (const Taktikreihe& r : TaktikEntwerfen())
         aus << "DATA " << r[0] << ", " << r[1] << ", " << r[2] << "\n";
     return aus.str();
