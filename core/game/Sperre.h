@@ -3,8 +3,7 @@
 namespace pelu {
 
 // Sets a guard flag False for the length of a step and True again after it,
-// also when the step is left by an exception (a scripted random source may
-// throw), so the game stays steppable.
+// however the step is left, so the game stays steppable.
 class Sperre {
   public:
     explicit Sperre(bool& frei) : frei_(frei) { frei_ = false; }
