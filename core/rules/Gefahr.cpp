@@ -35,28 +35,28 @@ int Gerundet(int zaehler, int nenner) {
 } // namespace
 
 Bedrohende Bedrohungen(const Gegnerlage& lage, int16_t feld, const Figurenmenge& ausgenommen) {
-    // Only the nearest figure of each colour counts; the opponents come in
-    // ascending order, so of equals the lowest number stays.
-    std::array<const Gegnerlage::Jaeger*, FarbAnzahl + 1> naechster{};
-    std::array<int16_t, FarbAnzahl + 1> abstand;
-    abstand.fill(Ringlaenge); // farther than any threat
-    // The conditions are combined bitwise and the nearest kept without a
-    // branch: which figure is nearest cannot be foreseen, and this runs
-    // twice for every candidate move.
-    for (const Gegnerlage::Jaeger* j = lage.JaegerAnfang(); j != lage.JaegerEnde(); ++j) {
-        int k = feld - j->feld;
-        k += k < 0 ? Ringlaenge : 0;
-        // A figure on the field itself is no threat, one that turns into its
-        // lane first never gets there.
-        int16_t& bisher = abstand[j->farbe];
-        const bool naeher =
-            (k > 0) & (k <= j->reichweite) & (k < bisher) & !ausgenommen.Enthaelt(j->figur);
-        bisher = naeher ? static_cast<int16_t>(k) : bisher;
-        naechster[j->farbe] = naeher ? j : naechster[j->farbe];
-    }
+    // Only the nearest figure of each colour counts. The opponents come in
+    // ascending order, so colour by colour, and of equals the lowest number
+    // stays. The conditions are combined bitwise and the nearest is kept
+    // without a branch: which figure is nearest cannot be foreseen, and this
+    // runs twice for every candidate move.
     Bedrohende bedrohende;
-    for (int farbe = 1; farbe <= FarbAnzahl; ++farbe) {
-        if (naechster[farbe] != nullptr) bedrohende.Hinzufuegen(naechster[farbe], abstand[farbe]);
+    const Gegnerlage::Jaeger* j = lage.JaegerAnfang();
+    while (j != lage.JaegerEnde()) {
+        const int16_t farbe = j->farbe;
+        int abstand = Ringlaenge; // farther than any threat
+        const Gegnerlage::Jaeger* naechster = nullptr;
+        for (; j != lage.JaegerEnde() && j->farbe == farbe; ++j) {
+            int k = feld - j->feld;
+            k += k < 0 ? Ringlaenge : 0;
+            // A figure on the field itself is no threat, one that turns into
+            // its lane first never gets there.
+            const bool naeher =
+                (k > 0) & (k <= j->reichweite) & (k < abstand) & !ausgenommen.Enthaelt(j->figur);
+            abstand = naeher ? k : abstand;
+            naechster = naeher ? j : naechster;
+        }
+        if (naechster != nullptr) bedrohende.Hinzufuegen(naechster, static_cast<int16_t>(abstand));
     }
     return bedrohende;
 }
