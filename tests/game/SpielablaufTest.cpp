@@ -198,6 +198,20 @@ TEST(Spielbefehle, KnoepfeUndNeustartImAuslauf) {
     EXPECT_EQ(t.z().Figur[1].Spieler, 0);
 }
 
+// A form that was never told otherwise gives the default assignment:
+// colour 1 human player 1, colours 2, 3, 4 computer players 1, 2, 3.
+TEST(Spielbefehle, VorgabeZuteilungOhneEinstellung) {
+    const Tabellen daten = pelutest::Testtabellen();
+    KopflosesFormular form;
+    pelutest::Skriptwuerfel wuerfel;
+    Spiel spiel(daten, form, wuerfel);
+    spiel.BefehlStart();
+    spiel.ProgrammTakt();
+    for (int farbe = 1; farbe <= FarbAnzahl; ++farbe)
+        EXPECT_EQ(spiel.Zustand().Figur[LetzteFigur(farbe)].Spieler, farbe == 1 ? 1 : 3 + farbe)
+            << farbe;
+}
+
 // The proposal blinks two ticks on, one off, until a figure is chosen. A
 // mouse move over a movable figure stops it and shows the proposal, one over
 // a figure that cannot move does not; only a movable figure is taken.

@@ -51,8 +51,10 @@ TEST(Tastenwahl, MarkeBeginntWandertUndGeht) {
         {{'a', Lage({2, 14}, 14), 14}, {'a', Lage({2, 11}, 14), 2}},
         // A marked figure that can no longer move gives way to the lowest.
         {{'a', Lage({3, 5, 9}), 3}, {'+', Lage({3, 5, 9}), 5}, {'a', Lage({3, 9}), 3}},
-        // One movable figure: the keys keep the mark on it.
+        // One movable figure: the keys keep the mark on it; the first and
+        // the last figure are marks like any other.
         {{'a', Lage({16}), 16}, {'+', Lage({16}), 16}, {'-', Lage({16}), 16}},
+        {{'a', Lage({1, 2, 9}), 1}, {'-', Lage({1, 2, 9}), 9}, {'+', Lage({1, 2, 9}), 1}},
         // No choice open, or nothing movable: no mark, and the keys do nothing.
         {{'a', Lage({4, 8}), 4}, {'a', Zu, 0}, {'+', Zu, 0}, {'-', Zu, 0}, {'a', Lage({12}), 12}},
         {{'a', Lage({}), 0}, {'+', Lage({}), 0}},
@@ -75,6 +77,9 @@ TEST(Tastenwahl, ZiffernNennenDieFigurenDerFarbeAmZug) {
     const int erwartet[] = {0, 5, 0, 7, 0, 0};
     for (int ziffer = 0; ziffer <= 5; ++ziffer)
         EXPECT_EQ(Tastenwahl::FigurZurZiffer(lage, ziffer), erwartet[ziffer]) << ziffer;
+    // Every digit of a colour whose four figures can all move, the fourth too.
+    for (int ziffer = 1; ziffer <= 4; ++ziffer)
+        EXPECT_EQ(Tastenwahl::FigurZurZiffer(Lage({13, 14, 15, 16}, 0, 4), ziffer), 12 + ziffer);
     EXPECT_EQ(Tastenwahl::FigurZurZiffer(Lage({1, 2}, 0, 0), 1), 0); // no colour on turn
     Wahllage zu = lage;
     zu.offen = false;

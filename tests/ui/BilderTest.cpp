@@ -1,6 +1,9 @@
 // The pictures: the board as drawn and the dice faces.
 
+#include <vector>
+
 #include "Bilder.h"
+#include "QtLeinwand.h"
 #include "Testfenster.h"
 
 namespace pelu::test {
@@ -12,6 +15,37 @@ QColor Farbe(const QImage& bild, int x, int y) {
 const QColor Dunkelgrau(64, 64, 64);
 
 using Bilder = MitFenster;
+
+// Slanted lines, as a data file with slanted fields draws them: every pixel
+// between the end points, one per step along the longer axis, a pixel
+// halfway between two rows or columns on the side of the end point; the
+// same in all eight directions.
+TEST(Leinwand, SchraegeLinienInAlleRichtungen) {
+    const std::vector<QPoint> rechtsUnten = {{0, 0}, {1, 1}, {2, 1}, {3, 2}, {4, 2}};
+    const std::vector<QPoint> untenRechts = {{0, 0}, {1, 1}, {1, 2}};
+    for (const auto& [strecke, spiegel] :
+         {std::pair{rechtsUnten, QPoint(1, 1)}, std::pair{rechtsUnten, QPoint(-1, 1)},
+          std::pair{rechtsUnten, QPoint(1, -1)}, std::pair{rechtsUnten, QPoint(-1, -1)},
+          std::pair{untenRechts, QPoint(1, 1)}, std::pair{untenRechts, QPoint(-1, 1)},
+          std::pair{untenRechts, QPoint(1, -1)}, std::pair{untenRechts, QPoint(-1, -1)}}) {
+        QImage bild(11, 11, QImage::Format_RGB32);
+        QtLeinwand leinwand(bild, Qt::white);
+        leinwand.Loeschen();
+        const QPoint mitte(5, 5);
+        const auto ort = [&](QPoint p) {
+            return mitte + QPoint(p.x() * spiegel.x(), p.y() * spiegel.y());
+        };
+        const QPoint ende = ort(strecke.back());
+        leinwand.Linie(mitte.x(), mitte.y(), ende.x(), ende.y(), 0x000000);
+        int schwarz = 0;
+        for (int y = 0; y < 11; ++y)
+            for (int x = 0; x < 11; ++x)
+                schwarz += QColor(bild.pixel(x, y)) == Qt::black;
+        EXPECT_EQ(schwarz, static_cast<int>(strecke.size())) << spiegel.x() << "," << spiegel.y();
+        for (const QPoint p : strecke)
+            EXPECT_EQ(QColor(bild.pixel(ort(p))), QColor(Qt::black)) << p.x() << "," << p.y();
+    }
+}
 
 TEST_F(Bilder, BrettfelderNachArtMitSchwarzemRandUndHeimkreise) {
     const QImage& brett = t.e().picSpielfeld->Bild();

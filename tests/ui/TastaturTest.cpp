@@ -133,7 +133,8 @@ TEST(TastaturSpiel, MenschWaehltMitDenTasten) {
 }
 
 // The assignment opens with colour 1's scroll bar in the focus; Tab goes on
-// in colour order; Up counts up and Down down, wrapping as the arrows do.
+// in colour order; Up and Right count up, Down and Left down, wrapping as
+// the arrows do.
 TEST_F(Tastatur, ZuteilungMitDenPfeiltasten) {
     Spielerwahl& wahl = t.f().Wahl();
     Klicken(*t.e().cmdFigurenwahl);
@@ -142,11 +143,11 @@ TEST_F(Tastatur, ZuteilungMitDenPfeiltasten) {
         ASSERT_EQ(t.f().focusWidget(), wahl.vsbSpieler(i));
         const int start = wahl.Wert(i);
         for (int k = 1; k <= 9; ++k) {
-            Taste(t.f(), QKeyCombination(Qt::Key_Up));
+            Taste(t.f(), QKeyCombination(k % 2 == 0 ? Qt::Key_Right : Qt::Key_Up));
             EXPECT_EQ(wahl.Wert(i), (start + k) % 9);
         }
         for (int k = 1; k <= 10; ++k) {
-            Taste(t.f(), QKeyCombination(Qt::Key_Down));
+            Taste(t.f(), QKeyCombination(k % 2 == 0 ? Qt::Key_Left : Qt::Key_Down));
             EXPECT_EQ(wahl.Wert(i), ((start - k) % 9 + 9) % 9);
         }
         Taste(t.f(), QKeyCombination(Qt::Key_Tab));

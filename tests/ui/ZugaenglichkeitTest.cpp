@@ -145,5 +145,27 @@ TEST(Ansagen, InfoZuganzeigeWuerfelUndFiguren) {
               (QStringList{"Züge Blau: 0", "Züge Blau: 1"}));
 }
 
+// What the texts say at both ends of every range: the info label's colour
+// for each colour and for black, every player value the scroll bars pass
+// through, every face a die can be drawn with.
+TEST_F(Zugaenglichkeit, TexteFuerJedenWert) {
+    const char* farben[] = {"", " (Blau)", " (Grün)", " (Lila)", " (Rot)"};
+    for (int farbe = 0; farbe <= 4; ++farbe) {
+        t.f().Form().InfoSetzen("Wählen", farbe == 0 ? int16_t{0} : HelleFarbe(farbe));
+        EXPECT_EQ(Name(t.e().lblInfo), QStringLiteral("Wählen") + QString::fromUtf8(farben[farbe]));
+    }
+    t.f().Form().InfoSetzen("", 0);
+    EXPECT_EQ(Name(t.e().lblInfo), QStringLiteral("Allg. Info"));
+    const char* zuteilung[] = {"niemand",    "niemand",    "Spieler 1",  "Spieler 2",
+                               "Spieler 3",  "Spieler 4",  "Computer 1", "Computer 2",
+                               "Computer 3", "Computer 4", "niemand"};
+    for (int wert = -1; wert <= 9; ++wert)
+        EXPECT_EQ(Zuteilung(wert), QString::fromUtf8(zuteilung[wert + 1])) << wert;
+    const char* augen[] = {"leer",    "zeigt 1", "zeigt 2", "zeigt 3",
+                           "zeigt 4", "zeigt 5", "zeigt 6", "leer"};
+    for (int wert = 0; wert <= 7; ++wert)
+        EXPECT_EQ(WuerfelBeschreibung(wert), QString::fromUtf8(augen[wert])) << wert;
+}
+
 } // namespace
 } // namespace pelu::test
