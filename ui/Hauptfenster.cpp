@@ -143,6 +143,10 @@ void Hauptfenster::Tabulatorreihenfolge() {
     for (int i = 0; i < 4; ++i)
         reihe.push_back(wahl_->picSpieler(i));
     reihe.push_back(e_.cmdBeenden);
+    // Only the controls that take the focus are chained: a control chained
+    // after another comes after that one's children, so the board would keep
+    // its scroll bars ahead of the game buttons.
+    std::erase_if(reihe, [](const QWidget* w) { return !(w->focusPolicy() & Qt::TabFocus); });
     for (size_t i = 1; i < reihe.size(); ++i)
         setTabOrder(reihe[i - 1], reihe[i]);
 }

@@ -35,15 +35,14 @@ void Spielerleiste::Umkehren(int aktion) {
 }
 
 // The slider's own keys would count the other way round, as its arrows are
-// turned round; the value set here wraps at the ends as the arrows' do.
+// turned round, with any modifier too (the keypad's arrows carry one); the
+// value set here wraps at the ends as the arrows' do.
 void Spielerleiste::keyPressEvent(QKeyEvent* ereignis) {
     const int taste = ereignis->key();
-    const int schritt = taste == Qt::Key_Up || taste == Qt::Key_Right    ? 1
-                        : taste == Qt::Key_Down || taste == Qt::Key_Left ? -1
-                                                                         : 0;
-    if (schritt == 0 || ereignis->modifiers() != Qt::NoModifier)
-        return QScrollBar::keyPressEvent(ereignis);
-    setValue(value() + schritt);
+    const bool hoch = taste == Qt::Key_Up || taste == Qt::Key_Right || taste == Qt::Key_PageUp;
+    const bool runter = taste == Qt::Key_Down || taste == Qt::Key_Left || taste == Qt::Key_PageDown;
+    if (!hoch && !runter) return QScrollBar::keyPressEvent(ereignis);
+    setValue(value() + (hoch ? 1 : -1));
 }
 
 void Spielerleiste::paintEvent(QPaintEvent* ereignis) {

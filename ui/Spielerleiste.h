@@ -4,9 +4,10 @@
 namespace pelu {
 
 // A player scroll bar: values -1 to 9, one step per arrow, the upper arrow
-// and the wheel counting up. Up and Right count up, Down and Left down, one
-// step per key as the arrows do; Tab reaches it while it is shown, and a
-// dotted frame shows that it has the focus.
+// and the wheel counting up. Up, Right and Page Up count up, Down, Left and
+// Page Down down, one step per key as the arrows do, on the keypad too; Tab
+// reaches it while it is shown, and a dotted frame shows that it has the
+// focus.
 class Spielerleiste : public QScrollBar {
     Q_OBJECT
   public:

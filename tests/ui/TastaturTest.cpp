@@ -132,24 +132,43 @@ TEST(TastaturSpiel, MenschWaehltMitDenTasten) {
     EXPECT_GT(ziffern, 3);
 }
 
-// The assignment opens with colour 1's scroll bar in the focus; Tab goes on
-// in colour order; Up and Right count up, Down and Left down, wrapping as
-// the arrows do.
+// The assignment opens with colour 1's scroll bar in the focus, which a
+// dotted frame shows; Tab goes on in colour order, then to the rules, Turbo
+// and Beenden and round to the enabled game buttons. Up, Right and Page Up
+// count up, Down, Left and Page Down down, the keypad's arrows too, wrapping
+// as the arrows do; each value shows its indicator.
 TEST_F(Tastatur, ZuteilungMitDenPfeiltasten) {
     Spielerwahl& wahl = t.f().Wahl();
+    const QKeyCombination hoch[] = {Qt::Key_Up, Qt::Key_Right, Qt::Key_PageUp,
+                                    Qt::KeypadModifier | Qt::Key_Up,
+                                    Qt::KeypadModifier | Qt::Key_Right};
+    const QKeyCombination runter[] = {Qt::Key_Down, Qt::Key_Left, Qt::Key_PageDown,
+                                      Qt::KeypadModifier | Qt::Key_Down,
+                                      Qt::KeypadModifier | Qt::Key_Left};
+    const auto Rahmen = [](QWidget& w) { return QColor(w.grab().toImage().pixel(0, 0)); };
     Klicken(*t.e().cmdFigurenwahl);
     for (int i = 0; i < 4; ++i) {
         SCOPED_TRACE(i);
-        ASSERT_EQ(t.f().focusWidget(), wahl.vsbSpieler(i));
+        QScrollBar& leiste = *wahl.vsbSpieler(i);
+        ASSERT_EQ(t.f().focusWidget(), &leiste);
         const int start = wahl.Wert(i);
         for (int k = 1; k <= 9; ++k) {
-            Taste(t.f(), QKeyCombination(k % 2 == 0 ? Qt::Key_Right : Qt::Key_Up));
-            EXPECT_EQ(wahl.Wert(i), (start + k) % 9);
+            Taste(t.f(), hoch[k % 5]);
+            PruefeZuteilung(wahl, i, (start + k) % 9);
         }
+        EXPECT_EQ(Rahmen(leiste), QColor(Qt::black));
         for (int k = 1; k <= 10; ++k) {
-            Taste(t.f(), QKeyCombination(k % 2 == 0 ? Qt::Key_Left : Qt::Key_Down));
-            EXPECT_EQ(wahl.Wert(i), ((start - k) % 9 + 9) % 9);
+            Taste(t.f(), runter[k % 5]);
+            PruefeZuteilung(wahl, i, ((start - k) % 9 + 9) % 9);
         }
+        Taste(t.f(), QKeyCombination(Qt::Key_Tab));
+        EXPECT_NE(Rahmen(leiste), QColor(Qt::black));
+    }
+    for (QWidget* w :
+         {static_cast<QWidget*>(t.e().cmdRegeln), static_cast<QWidget*>(t.e().chkTurbo),
+          static_cast<QWidget*>(t.e().cmdBeenden), static_cast<QWidget*>(t.e().cmdFigurenwahl),
+          static_cast<QWidget*>(t.e().cmdStart), static_cast<QWidget*>(wahl.vsbSpieler(0))}) {
+        EXPECT_EQ(t.f().focusWidget(), w) << w->objectName().toStdString();
         Taste(t.f(), QKeyCombination(Qt::Key_Tab));
     }
     EXPECT_EQ(t.f().Form().Spielerwert(1), 0); // 1 - 10 + 9

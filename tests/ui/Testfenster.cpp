@@ -45,6 +45,26 @@ bool Testfenster::BisRuhe(int64_t grenze, const std::function<void()>& nachTakt)
     return false;
 }
 
+void PruefeZuteilung(Spielerwahl& wahl, int i, int wert) {
+    const char* const farben[] = {"Blau", "Grün", "Lila", "Rot"};
+    const char* const worte[] = {"niemand",    "Spieler 1",  "Spieler 2",  "Spieler 3", "Spieler 4",
+                                 "Computer 1", "Computer 2", "Computer 3", "Computer 4"};
+    const char* const nummer[] = {"", " 1", " 2", " 3", " 4", " 1", " 2", " 3", " 4"};
+    SCOPED_TRACE(testing::Message() << "colour index " << i << ", value " << wert);
+    ASSERT_TRUE(wert >= 0 && wert <= 8);
+    EXPECT_EQ(wahl.Wert(i), wert);
+    EXPECT_EQ(wahl.picSpieler(i)->isVisible(), wert >= 1 && wert <= 4);
+    EXPECT_EQ(wahl.picComputer(i)->isVisible(), wert >= 5);
+    if (wert > 0) {
+        const Druckfeld& gezeigt = wert <= 4 ? *wahl.picSpieler(i) : *wahl.picComputer(i);
+        EXPECT_EQ(gezeigt.GedruckteTexte(), QStringList{QString::fromUtf8(nummer[wert])});
+    }
+    const QString wahltext = QString::fromUtf8(farben[i]) + ": " + QString::fromUtf8(worte[wert]);
+    EXPECT_EQ(wahl.vsbSpieler(i)->accessibleName(), "Zuteilung " + wahltext);
+    EXPECT_EQ(wahl.picSpieler(i)->accessibleName(), wahltext);
+    EXPECT_EQ(wahl.picComputer(i)->accessibleName(), wahltext);
+}
+
 void Maus(QWidget& widget, QEvent::Type art, QPoint ort, Qt::MouseButton knopf) {
     if (ort.x() < 0) ort = widget.rect().center();
     if (art == QEvent::MouseMove) knopf = Qt::NoButton;

@@ -55,6 +55,11 @@ class MitFenster : public ::testing::Test {
     void SetUp() override { ASSERT_TRUE(t.geladen) << t.fehler.toStdString(); }
 };
 
+// What colour index i shows for the player value `wert` (0..8): no
+// indicator, the human's or the computer's with its number, and the choice
+// in words on the scroll bar and both indicators.
+void PruefeZuteilung(Spielerwahl& wahl, int i, int wert);
+
 // Mouse input at a point of the widget (its centre by default).
 void Maus(QWidget& widget, QEvent::Type art, QPoint ort = {-1, -1},
           Qt::MouseButton knopf = Qt::LeftButton);
