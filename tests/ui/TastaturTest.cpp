@@ -3,6 +3,7 @@
 // assignment with the arrow keys.
 
 #include <QTest>
+#include <set>
 
 #include "Auswahlring.h"
 #include "Testfenster.h"
@@ -14,12 +15,13 @@ namespace {
 using Tastatur = MitFenster;
 
 // Each key clicks its control, only while the control is enabled; the
-// tooltip names the key.
+// tooltip names the key. Quitting works from the rules window too.
 TEST_F(Tastatur, BefehlstastenKlickenIhrBedienelement) {
     struct Fall {
         QAbstractButton* knopf;
         QKeyCombination taste;
         QString tooltip;
+        bool imRegelfenster = false;
     };
     // In this order each control is enabled when its turn comes.
     const Fall faelle[] = {
@@ -28,7 +30,7 @@ TEST_F(Tastatur, BefehlstastenKlickenIhrBedienelement) {
         {t.e().cmdStop, Qt::CTRL | Qt::Key_E, "Spiel stoppen/abbrechen (Strg+E)"},
         {t.e().cmdRegeln, QKeyCombination(Qt::Key_F1), "Zeigt die Regeln (F1)"},
         {t.e().chkTurbo, QKeyCombination(Qt::Key_T), "Spiel im Schnellgang (T)"},
-        {t.e().cmdBeenden, Qt::CTRL | Qt::Key_Q, "Beenden (Strg+Q)"},
+        {t.e().cmdBeenden, Qt::CTRL | Qt::Key_Q, "Beenden (Strg+Q)", true},
     };
     for (const Fall& fall : faelle) {
         SCOPED_TRACE(fall.tooltip.toStdString());
@@ -37,21 +39,27 @@ TEST_F(Tastatur, BefehlstastenKlickenIhrBedienelement) {
         const auto verbindung =
             QObject::connect(fall.knopf, &QAbstractButton::clicked, [&] { ++klicks; });
         ASSERT_TRUE(fall.knopf->isEnabled());
+        QWidget* fenster = fall.imRegelfenster ? static_cast<QWidget*>(t.f().Regeln()) : &t.f();
+        ASSERT_TRUE(fenster);
         fall.knopf->setEnabled(false);
-        Taste(t.f(), fall.taste);
+        Taste(*fenster, fall.taste);
         EXPECT_EQ(klicks, 0);
         fall.knopf->setEnabled(true);
-        Taste(t.f(), fall.taste);
+        Taste(*fenster, fall.taste);
         EXPECT_EQ(klicks, 1);
         QObject::disconnect(verbindung);
     }
-    // What the clicks did: started, stopped, Turbo on, rules shown, closed.
+    // What the clicks did: started, stopped, Turbo on, rules shown, both
+    // windows closed.
     EXPECT_EQ(t.z().Spielphase, Phase::Start);
     EXPECT_TRUE(t.z().Stopp);
     EXPECT_TRUE(t.e().chkTurbo->isChecked());
     EXPECT_EQ(t.f().Uhr()->Programmintervall(), 50);
-    ASSERT_TRUE(t.f().Regeln());
     EXPECT_FALSE(t.f().isVisible());
+    EXPECT_TRUE(!t.f().Regeln() || !t.f().Regeln()->isVisible());
+    // Turbo off again: the normal interval.
+    t.e().chkTurbo->click();
+    EXPECT_EQ(t.f().Uhr()->Programmintervall(), 200);
 }
 
 // Keys that the figure choice uses reach the focused control while no
@@ -65,10 +73,13 @@ TEST_F(Tastatur, AusserhalbDerWahlGehenTastenAnDenFokus) {
 }
 
 // Colour 1 and 4 human player 1, colour 2 a computer. At every choice the
-// ring marks the lowest movable figure; Right and Left walk the movable
-// figures with wrap-round; H moves the mark to the proposal. The choice is
-// made in turn by Return, Enter, Space, a digit, and a mouse click while the
-// mark is elsewhere; after it the mark is gone. The game plays to its end.
+// ring marks the lowest movable figure; Right and Down, Left and Up walk the
+// movable figures with wrap-round; H moves the mark to the proposal. The
+// ring lies above the figures and under the dice, and lets the mouse through
+// to the figure. The choice is made in turn by Return, Enter, Space, a digit
+// (each of 1..4 in turn where it names a movable figure; one that names a
+// figure that cannot move does nothing), and a mouse click while the mark is
+// elsewhere; after it the mark is gone. The game plays to its end.
 TEST(TastaturSpiel, MenschWaehltMitDenTasten) {
     Testfenster t(5);
     ASSERT_TRUE(t.geladen) << t.fehler.toStdString();
@@ -76,7 +87,8 @@ TEST(TastaturSpiel, MenschWaehltMitDenTasten) {
     Taste(t.f(), QKeyCombination(Qt::Key_T));
     Taste(t.f(), Qt::CTRL | Qt::Key_N);
     const Wahlsteuerung& steuerung = t.f().Steuerung();
-    int wahlen = 0, ziffern = 0;
+    int wahlen = 0;
+    std::set<int> ziffern;
     ASSERT_TRUE(t.BisRuhe(3000000, [&] {
         if (t.z().Spielphase != Phase::WartenFigurwahl || t.z().Gewaehlt != 0) {
             EXPECT_EQ(steuerung.Markiert(), 0);
@@ -98,6 +110,12 @@ TEST(TastaturSpiel, MenschWaehltMitDenTasten) {
         EXPECT_TRUE(steuerung.Ring().isVisible());
         EXPECT_EQ(ring, t.e().imgFigur[beweglich.back() - 1]);
         EXPECT_EQ(steuerung.Ring().geometry().center(), ring->geometry().center());
+        const QObjectList& stapel = t.e().picSpielfeld->Flaeche().children();
+        EXPECT_GT(stapel.indexOf(&steuerung.Ring()), stapel.indexOf(ring));
+        EXPECT_LT(stapel.indexOf(&steuerung.Ring()), stapel.indexOf(t.e().picWuerfel[0]));
+        EXPECT_EQ(t.e().picSpielfeld->Flaeche().childAt(ring->geometry().center()), ring);
+        Taste(t.f(), QKeyCombination(Qt::Key_Up));
+        EXPECT_EQ(steuerung.Markiert(), beweglich[(2 * beweglich.size() - 2) % beweglich.size()]);
         Taste(t.f(), QKeyCombination(Qt::Key_H));
         const int vorschlag = t.z().Hilfsfigur;
         EXPECT_EQ(steuerung.Markiert(), vorschlag);
@@ -106,12 +124,18 @@ TEST(TastaturSpiel, MenschWaehltMitDenTasten) {
         case 0: Taste(t.f(), QKeyCombination(Qt::Key_Return)); break;
         case 1: Taste(t.f(), Qt::KeypadModifier | Qt::Key_Enter); break;
         case 2: Taste(t.f(), QKeyCombination(Qt::Key_Space)); break;
-        case 3: { // a digit of the colour on turn, else Return
+        case 3: { // the next digit in turn that names a movable figure, else Return
             const int erste = 4 * t.z().AktFarbe - 3;
             int ziffer = 0;
-            for (int k = 1; k <= 4 && ziffer == 0; ++k)
-                if (t.Beweglich(erste + k - 1)) ziffer = k;
-            if (ziffer > 0) gewaehlt = erste + ziffer - 1, ++ziffern;
+            for (int n = 0; n < 4 && ziffer == 0; ++n) {
+                const int k = (static_cast<int>(ziffern.size()) + n) % 4 + 1;
+                if (t.Beweglich(erste + k - 1))
+                    ziffer = k;
+                else
+                    Taste(t.f(), QKeyCombination(Qt::Key(Qt::Key_0 + k)));
+            }
+            EXPECT_EQ(t.z().Gewaehlt, 0);
+            if (ziffer > 0) gewaehlt = erste + ziffer - 1, ziffern.insert(ziffer);
             Taste(t.f(),
                   QKeyCombination(ziffer > 0 ? Qt::Key(Qt::Key_0 + ziffer) : Qt::Key_Return));
             break;
@@ -129,7 +153,7 @@ TEST(TastaturSpiel, MenschWaehltMitDenTasten) {
     }));
     EXPECT_EQ(t.z().Spielphase, Phase::Spielende);
     EXPECT_GT(wahlen, 20);
-    EXPECT_GT(ziffern, 3);
+    EXPECT_EQ(ziffern, (std::set{1, 2, 3, 4}));
 }
 
 // The assignment opens with colour 1's scroll bar in the focus, which a
