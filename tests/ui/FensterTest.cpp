@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <cmath>
 #include <fstream>
@@ -12,6 +13,7 @@
 
 #include "QtZeitgeber.h"
 #include "Testfenster.h"
+#include "Twips.h"
 
 namespace pelu::test {
 namespace {
@@ -31,10 +33,12 @@ void PruefeKnoepfe(Bedienelemente& e, std::array<bool, 4> an) {
 }
 
 TEST_F(Fenster, AufbauUndZustandNachDemLaden) {
+    EXPECT_EQ(t.f().windowTitle(), QStringLiteral("Pelu mit Tarro  V1.2"));
     // Client area: board width + left + 20 by the board height with the top
-    // margin above and below, fixed.
+    // margin above and below, fixed, at the centre of the screen.
     EXPECT_EQ(t.f().size(), QSize(601 + 80 + 20, 8 + 551 + 8));
     EXPECT_EQ(t.f().minimumSize(), t.f().maximumSize());
+    EXPECT_EQ(t.f().geometry().center(), t.f().screen()->availableGeometry().center());
     // Colour 1 bottom left, 2 bottom right, 3 top right, 4 top left: the die,
     // both player indicators and the scroll bar of each corner.
     const int links[] = {1, 0, 0, 1}, oben[] = {0, 0, 1, 1};
@@ -48,7 +52,11 @@ TEST_F(Fenster, AufbauUndZustandNachDemLaden) {
         EXPECT_EQ(t.f().Wahl().vsbSpieler(i)->geometry(),
                   QRect(l ? 165 : 419, o ? 7 : 517, 17, 25));
     }
-    EXPECT_EQ(t.e().imgFigur[15]->pos(), QPoint(299 + 30, 274 + 25)); // around the board's centre
+    // The figures in a grid of four rows, one per colour, 25 pixels apart,
+    // around the board's centre (299, 274): its four corners.
+    for (const auto& [n, ort] : {std::pair{0, QPoint(-45, -50)}, std::pair{3, QPoint(30, -50)},
+                                 std::pair{12, QPoint(-45, 25)}, std::pair{15, QPoint(30, 25)}})
+        EXPECT_EQ(t.e().imgFigur[n]->geometry(), QRect(QPoint(299, 274) + ort, QSize(15, 15))) << n;
     PruefeKnoepfe(t.e(), {true, true, false, false});
     Spielerwahl& wahl = t.f().Wahl();
     for (int i = 0; i < 4; ++i) { // human 1, computers 1..3, the bars hidden
@@ -83,16 +91,36 @@ TEST(Fensterstart, ZeigtSichInSeinerEndgroesse) {
 }
 
 // What the game tells the form, the window shows: the info text in its
-// colour, every colour's move display and ranking label, every figure's
-// image where and whether the game puts it.
+// colour, every colour's move display and ranking label with their names,
+// every die hidden and shown again, every figure's image where and whether
+// the game puts it, and in front of the others when brought there. A
+// colour or figure that does not exist changes nothing.
 TEST_F(Fenster, FormularZeigtJedeAngabe) {
     QtFormular& form = t.f().Form();
     const auto farbe = [](QWidget* w, QPalette::ColorRole rolle) {
         return w->palette().color(rolle).rgb() & 0xFFFFFF;
     };
+    // Every control's place in the stack, visibility, geometry and text.
+    const auto Ansicht = [&] {
+        QStringList ansicht;
+        for (const QWidget* w : t.f().findChildren<QWidget*>()) {
+            const auto* label = qobject_cast<const QLabel*>(w);
+            const QRect g = w->geometry();
+            ansicht << QStringLiteral("%1 %2 %3,%4,%5,%6 %7")
+                           .arg(w->objectName())
+                           .arg(w->isHidden())
+                           .arg(g.x())
+                           .arg(g.y())
+                           .arg(g.width())
+                           .arg(g.height())
+                           .arg(label ? label->text() : QString());
+        }
+        return ansicht;
+    };
     form.InfoSetzen(" 3 mal 12", 12);
     EXPECT_EQ(t.e().lblInfo->text(), QStringLiteral(" 3 mal 12"));
     EXPECT_EQ(farbe(t.e().lblInfo, QPalette::WindowText), QBColor(12));
+    const char* namen[] = {"Blau", "Grün", "Lila", "Rot"};
     for (int c = 1; c <= 4; ++c) {
         SCOPED_TRACE(c);
         form.ZuganzeigeSetzen(c, std::to_string(10 * c), int16_t(8 + c), int16_t(c));
@@ -101,7 +129,15 @@ TEST_F(Fenster, FormularZeigtJedeAngabe) {
         EXPECT_EQ(anzeige->text(), QString::number(10 * c));
         EXPECT_EQ(farbe(anzeige, QPalette::Window), QBColor(8 + c));
         EXPECT_EQ(farbe(anzeige, QPalette::WindowText), QBColor(c));
+        const QString name = QString::fromUtf8(namen[c - 1]);
+        EXPECT_EQ(anzeige->accessibleName(), QStringLiteral("Züge %1: %2").arg(name).arg(10 * c));
         EXPECT_EQ(t.e().lblRang[c - 1]->text(), QString::number(c) + ".");
+        EXPECT_EQ(t.e().lblRang[c - 1]->accessibleName(),
+                  QStringLiteral("Rang %1: %2.").arg(name).arg(c));
+        form.WuerfelVerstecken(c);
+        EXPECT_TRUE(t.e().picWuerfel[c - 1]->isHidden());
+        form.WuerfelZeichnen(c, 6);
+        EXPECT_FALSE(t.e().picWuerfel[c - 1]->isHidden());
     }
     // Positions round to the nearest pixel, halves to the even one.
     for (int f = 1; f <= 16; ++f) {
@@ -111,6 +147,35 @@ TEST_F(Fenster, FormularZeigtJedeAngabe) {
         EXPECT_EQ(bild.pos(), QPoint(int(std::lrint(20.5 * f)), int(std::lrint(10.5 + f)))) << f;
         EXPECT_EQ(bild.isHidden(), f % 3 == 0) << f;
     }
+    // The first and the last figure in front: above every other figure, under
+    // the dice, indicators and scroll bars.
+    const QObjectList& stapel = t.e().picSpielfeld->Flaeche().children();
+    for (int f : {1, 16}) {
+        SCOPED_TRACE(f);
+        form.FigurNachVorn(f);
+        const qsizetype vorn = stapel.indexOf(t.e().imgFigur[f - 1]);
+        for (const Figurbild* andere : t.e().imgFigur)
+            EXPECT_LE(stapel.indexOf(andere), vorn) << andere->Figur();
+        for (int i = 0; i < 4; ++i)
+            for (const QWidget* w : {static_cast<QWidget*>(t.e().picWuerfel[i]),
+                                     static_cast<QWidget*>(t.f().Wahl().picSpieler(i)),
+                                     static_cast<QWidget*>(t.f().Wahl().vsbSpieler(i))})
+                EXPECT_GT(stapel.indexOf(w), vorn);
+    }
+    const QStringList vorher = Ansicht();
+    for (int keine : {0, 5}) {
+        form.ZuganzeigeSetzen(keine, "99", 1, 2);
+        form.RangSetzen(keine, "9.");
+        form.WuerfelZeichnen(keine, 3);
+        form.WuerfelVerstecken(keine);
+        EXPECT_EQ(form.Spielerwert(keine), 0);
+    }
+    for (int keine : {0, 17}) {
+        form.FigurSichtbar(keine, false);
+        form.FigurBewegen(keine, 1, 1);
+        form.FigurNachVorn(keine);
+    }
+    EXPECT_EQ(Ansicht(), vorher);
 }
 
 TEST_F(Fenster, KnoepfeDurchStartStoppUndSpielende) {
@@ -157,14 +222,22 @@ TEST_F(Fenster, SpielerwahlLaeuftInBeideRichtungenUm) {
     }
 }
 
-// Seventeen lines of their set lengths, one below the other, that fit the box
-// without scrolling.
+// The rules button opens the rules window; pressed again it shows the same
+// window. Seventeen lines of their set lengths in a fixed-pitch font, one
+// below the other, fit the box without scrolling. Closed and opened again,
+// the window shows the text once, not twice.
 TEST_F(Fenster, RegelnPassenOhneRollen) {
-    RegelnFenster fenster;
-    const QStringList zeilen = fenster.GedruckteZeilen();
+    Klicken(*t.e().cmdRegeln);
+    RegelnFenster* fenster = t.f().Regeln();
+    ASSERT_TRUE(fenster);
+    Klicken(*t.e().cmdRegeln);
+    EXPECT_EQ(t.f().Regeln(), fenster);
+    EXPECT_EQ(fenster->windowTitle(), QStringLiteral(" Regeln"));
+    const QStringList zeilen = fenster->GedruckteZeilen();
     ASSERT_EQ(zeilen.size(), 17);
     const int laengen[17] = {0, 34, 42, 0, 26, 0, 66, 65, 51, 64, 58, 0, 66, 38, 0, 63, 60};
-    const Druckfeld& feld = *fenster.picRegeln();
+    const Druckfeld& feld = *fenster->picRegeln();
+    EXPECT_TRUE(QFontInfo(feld.font()).fixedPitch());
     const QFontMetrics mass(feld.font());
     for (int i = 0; i < 17; ++i) {
         SCOPED_TRACE(zeilen[i].toStdString());
@@ -174,10 +247,17 @@ TEST_F(Fenster, RegelnPassenOhneRollen) {
     }
     EXPECT_LE(16 * feld.Zeilenhoehe() + mass.height(), feld.contentsRect().height());
     EXPECT_TRUE(zeilen[9].contains(QString::fromUtf8("können"))); // a real umlaut
+    fenster->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(t.f().Regeln());
+    Klicken(*t.e().cmdRegeln);
+    ASSERT_TRUE(t.f().Regeln());
+    EXPECT_EQ(t.f().Regeln()->GedruckteZeilen(), zeilen);
 }
 
 // The load reports the loader's message naming the file; the window, left
-// without a game, ignores every command.
+// without a game, shows a blank board and blank dice and ignores every
+// command.
 TEST(Ladefehler, DateiFehltOderIstUnvollstaendig) {
     QTemporaryDir ordner;
     const QString vorher = QDir::currentPath();
@@ -189,6 +269,11 @@ TEST(Ladefehler, DateiFehltOderIstUnvollstaendig) {
         Testfenster t(1, datei);
         EXPECT_FALSE(t.geladen);
         EXPECT_TRUE(t.fehler.contains(*datei ? datei : "Peludaten.txt")) << t.fehler.toStdString();
+        for (const Bildfeld* feld : {&t.e().picSpielfeld->Flaeche(), t.e().picWuerfel[0]}) {
+            QImage leer(feld->Bild().size(), feld->Bild().format());
+            leer.fill(feld->Hintergrund());
+            EXPECT_TRUE(feld->Bild() == leer) << feld->objectName().toStdString();
+        }
         Klicken(*t.e().cmdStart);
         Klicken(*t.e().imgFigur[0]);
         Maus(*t.e().imgFigur[0], QEvent::MouseMove);
@@ -228,6 +313,17 @@ TEST(Ladefehler, MeldungAuchAufStderr) {
 
 namespace pelu::test {
 namespace {
+
+// Design twips in pixels: to the nearest pixel, halves to the even one (at
+// 16 twips per pixel 8 twips are half a pixel); a screen reported at under
+// one twip per pixel counts as one.
+TEST(Twips, ZurNaechstenGanzenZahlHalbeZurGeraden) {
+    const std::array<int, 3> faelle[] = {{7212, 15, 481}, {8, 16, 0},  {24, 16, 2},
+                                         {40, 16, 2},     {56, 16, 4}, {100, 0, 100}};
+    for (const auto& [twips, proPixel, pixel] : faelle)
+        EXPECT_EQ(TwipsZuPixel(twips, proPixel), pixel) << twips << " / " << proPixel;
+    EXPECT_EQ(TwipsRechteck(1200, 120, 7212, 6612, 15), QRect(80, 8, 481, 441));
+}
 
 // The window's real timers: each hands its ticks to its own handler while
 // it is on and none after it is switched off; a new interval applies.
