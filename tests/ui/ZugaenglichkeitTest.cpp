@@ -45,7 +45,6 @@ TEST_F(Zugaenglichkeit, JedesBedienelementHatNameUndBeschreibung) {
         {t.e().cmdRegeln, "Regeln", "Zeigt die Regeln (F1)"},
         {t.e().chkTurbo, "Turbo", "Spiel im Schnellgang (T)"},
         {t.e().lblInfo, "Allg. Info", "Allgemeine Information zum Spiel"},
-        {t.e().lblZuganzeige[1], "Züge Grün", "Zahl der Züge der Farbe Grün"},
         {t.e().imgFigur[13], "Figur Rot 2", "nicht im Spiel"},
         {wahl.vsbSpieler(2), "Zuteilung Lila: Computer 2",
          "Farbe Lila: niemand, Spieler 1 bis 4 oder Computer 1 bis 4"},
@@ -56,6 +55,27 @@ TEST_F(Zugaenglichkeit, JedesBedienelementHatNameUndBeschreibung) {
         EXPECT_EQ(Name(w), name);
         EXPECT_EQ(Beschreibung(w), beschreibung);
     }
+    // Every colour's controls by the colour's name, its figures by their number.
+    const char* farben[] = {"Blau", "Grün", "Lila", "Rot"};
+    for (int c = 1; c <= 4; ++c) {
+        SCOPED_TRACE(c);
+        const QString farbe = QString::fromUtf8(farben[c - 1]);
+        const auto i = static_cast<size_t>(c - 1);
+        EXPECT_EQ(Name(t.e().picWuerfel[i]), QStringLiteral("Würfel ") + farbe);
+        EXPECT_EQ(Name(t.e().lblRang[i]), QStringLiteral("Rang ") + farbe);
+        EXPECT_EQ(Beschreibung(t.e().lblRang[i]), QStringLiteral("Rang der Farbe ") + farbe);
+        EXPECT_EQ(Name(t.e().lblZuganzeige[i]), QStringLiteral("Züge ") + farbe);
+        EXPECT_EQ(Beschreibung(t.e().lblZuganzeige[i]),
+                  QStringLiteral("Zahl der Züge der Farbe ") + farbe);
+        EXPECT_EQ(
+            Beschreibung(wahl.vsbSpieler(c - 1)),
+            QStringLiteral("Farbe %1: niemand, Spieler 1 bis 4 oder Computer 1 bis 4").arg(farbe));
+        EXPECT_EQ(Beschreibung(wahl.picComputer(c - 1)),
+                  QStringLiteral("Zuteilung der Farbe ") + farbe);
+        for (int k = 1; k <= 4; ++k)
+            EXPECT_EQ(Name(t.e().imgFigur[4 * i + k - 1]),
+                      QStringLiteral("Figur %1 %2").arg(farbe).arg(k));
+    }
     EXPECT_TRUE(Beschreibung(regeln.picRegeln()).contains(QStringLiteral("REGELN des PELU")));
 }
 
@@ -63,12 +83,23 @@ TEST_F(Zugaenglichkeit, JedesBedienelementHatNameUndBeschreibung) {
 TEST(Standort, InWorten) {
     const std::tuple<int16_t, int16_t, int16_t, const char*> faelle[] = {
         {ZustandAusserSpiel, 0, 0, "nicht im Spiel"},
-        {ZustandHeim, 102, 3, "zu Hause"},
+        {6, 1, 1, "nicht im Spiel"},
+        {ZustandHeim, 101, 1, "zu Hause"},
+        {ZustandHeim, 104, 4, "zu Hause"},
+        {ZustandBank, 5, 1, "Bank, Feld 5, Platz 1"},
         {ZustandBank, 22, 1, "Bank, Feld 22, Platz 1"},
+        {ZustandStrecke, 1, 4, "Feld 1, Platz 4"},
         {ZustandStrecke, 40, 2, "Feld 40, Platz 2"},
+        {ZustandStrecke, 68, 9, "Feld 68, Platz 9"},
+        // Each lane counts 1 to 7 from its first field: colour 1's ends at
+        // 75, colour 2's begins at 76.
         {ZustandEinlauf, 69, 1, "Einlauf 1, Platz 1"},
+        {ZustandEinlauf, 75, 3, "Einlauf 7, Platz 3"},
+        {ZustandEinlauf, 76, 1, "Einlauf 1, Platz 1"},
+        {ZustandEinlauf, 90, 1, "Einlauf 1, Platz 1"},
         {ZustandEinlauf, 96, 2, "Einlauf 7, Platz 2"},
-        {ZustandZiel, 107, 4, "im Ziel"},
+        {ZustandZiel, 105, 1, "im Ziel"},
+        {ZustandZiel, 108, 4, "im Ziel"},
     };
     for (const auto& [zustand, feld, platz, worte] : faelle) {
         FigurDaten figur;
@@ -156,6 +187,9 @@ TEST_F(Zugaenglichkeit, TexteFuerJedenWert) {
     }
     t.f().Form().InfoSetzen("", 0);
     EXPECT_EQ(Name(t.e().lblInfo), QStringLiteral("Allg. Info"));
+    // The blanks around a text are not read out; blanks alone are no text.
+    EXPECT_EQ(InfoName(QStringLiteral(" 3 mal 12 "), 4), QStringLiteral("3 mal 12 (Rot)"));
+    EXPECT_EQ(InfoName(QStringLiteral("  "), 1), QStringLiteral("Allg. Info"));
     const char* zuteilung[] = {"niemand",    "niemand",    "Spieler 1",  "Spieler 2",
                                "Spieler 3",  "Spieler 4",  "Computer 1", "Computer 2",
                                "Computer 3", "Computer 4", "niemand"};
