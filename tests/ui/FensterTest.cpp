@@ -209,7 +209,7 @@ TEST_F(Fenster, SpielerwahlLaeuftInBeideRichtungenUm) {
          {std::pair{2, std::array{0, 1, 2, 3, 4, 5, 6, 7, 8, 0}},
           std::pair{leiste.height() - 3, std::array{8, 7, 6, 5, 4, 3, 2, 1, 0, 8}}}) {
         for (const int wert : werte) {
-            Klicken(leiste, {leiste.width() / 2, y});
+            Klicken(leiste, QPoint(leiste.width() / 2, y));
             PruefeZuteilung(wahl, 2, wert);
         }
     }

@@ -2,6 +2,8 @@
 // computer players, a human who takes the proposals, and random input.
 
 #include <random>
+#include <tuple>
+#include <vector>
 
 #include "Testfenster.h"
 #include "board/Platzkoordinaten.h"
@@ -38,17 +40,34 @@ TEST(Spielablauf, VierComputerSpielenBisZumEnde) {
         EXPECT_EQ(t.e().lblZuganzeige[farbe - 1]->text().toInt(), t.z().Zugzahl[farbe]);
     }
     EXPECT_EQ(t.e().picSpielfeld->Bild().cacheKey(), brett); // never drawn again
+    for (const Figurbild* bild : t.e().imgFigur)
+        EXPECT_EQ(bild->accessibleDescription(), QStringLiteral("im Ziel")) << bild->Figur();
 }
 
-// At each choice the hand shows on the movable figures only; clicks on the
-// others, the right button and a release outside choose nothing; a left
-// click on the proposal chooses it.
+// At each choice the hand, with its fingertip as the hot spot, shows on the
+// movable figures only, and they alone are described as selectable; clicks
+// on the others choose nothing. On the proposal the right button, a press
+// with one button and a release with the other, a release just beyond each
+// edge and a release without a press choose nothing; a left press and
+// release anywhere on it, each corner in turn, choose it.
 TEST(Spielablauf, MenschNimmtJedenVorschlag) {
     Testfenster t(5);
     ASSERT_TRUE(t.geladen) << t.fehler.toStdString();
     t.Spieler({1, 6, 0, 1});
     t.e().chkTurbo->click();
     Klicken(*t.e().cmdStart);
+    const QEvent::Type drueck = QEvent::MouseButtonPress, los = QEvent::MouseButtonRelease;
+    const Qt::MouseButton l = Qt::LeftButton, r = Qt::RightButton;
+    const std::vector<std::vector<std::tuple<QEvent::Type, QPoint, Qt::MouseButton>>> ohneWahl = {
+        {{drueck, {7, 7}, r}, {los, {7, 7}, r}},
+        {{drueck, {7, 7}, r}, {los, {7, 7}, l}},
+        {{drueck, {7, 7}, l}, {los, {7, 7}, r}},
+        {{drueck, {7, 7}, l}, {los, {15, 7}, l}, {los, {7, 7}, l}},
+        {{drueck, {7, 7}, l}, {los, {7, 15}, l}},
+        {{drueck, {7, 7}, l}, {los, {-1, 7}, l}},
+        {{drueck, {7, 7}, l}, {los, {7, -1}, l}},
+    };
+    const QPoint ecken[] = {{7, 7}, {0, 0}, {14, 0}, {0, 14}, {14, 14}};
     int wahlen = 0, gesperrt = 0;
     ASSERT_TRUE(t.BisRuhe(3000000, [&] {
         if (t.z().Spielphase != Phase::WartenFigurwahl || t.z().Gewaehlt != 0) return;
@@ -57,6 +76,9 @@ TEST(Spielablauf, MenschNimmtJedenVorschlag) {
             Figurbild& bild = *t.e().imgFigur[f - 1];
             Maus(bild, QEvent::MouseMove);
             EXPECT_EQ(bild.cursor().shape(), t.Beweglich(f) ? Qt::BitmapCursor : Qt::ArrowCursor);
+            if (t.Beweglich(f)) EXPECT_EQ(bild.cursor().hotSpot(), QPoint(12, 1));
+            EXPECT_EQ(bild.accessibleDescription().contains(QStringLiteral(", wählbar")),
+                      t.Beweglich(f));
             if (!t.Beweglich(f) && bild.isVisible()) {
                 Klicken(bild);
                 ++gesperrt;
@@ -65,11 +87,12 @@ TEST(Spielablauf, MenschNimmtJedenVorschlag) {
         const int vorschlag = t.z().Hilfsfigur;
         ASSERT_TRUE(vorschlag > 0 && t.Beweglich(vorschlag)) << vorschlag;
         Figurbild& bild = *t.e().imgFigur[vorschlag - 1];
-        Klicken(bild, {7, 7}, Qt::RightButton);
-        Maus(bild, QEvent::MouseButtonPress, {7, 7});
-        Maus(bild, QEvent::MouseButtonRelease, {40, 40});
-        EXPECT_EQ(t.z().Gewaehlt, 0);
-        Klicken(bild);
+        for (const auto& geste : ohneWahl) {
+            for (const auto& [art, ort, knopf] : geste)
+                Maus(bild, art, ort, knopf);
+            EXPECT_EQ(t.z().Gewaehlt, 0) << &geste - ohneWahl.data();
+        }
+        Klicken(bild, ecken[wahlen % 5]);
         EXPECT_EQ(t.z().Gewaehlt, vorschlag);
         ++wahlen;
     }));

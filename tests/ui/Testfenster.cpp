@@ -65,15 +65,15 @@ void PruefeZuteilung(Spielerwahl& wahl, int i, int wert) {
     EXPECT_EQ(wahl.picComputer(i)->accessibleName(), wahltext);
 }
 
-void Maus(QWidget& widget, QEvent::Type art, QPoint ort, Qt::MouseButton knopf) {
-    if (ort.x() < 0) ort = widget.rect().center();
+void Maus(QWidget& widget, QEvent::Type art, std::optional<QPoint> punkt, Qt::MouseButton knopf) {
+    const QPoint ort = punkt.value_or(widget.rect().center());
     if (art == QEvent::MouseMove) knopf = Qt::NoButton;
     QMouseEvent ereignis(art, QPointF(ort), QPointF(widget.mapToGlobal(ort)), knopf,
                          art == QEvent::MouseButtonPress ? knopf : Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(&widget, &ereignis);
 }
 
-void Klicken(QWidget& widget, QPoint ort, Qt::MouseButton knopf) {
+void Klicken(QWidget& widget, std::optional<QPoint> ort, Qt::MouseButton knopf) {
     Maus(widget, QEvent::MouseButtonPress, ort, knopf);
     Maus(widget, QEvent::MouseButtonRelease, ort, knopf);
 }

@@ -5,6 +5,7 @@
 #include <QScrollBar>
 #include <QString>
 #include <functional>
+#include <optional>
 #include <ostream>
 
 // The window's parts, as the tests reach them.
@@ -61,9 +62,10 @@ class MitFenster : public ::testing::Test {
 void PruefeZuteilung(Spielerwahl& wahl, int i, int wert);
 
 // Mouse input at a point of the widget (its centre by default).
-void Maus(QWidget& widget, QEvent::Type art, QPoint ort = {-1, -1},
+void Maus(QWidget& widget, QEvent::Type art, std::optional<QPoint> ort = {},
           Qt::MouseButton knopf = Qt::LeftButton);
-void Klicken(QWidget& widget, QPoint ort = {-1, -1}, Qt::MouseButton knopf = Qt::LeftButton);
+void Klicken(QWidget& widget, std::optional<QPoint> ort = {},
+             Qt::MouseButton knopf = Qt::LeftButton);
 // A key pressed and released in the window, which becomes the active one
 // first (shortcuts act in the active window), at its focused control.
 void Taste(QWidget& fenster, QKeyCombination taste);
