@@ -76,7 +76,9 @@ TEST(Spielablauf, MenschNimmtJedenVorschlag) {
             Figurbild& bild = *t.e().imgFigur[f - 1];
             Maus(bild, QEvent::MouseMove);
             EXPECT_EQ(bild.cursor().shape(), t.Beweglich(f) ? Qt::BitmapCursor : Qt::ArrowCursor);
-            if (t.Beweglich(f)) EXPECT_EQ(bild.cursor().hotSpot(), QPoint(12, 1));
+            if (t.Beweglich(f)) {
+                EXPECT_EQ(bild.cursor().hotSpot(), QPoint(12, 1));
+            }
             EXPECT_EQ(bild.accessibleDescription().contains(QStringLiteral(", wählbar")),
                       t.Beweglich(f));
             if (!t.Beweglich(f) && bild.isVisible()) {
