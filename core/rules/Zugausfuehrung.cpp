@@ -1,5 +1,8 @@
 #include "rules/Zugausfuehrung.h"
 
+#include <bit>
+
+#include "rules/Figurenspalte.h"
 #include "rules/Gegnerlage.h"
 
 namespace pelu {
@@ -23,11 +26,10 @@ void ZustandSetzen(FigurDaten& fig, const Tabellen& daten, int ziel) {
 
 int16_t PlatzSuchen(const Figurentabelle& Figur, int16_t ziel) {
     unsigned belegt = 0; // bit p for slot p
-    for (int g = 1; g <= FigurAnzahl; ++g) {
+    Figurenmenge(Figurenspalte(Figur, &FigurDaten::Feld).Gleich(ziel)).FuerJedes([&](int16_t g) {
         const unsigned platz = static_cast<uint16_t>(Figur[g].Platz);
-        belegt |= static_cast<unsigned>((Figur[g].Feld == ziel) & (platz - 1u < 9u))
-                  << (platz & 15u);
-    }
+        belegt |= static_cast<unsigned>(platz - 1u < 9u) << (platz & 15u);
+    });
     // Main slots first, slot 1 last of them; overflow slots after.
     static constexpr int16_t Reihenfolge[] = {2, 3, 4, 1, 5, 6, 7, 8};
     for (int16_t platz : Reihenfolge) {
@@ -43,13 +45,15 @@ void FigurSetzen(Figurentabelle& Figur, const Tabellen& daten, int16_t figur, in
     fig.Weg = static_cast<int16_t>(fig.Weg + schritte);
     const int alt = fig.Feld;
 
-    int anzahl = 0;
-    for (int g = 1; g <= FigurAnzahl; ++g) {
-        FigurDaten& andere = Figur[g];
-        andere.Stapel = static_cast<int16_t>(andere.Stapel -
-                                             ((andere.Feld == alt) & (andere.Stapel > fig.Stapel)));
-        anzahl += (andere.Feld == ziel) & (andere.Stapel >= 1);
-    }
+    // The figures that came after it onto the field it leaves move up one
+    // place in the arrival order; on the target it arrives after every
+    // figure already there (whose order is at least 1, counted after that
+    // move up, should the target be the same field).
+    const Figurenspalte feld(Figur, &FigurDaten::Feld), stapel(Figur, &FigurDaten::Stapel);
+    const uint32_t ruecken = feld.Gleich(static_cast<int16_t>(alt)) & stapel.Groesser(fig.Stapel);
+    Figurenmenge(ruecken).FuerJedes([&](int16_t g) { --Figur[g].Stapel; });
+    const uint32_t angekommen = (stapel.Groesser(0) & ~ruecken) | (stapel.Groesser(1) & ruecken);
+    int anzahl = std::popcount(feld.Gleich(ziel) & angekommen);
     fig.Stapel = static_cast<int16_t>(anzahl + 1);
 
     const int farbe = FarbeVonFigur(figur);
