@@ -1,4 +1,5 @@
 #pragma once
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -12,25 +13,35 @@ namespace pelu {
 class Bedrohende {
   public:
     struct Bedrohung {
-        const Gegnerlage::Jaeger* jaeger;
         int16_t schritte; // 1..67
+        // Its player still has a figure at home and must spend a 5 on it.
+        bool spielerHatFigurImHaus;
+        bool operator==(const Bedrohung&) const = default;
     };
 
-    void Hinzufuegen(const Gegnerlage::Jaeger* jaeger, int16_t schritte) {
-        bedrohung_[anzahl_++] = {jaeger, schritte};
+    void Hinzufuegen(int16_t schritte, bool spielerHatFigurImHaus) {
+        bedrohung_[anzahl_++] = {schritte, spielerHatFigurImHaus};
     }
     const Bedrohung* begin() const { return bedrohung_.data(); }
     const Bedrohung* end() const { return bedrohung_.data() + anzahl_; }
+    bool operator==(const Bedrohende& andere) const {
+        return std::equal(begin(), end(), andere.begin(), andere.end());
+    }
 
   private:
     std::array<Bedrohung, FarbAnzahl> bedrohung_; // only the first anzahl_ are set
     int anzahl_ = 0;
 };
 
-// The threats on `feld`; figures in `ausgenommen` (those the rated move sends
-// home) are gone after the move and threaten nobody. A figure on the field
-// itself is no threat.
+// The threats on `feld`, colour by colour; figures in `ausgenommen` (those
+// the rated move sends home) are gone after the move and threaten nobody. A
+// figure on the field itself is no threat. Of equally near figures of a
+// colour the lowest-numbered counts.
 Bedrohende Bedrohungen(const Gegnerlage& lage, int16_t feld, const Figurenmenge& ausgenommen);
+// The same worked out figure by figure: the form for processors without
+// vector instructions, and the measure the vector form is held against.
+Bedrohende BedrohungenEinzeln(const Gegnerlage& lage, int16_t feld,
+                              const Figurenmenge& ausgenommen);
 
 // The danger these threats mean for a figure that has travelled `weg`.
 int16_t Gefahr(const Bedrohende& bedrohende, int16_t weg);

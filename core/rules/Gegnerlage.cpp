@@ -1,5 +1,8 @@
 #include "rules/Gegnerlage.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "rules/Lagebild.h"
 
 namespace pelu {
@@ -8,13 +11,15 @@ Gegnerlage::Gegnerlage(const Figurentabelle& Figur, int16_t spieler)
     : Gegnerlage(Figur, Lagebild(Figur), spieler) {}
 
 Gegnerlage::Gegnerlage(const Figurentabelle& Figur, const Lagebild& lage, int16_t spieler) {
+    reichweite_.fill(-1);
     const Figurenmenge gegner = lage.Gegner(spieler);
     opfer_ = gegner.Und(lage.Heimschickbar);
     gegner.Und(lage.AufDemRing).FuerJedes([&](int16_t g) {
         const FigurDaten& fig = Figur[g];
-        const bool imHaus = !lage.Eigene(fig.Spieler).Und(lage.ZuHause).Leer();
-        jaeger_[jaegerAnzahl_++] = {g, static_cast<int16_t>(FarbeVonFigur(g)), fig.Feld,
-                                    WegAmWendefeld - fig.Weg, imHaus};
+        const auto i = static_cast<std::size_t>(g - 1);
+        feld_[i] = fig.Feld;
+        reichweite_[i] = static_cast<int16_t>(std::min(WegAmWendefeld - fig.Weg, INT16_MAX));
+        imHaus_.HinzufuegenFalls(g, !lage.Eigene(fig.Spieler).Und(lage.ZuHause).Leer());
     });
 }
 

@@ -26,34 +26,32 @@ inline bool KannHeimgeschicktWerden(const FigurDaten& fig) {
 // sees them. Rating the candidates changes no field, distance or player, so
 // this is gathered once per roll instead of scanning the whole table again
 // for every candidate.
+//
+// The hunters, the opponent figures on the track (benches included) that may
+// threaten a field, are kept figure by figure (figure g at index g - 1), so
+// that a threat can be looked for in all of them at once.
 class Gegnerlage {
   public:
-    // An opponent figure on the track (benches included): it may threaten a field.
-    struct Jaeger {
-        int16_t figur;
-        int16_t farbe;
-        int16_t feld;
-        // Steps it can still go on the track before it turns into its lane.
-        int reichweite;
-        // Its player still has a figure at home and must spend a 5 on it.
-        bool spielerHatFigurImHaus;
-    };
-
     Gegnerlage(const Figurentabelle& Figur, int16_t spieler);
     // The same from the table's picture taken before (`lage`, of `Figur`).
     Gegnerlage(const Figurentabelle& Figur, const Lagebild& lage, int16_t spieler);
 
-    // Both lists in ascending figure order, so the first of equals is the
-    // lowest number.
-    const Jaeger* JaegerAnfang() const { return jaeger_.data(); }
-    const Jaeger* JaegerEnde() const { return jaeger_.data() + jaegerAnzahl_; }
+    // Where each hunter stands.
+    const std::array<int16_t, FigurAnzahl>& Jaegerfelder() const { return feld_; }
+    // The steps each hunter can still go on the track before it turns into
+    // its lane (at most the largest 16-bit number); -1 for a figure that is
+    // no hunter, which therefore reaches nothing.
+    const std::array<int16_t, FigurAnzahl>& Reichweiten() const { return reichweite_; }
+    // Whether the player of figure `figur` still has a figure at home and
+    // must spend a 5 on it.
+    bool SpielerHatFigurImHaus(int figur) const { return imHaus_.Enthaelt(figur); }
     // Opponent figures a move passing over them would send home.
     const Figurenmenge& Opfer() const { return opfer_; }
 
   private:
-    // Only the first ...Anzahl_ entries are ever written or read.
-    std::array<Jaeger, FigurAnzahl> jaeger_;
-    int jaegerAnzahl_ = 0;
+    alignas(16) std::array<int16_t, FigurAnzahl> feld_{};
+    alignas(16) std::array<int16_t, FigurAnzahl> reichweite_;
+    Figurenmenge imHaus_;
     Figurenmenge opfer_;
 };
 

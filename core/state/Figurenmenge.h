@@ -27,6 +27,8 @@ class Figurenmenge {
     bool Enthaelt(int figur) const { return (bits_ & Bit(figur)) != 0; }
     bool Leer() const { return bits_ == 0; }
     int Anzahl() const { return std::popcount(bits_); }
+    // Bit f set for each member f.
+    uint32_t Bits() const { return bits_; }
 
     // The lowest-numbered member, taken out of the set; 0 when it is empty.
     int16_t ErsteNehmen() {

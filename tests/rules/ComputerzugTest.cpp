@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "Stellung.h"
 #include "rules/Computerzug.h"
 #include "rules/Gefahr.h"
@@ -174,5 +176,39 @@ TEST(Gefahr, BeispieleGewichteUndSichereFelder) {
         EXPECT_EQ(GefahrAmFeld(s.Figur, Gegnerlage(s.Figur, 5), Bankfelder(s.daten), 1,
                                int16_t(feld), ausgenommen),
                   gefahr);
+    }
+}
+
+// The threats found for all figures at once equal those found figure by
+// figure, on random tables whose fields and distances lie at and around the
+// ring's ends and at both ends of the number range, for every field asked
+// about and random figures going home.
+TEST(Gefahr, BedrohungenAufEinmalWieEinzeln) {
+    const std::vector<int16_t> felder = {-32768, -68, -1, 0,  1,  2,   17,  34,
+                                         51,     67,  68, 69, 96, 101, 105, 32767};
+    const std::vector<int16_t> wege = {-32768, -1, 0, 1, 5, 60, 67, 68, 69, 75, 32767};
+    std::mt19937 zufall(11);
+    const auto eines = [&](const std::vector<int16_t>& werte) {
+        return werte[std::uniform_int_distribution<std::size_t>(0, werte.size() - 1)(zufall)];
+    };
+    std::uniform_int_distribution<int> ringfeld(1, Ringlaenge), spieler(0, 8), zustand(0, 5);
+    for (int runde = 0; runde < 400; ++runde) {
+        Figurentabelle Figur{};
+        for (FigurDaten& fig : Figur) {
+            fig.Feld = runde % 2 == 0 ? eines(felder) : static_cast<int16_t>(ringfeld(zufall));
+            fig.Weg = runde % 4 < 2 ? eines(wege) : static_cast<int16_t>(ringfeld(zufall));
+            fig.Spieler = static_cast<int16_t>(spieler(zufall));
+            fig.Zustand = static_cast<int16_t>(zustand(zufall));
+        }
+        const Gegnerlage lage(Figur, static_cast<int16_t>(1 + runde % 8));
+        const Figurenmenge ausgenommen(static_cast<uint32_t>(zufall()) & 0x1FFFEu);
+        std::vector<int16_t> gefragt = felder;
+        for (int16_t feld = 1; feld <= Ringlaenge; ++feld)
+            gefragt.push_back(feld);
+        for (const int16_t feld : gefragt) {
+            ASSERT_EQ(Bedrohungen(lage, feld, ausgenommen),
+                      BedrohungenEinzeln(lage, feld, ausgenommen))
+                << runde << " / " << feld;
+        }
     }
 }
