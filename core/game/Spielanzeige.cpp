@@ -2,6 +2,7 @@
 #include <string>
 
 #include "game/Spiel.h"
+#include "rules/Figurenspalte.h"
 
 namespace pelu {
 
@@ -14,17 +15,14 @@ void Spiel::LiesSpieler() {
 }
 
 void Spiel::Rangfolge() {
-    // A player has finished when none of its figures is short of the goal;
-    // one pass finds the players still playing (bit p for player p).
-    unsigned imSpiel = 0;
-    for (int k = 1; k <= FigurAnzahl; ++k) {
-        const FigurDaten& d = z_.Figur[k];
-        imSpiel |= static_cast<unsigned>((d.Spieler > 0) & (d.Zustand < ZustandZiel))
-                   << (d.Spieler & 15);
-    }
+    // A player has finished when none of its figures is short of the goal.
+    const Figurenspalte spieler(z_.Figur, &FigurDaten::Spieler);
+    const uint32_t kurzVorDemZiel =
+        Figurenspalte(z_.Figur, &FigurDaten::Zustand).Kleiner(ZustandZiel);
+    const bool jemandSpielt = (spieler.Groesser(0) & kurzVorDemZiel) != 0;
     for (int g = 1; g <= FigurAnzahl; g += 4) {
         const int16_t p = z_.Figur[g].Spieler;
-        if (p <= 0 || (imSpiel & (1u << (p & 15))) != 0) continue;
+        if (p <= 0 || (spieler.Gleich(p) & kurzVorDemZiel) != 0) continue;
         ++a_.Rangzaehler;
         const std::string platz = std::to_string(a_.Rangzaehler) + ".";
         // One place per player, on the labels of all its colours in colour order.
@@ -41,7 +39,7 @@ void Spiel::Rangfolge() {
         }
     }
     // Ranking removes finished players only, so those still playing are known.
-    a_.Spielstand = imSpiel == 0 ? 3 : 1;
+    a_.Spielstand = jemandSpielt ? 1 : 3;
 }
 
 void Spiel::ZeigeInfo(int16_t farbNr, const char* text) {

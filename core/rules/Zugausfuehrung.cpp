@@ -72,12 +72,14 @@ void FigurSetzen(Figurentabelle& Figur, const Tabellen& daten, int16_t figur, in
 int16_t PlatzNachruecken(const Figurentabelle& Figur, int16_t feld, int16_t platz) {
     // Leaving an overflow slot frees no main place.
     if (platz >= 5) return 0;
+    // Of the figures in overflow slots of the field, the one in the highest;
+    // the lowest-numbered of equals.
+    const uint32_t kandidaten = Figurenspalte(Figur, &FigurDaten::Feld).Gleich(feld) &
+                                Figurenspalte(Figur, &FigurDaten::Platz).Groesser(4);
     int16_t nachruecker = 0;
-    for (int g = 1; g <= FigurAnzahl; ++g) {
-        if (Figur[g].Feld != feld || Figur[g].Platz <= 4) continue;
-        if (nachruecker == 0 || Figur[g].Platz > Figur[nachruecker].Platz)
-            nachruecker = static_cast<int16_t>(g);
-    }
+    Figurenmenge(kandidaten).FuerJedes([&](int16_t g) {
+        if (nachruecker == 0 || Figur[g].Platz > Figur[nachruecker].Platz) nachruecker = g;
+    });
     return nachruecker;
 }
 
