@@ -12,14 +12,17 @@ namespace pelu {
 
 // One attribute of figures 1..16 side by side, so that a comparison with one
 // value answers for all sixteen at once: the result is a word with bit g set
-// for each figure g that satisfies it.
+// for each figure g that satisfies it. The attribute comes from any table
+// indexed by figure (row 0 unused), the figure table or a roll's targets.
 
 // The plain form, a loop over the figures; it runs on every processor.
 class FigurenspalteEinzeln {
   public:
-    FigurenspalteEinzeln(const Figurentabelle& Figur, int16_t FigurDaten::*attribut) {
-        for (int g = 1; g <= FigurAnzahl; ++g)
-            wert_[static_cast<std::size_t>(g - 1)] = Figur[g].*attribut;
+    template <class Zeile>
+    FigurenspalteEinzeln(const std::array<Zeile, FigurAnzahl + 1>& tabelle,
+                         int16_t Zeile::*attribut) {
+        for (std::size_t g = 1; g <= FigurAnzahl; ++g)
+            wert_[g - 1] = tabelle[g].*attribut;
     }
     uint32_t Gleich(int16_t w) const {
         return Falls([w](int16_t x) { return x == w; });
@@ -46,7 +49,8 @@ class FigurenspalteEinzeln {
 // of the table costs about a third of the loop's instructions.
 class FigurenspalteVektor {
   public:
-    FigurenspalteVektor(const Figurentabelle& Figur, int16_t FigurDaten::*a)
+    template <class Zeile>
+    FigurenspalteVektor(const std::array<Zeile, FigurAnzahl + 1>& Figur, int16_t Zeile::*a)
         : vorn_(_mm_setr_epi16(Figur[1].*a, Figur[2].*a, Figur[3].*a, Figur[4].*a, Figur[5].*a,
                                Figur[6].*a, Figur[7].*a, Figur[8].*a)),
           hinten_(_mm_setr_epi16(Figur[9].*a, Figur[10].*a, Figur[11].*a, Figur[12].*a,

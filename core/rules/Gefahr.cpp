@@ -139,10 +139,4 @@ int16_t GefahrAmFeld(const Figurentabelle& Figur, const Gegnerlage& lage, const 
     return Gefahr(Bedrohungen(lage, feld, ausgenommen), Figur[figur].Weg);
 }
 
-// The number of category limits the danger lies above.
-int16_t GefahrKategorie(int16_t gefahr) {
-    return static_cast<int16_t>((gefahr > 0) + (gefahr > 10) + (gefahr > 25) + (gefahr > 45) +
-                                (gefahr > 80));
-}
-
 } // namespace pelu

@@ -51,7 +51,11 @@ int16_t Gefahr(const Bedrohende& bedrohende, int16_t weg);
 int16_t GefahrAmFeld(const Figurentabelle& Figur, const Gegnerlage& lage, const Bankfelder& baenke,
                      int16_t figur, int16_t feld, const Figurenmenge& ausgenommen);
 
-// Category 0..5 of a danger value, as the tactic table uses it.
-int16_t GefahrKategorie(int16_t gefahr);
+// Category 0..5 of a danger value, as the tactic table uses it: the number
+// of category limits the danger lies above.
+inline int16_t GefahrKategorie(int16_t gefahr) {
+    return static_cast<int16_t>((gefahr > 0) + (gefahr > 10) + (gefahr > 25) + (gefahr > 45) +
+                                (gefahr > 80));
+}
 
 } // namespace pelu

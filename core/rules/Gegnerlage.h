@@ -2,6 +2,7 @@
 #include <array>
 #include <cstdint>
 
+#include "rules/Figurenspalte.h"
 #include "rules/Lagebild.h"
 #include "rules/Zugregeln.h"
 #include "state/Figurenmenge.h"
@@ -59,10 +60,8 @@ class Gegnerlage {
 class Kandidaten {
   public:
     explicit Kandidaten(const Zugziele& ziele) {
-        for (int f = 1; f <= FigurAnzahl; ++f) {
-            figur_[anzahl_] = static_cast<int16_t>(f);
-            anzahl_ += ziele[f].Zielfeld > 0;
-        }
+        Figurenmenge(Figurenspalte(ziele, &Zugziel::Zielfeld).Groesser(0))
+            .FuerJedes([this](int16_t f) { figur_[anzahl_++] = f; });
     }
     const int16_t* begin() const { return figur_.data(); }
     const int16_t* end() const { return figur_.data() + anzahl_; }
