@@ -8,8 +8,8 @@
 namespace pelu {
 
 // What one look at the figure table tells the rules of a roll, as sets of
-// figures: gathered in one pass over the table instead of a pass for each
-// rule, and without a branch on what cannot be foreseen figure by figure.
+// figures: gathered once instead of by a pass for each rule, each set by
+// comparing whole columns of the table, without a branch on any figure.
 struct Lagebild {
     explicit Lagebild(const Figurentabelle& Figur);
 
