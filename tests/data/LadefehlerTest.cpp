@@ -59,6 +59,7 @@ TEST(Ladefehler, MeldungNenntDateiAbschnittZeileUndGrund) {
          "hat 11 Werte). Nach der Kommentar- oder Leerzeile in Zeile 42 beginnt"},
         {Bank + Taktik() + "bilddaten:",
          "bilddaten\", Zeile 40: Die Datei endet, bevor die Feldnummer des ersten"},
+        {"bilddaten:\n", "bilddaten\", Zeile 1: Die Datei endet, bevor die Feldnummer des ersten"},
         {Bank + Taktik() + "bilddaten:\nDATA 4, 1, 2, 3\n",
          "bilddaten\", Zeile 41: Die Datei endet mitten im Datensatz für Feld 4"},
         {Bank + Taktik() + "bilddaten:\nDATA 4, 1,2,3,4,5,6,7,8,9,10\n",

@@ -16,18 +16,25 @@ const QColor Dunkelgrau(64, 64, 64);
 
 using Bilder = MitFenster;
 
-// Slanted lines, as a data file with slanted fields draws them: every pixel
-// between the end points, one per step along the longer axis, a pixel
-// halfway between two rows or columns on the side of the end point; the
-// same in all eight directions.
-TEST(Leinwand, SchraegeLinienInAlleRichtungen) {
+// Lines, as a data file with slanted fields draws them: every pixel between
+// the end points, both included, one per step along the longer axis, a
+// pixel halfway between two rows or columns on the side of the end point;
+// the same in all eight directions, and for level and upright lines and a
+// single point.
+TEST(Leinwand, LinienInAlleRichtungen) {
     const std::vector<QPoint> rechtsUnten = {{0, 0}, {1, 1}, {2, 1}, {3, 2}, {4, 2}};
     const std::vector<QPoint> untenRechts = {{0, 0}, {1, 1}, {1, 2}};
+    const std::vector<QPoint> waagrecht = {{0, 0}, {1, 0}, {2, 0}, {3, 0}};
+    const std::vector<QPoint> senkrecht = {{0, 0}, {0, 1}, {0, 2}};
+    const std::vector<QPoint> punkt = {{0, 0}};
     for (const auto& [strecke, spiegel] :
          {std::pair{rechtsUnten, QPoint(1, 1)}, std::pair{rechtsUnten, QPoint(-1, 1)},
           std::pair{rechtsUnten, QPoint(1, -1)}, std::pair{rechtsUnten, QPoint(-1, -1)},
           std::pair{untenRechts, QPoint(1, 1)}, std::pair{untenRechts, QPoint(-1, 1)},
-          std::pair{untenRechts, QPoint(1, -1)}, std::pair{untenRechts, QPoint(-1, -1)}}) {
+          std::pair{untenRechts, QPoint(1, -1)}, std::pair{untenRechts, QPoint(-1, -1)},
+          std::pair{waagrecht, QPoint(1, 1)}, std::pair{waagrecht, QPoint(-1, 1)},
+          std::pair{senkrecht, QPoint(1, 1)}, std::pair{senkrecht, QPoint(1, -1)},
+          std::pair{punkt, QPoint(1, 1)}}) {
         QImage bild(11, 11, QImage::Format_RGB32);
         QtLeinwand leinwand(bild, Qt::white);
         leinwand.Loeschen();

@@ -47,9 +47,10 @@ TEST(Spielablauf, VierComputerSpielenBisZumEnde) {
 // At each choice the hand, with its fingertip as the hot spot, shows on the
 // movable figures only, and they alone are described as selectable; clicks
 // on the others choose nothing. On the proposal the right button, a press
-// with one button and a release with the other, a release just beyond each
-// edge and a release without a press choose nothing; a left press and
-// release anywhere on it, each corner in turn, choose it.
+// with one button and a release with the other, a left press that another
+// button's press cancels, a release just beyond each edge and a release
+// without a press choose nothing; a left press and release anywhere on it,
+// each corner in turn, choose it.
 TEST(Spielablauf, MenschNimmtJedenVorschlag) {
     Testfenster t(5);
     ASSERT_TRUE(t.geladen) << t.fehler.toStdString();
@@ -57,11 +58,13 @@ TEST(Spielablauf, MenschNimmtJedenVorschlag) {
     t.e().chkTurbo->click();
     Klicken(*t.e().cmdStart);
     const QEvent::Type drueck = QEvent::MouseButtonPress, los = QEvent::MouseButtonRelease;
-    const Qt::MouseButton l = Qt::LeftButton, r = Qt::RightButton;
+    const Qt::MouseButton l = Qt::LeftButton, r = Qt::RightButton, m = Qt::MiddleButton;
     const std::vector<std::vector<std::tuple<QEvent::Type, QPoint, Qt::MouseButton>>> ohneWahl = {
         {{drueck, {7, 7}, r}, {los, {7, 7}, r}},
         {{drueck, {7, 7}, r}, {los, {7, 7}, l}},
         {{drueck, {7, 7}, l}, {los, {7, 7}, r}},
+        {{drueck, {7, 7}, m}, {los, {7, 7}, l}},
+        {{drueck, {7, 7}, l}, {drueck, {7, 7}, m}, {los, {7, 7}, l}},
         {{drueck, {7, 7}, l}, {los, {15, 7}, l}, {los, {7, 7}, l}},
         {{drueck, {7, 7}, l}, {los, {7, 15}, l}},
         {{drueck, {7, 7}, l}, {los, {-1, 7}, l}},
