@@ -50,8 +50,8 @@ class Gegnerlage {
     const Figurenmenge& Opfer() const { return opfer_; }
 
   private:
-    alignas(16) std::array<int16_t, FigurAnzahl> feld_{};
-    alignas(16) std::array<int16_t, FigurAnzahl> reichweite_;
+    std::array<int16_t, FigurAnzahl> feld_{};
+    std::array<int16_t, FigurAnzahl> reichweite_;
     Figurenmenge imHaus_;
     Figurenmenge opfer_;
 };
