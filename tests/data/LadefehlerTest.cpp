@@ -85,6 +85,14 @@ TEST(Ladefehler, MeldungNenntDateiAbschnittZeileUndGrund) {
     for (const std::string wert : {"32768", "-32769", "32767.5", "1E999", "&HFFFF"})
         faelle.push_back({Text(Bild, "bankdaten:\n" + wert + "\n"),
                           "bankdaten\", Zeile 5: Der Wert in \"" + wert + aussen});
+    // A field of the longest length shown is shown whole, one a character
+    // longer is cut there.
+    for (const std::size_t laenge : {40, 41}) {
+        const std::string wert = "99999" + std::string(laenge - 5, 'x');
+        faelle.push_back({Text(Bild, "bankdaten:\n\"" + wert + "\"\n"),
+                          "bankdaten\", Zeile 5: Der Wert in \"" + wert.substr(0, 40) +
+                              (laenge > 40 ? "..." : "") + aussen});
+    }
     for (const auto& [text, erwartet] : faelle) {
         const std::string m = Meldung([&t = text] { Laden(t); });
         EXPECT_EQ(m.rfind("t.txt, Abschnitt \"" + erwartet, 0), 0u)

@@ -171,6 +171,10 @@ TEST(FigurSetzen, AnkunftsfolgenBleibenLueckenlos) {
               (std::array<int16_t, 6>{1, 2, 3, 1, 2, 3}));
     EXPECT_EQ(Ziehe(v, 16, 52, 2)[5], 2);
     EXPECT_EQ(v[15].Farbstapel, 2);
+    // The later of two, the lower-numbered, leaves: the earlier stays first.
+    Stellung w("60:2,1");
+    Ziehe(w, 1, 62, 2);
+    EXPECT_EQ((std::array{w[2].Stapel, w[2].Farbstapel}), (std::array<int16_t, 2>{1, 1}));
 }
 
 TEST(FigurSetzen, ZustandFolgtDemZielfeld) {

@@ -54,6 +54,22 @@ TEST(Leinwand, LinienInAlleRichtungen) {
     }
 }
 
+// A disc takes every pixel whose centre lies within the radius, those exactly
+// on it too: radius 2 about a pixel centre gives 13 pixels.
+TEST(Leinwand, KreisMitDenPixelnAufDemRand) {
+    QImage bild(11, 11, QImage::Format_RGB32);
+    QtLeinwand leinwand(bild, Qt::white);
+    leinwand.Loeschen();
+    leinwand.Kreis(5.5, 5.5, 2.0, 1, 0x000000, 0x000000);
+    int schwarz = 0;
+    for (int y = 0; y < 11; ++y)
+        for (int x = 0; x < 11; ++x)
+            schwarz += QColor(bild.pixel(x, y)) == Qt::black;
+    EXPECT_EQ(schwarz, 13);
+    for (const QPoint p : {QPoint(7, 5), QPoint(3, 5), QPoint(5, 7), QPoint(5, 3)})
+        EXPECT_EQ(QColor(bild.pixel(p)), QColor(Qt::black)) << p.x() << "," << p.y();
+}
+
 TEST_F(Bilder, BrettfelderNachArtMitSchwarzemRandUndHeimkreise) {
     const QImage& brett = t.e().picSpielfeld->Bild();
     const auto& zeilen = t.f().Partie()->Daten().Bilddaten;
