@@ -12,7 +12,7 @@ namespace pelu {
 namespace {
 
 // What an opponent k steps behind adds to the danger sum.
-int Gewicht(int k, bool spielerHatFigurImHaus) {
+constexpr int Gewicht(int k, bool spielerHatFigurImHaus) {
     if (k <= 4) {
         // A player with a figure at home must spend a 5 on it, so he is less
         // likely to hit from close by.
@@ -24,6 +24,23 @@ int Gewicht(int k, bool spielerHatFigurImHaus) {
     if (k <= 36) return 1;
     return 0;
 }
+
+// Gewicht for every step count a threat can have (1..67), looked up instead
+// of worked out: which band a threat falls in cannot be foreseen, and the
+// danger is summed for every candidate of every computer roll.
+struct Gewichtstabelle {
+    constexpr Gewichtstabelle() {
+        for (int k = 0; k < Ringlaenge; ++k) {
+            wert[0][k] = static_cast<int8_t>(Gewicht(k, false));
+            wert[1][k] = static_cast<int8_t>(Gewicht(k, true));
+        }
+    }
+    int operator()(int k, bool spielerHatFigurImHaus) const {
+        return wert[spielerHatFigurImHaus][std::clamp(k, 0, Ringlaenge - 1)];
+    }
+    int8_t wert[2][Ringlaenge]{};
+};
+constexpr Gewichtstabelle Gewichte;
 
 // The danger sum is capped before it is scaled by the distance.
 constexpr int HoechsteSumme = 75;
@@ -125,7 +142,7 @@ Bedrohende Bedrohungen(const Gegnerlage& lage, int16_t feld, const Figurenmenge&
 int16_t Gefahr(const Bedrohende& bedrohende, int16_t weg) {
     int summe = 0;
     for (const Bedrohende::Bedrohung& b : bedrohende)
-        summe += Gewicht(b.schritte, b.spielerHatFigurImHaus);
+        summe += Gewichte(b.schritte, b.spielerHatFigurImHaus);
     summe = std::min(summe, HoechsteSumme);
     const int produkt = (weg + 17) * 5 * summe;
     const auto siebzehntel = static_cast<int16_t>(Gerundet(produkt, 17));
