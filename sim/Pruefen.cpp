@@ -61,7 +61,8 @@ std::string FehlendeFelder(const pelu::Tabellen& t) {
         int ende = n;
         while (ende < 108 && fehlt(ende + 1))
             ++ende;
-        liste += (liste.empty() ? "" : ", ") + std::to_string(n);
+        if (!liste.empty()) liste += ", ";
+        liste += std::to_string(n);
         if (ende > n) liste += ".." + std::to_string(ende);
     }
     return liste;
