@@ -148,7 +148,7 @@ void Spiel::PhaseZiehen() {
         if (a_.Nachrueckfigur > 0) {
             a_.Zugfeld = vonFeld;
             a_.Zugplatz = vonPlatz;
-            FigurDaten& n = z_.Figur[a_.Nachrueckfigur];
+            const auto n = z_.Figur[a_.Nachrueckfigur];
             beobachter_->Nachgerueckt(a_.Nachrueckfigur, vonFeld, n.Platz, vonPlatz);
             FahrtStarten(a_.Nachrueckfigur, a_.Zugfeld, a_.Zugplatz);
             n.Platz = a_.Zugplatz;

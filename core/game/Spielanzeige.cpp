@@ -16,9 +16,9 @@ void Spiel::LiesSpieler() {
 
 void Spiel::Rangfolge() {
     // A player has finished when none of its figures is short of the goal.
-    const Figurenspalte spieler(z_.Figur, &FigurDaten::Spieler);
+    const Figurenspalte spieler(z_.Figur.Spieler);
     const uint32_t kurzVorDemZiel =
-        Figurenspalte(z_.Figur, &FigurDaten::Zustand).Kleiner(ZustandZiel);
+        Figurenspalte(z_.Figur.Zustand).Kleiner(ZustandZiel);
     const bool jemandSpielt = (spieler.Groesser(0) & kurzVorDemZiel) != 0;
     for (int g = 1; g <= FigurAnzahl; g += 4) {
         const int16_t p = z_.Figur[g].Spieler;

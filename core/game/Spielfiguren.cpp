@@ -21,7 +21,7 @@ void Spiel::FigurenAufstellen() {
     for (int c = 1; c <= FarbAnzahl; ++c) {
         for (int16_t k = 1; k <= 4; ++k) {
             const auto f = static_cast<int16_t>(ErsteFigur(c) + k - 1);
-            FigurDaten& d = z_.Figur[f];
+            const auto d = z_.Figur[f];
             FigurHeimStellen(d, c, k);
             form_.FigurSichtbar(f, d.Spieler > 0);
             if (d.Spieler > 0) {
@@ -33,7 +33,7 @@ void Spiel::FigurenAufstellen() {
 }
 
 void Spiel::FahrtStarten(int16_t figur, int16_t zielFeld, int16_t zielPlatz) {
-    const FigurDaten& d = z_.Figur[figur];
+    const auto d = z_.Figur[figur];
     fahrt_ = FahrtAnlegen(plaetze_, figur, d.Feld, d.Platz, zielFeld, zielPlatz, z_.Tempo);
     form_.FigurNachVorn(figur);
     z_.FahrenEnde = false;

@@ -12,12 +12,17 @@ namespace pelu {
 
 // One attribute of figures 1..16 side by side, so that a comparison with one
 // value answers for all sixteen at once: the result is a word with bit g set
-// for each figure g that satisfies it. The attribute comes from any table
-// indexed by figure (row 0 unused), the figure table or a roll's targets.
+// for each figure g that satisfies it. The attribute is a column of the
+// figure table or comes from any other table indexed by figure (row 0
+// unused), such as a roll's targets.
 
 // The plain form, a loop over the figures; it runs on every processor.
 class FigurenspalteEinzeln {
   public:
+    explicit FigurenspalteEinzeln(const Figurenwerte& spalte) {
+        for (std::size_t g = 1; g <= FigurAnzahl; ++g)
+            wert_[g - 1] = spalte[g];
+    }
     template <class Zeile>
     FigurenspalteEinzeln(const std::array<Zeile, FigurAnzahl + 1>& tabelle,
                          int16_t Zeile::*attribut) {
@@ -45,10 +50,13 @@ class FigurenspalteEinzeln {
 };
 
 #if defined(__SSE2__)
-// Eight figures to a register, compared in one instruction: a whole picture
-// of the table costs about a third of the loop's instructions.
+// Eight figures to a register, compared in one instruction.
 class FigurenspalteVektor {
   public:
+    // A column of the figure table: two loads.
+    explicit FigurenspalteVektor(const Figurenwerte& spalte)
+        : vorn_(_mm_loadu_si128(reinterpret_cast<const __m128i*>(spalte.data() + 1))),
+          hinten_(_mm_loadu_si128(reinterpret_cast<const __m128i*>(spalte.data() + 9))) {}
     template <class Zeile>
     FigurenspalteVektor(const std::array<Zeile, FigurAnzahl + 1>& Figur, int16_t Zeile::*a)
         : vorn_(_mm_setr_epi16(Figur[1].*a, Figur[2].*a, Figur[3].*a, Figur[4].*a, Figur[5].*a,

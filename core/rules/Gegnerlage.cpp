@@ -15,7 +15,7 @@ Gegnerlage::Gegnerlage(const Figurentabelle& Figur, const Lagebild& lage, int16_
     const Figurenmenge gegner = lage.Gegner(spieler);
     opfer_ = gegner.Und(lage.Heimschickbar);
     gegner.Und(lage.AufDemRing).FuerJedes([&](int16_t g) {
-        const FigurDaten& fig = Figur[g];
+        const auto fig = Figur[g];
         const auto i = static_cast<std::size_t>(g - 1);
         feld_[i] = fig.Feld;
         reichweite_[i] = static_cast<int16_t>(std::min(WegAmWendefeld - fig.Weg, INT16_MAX));

@@ -11,18 +11,6 @@
 
 namespace pelu {
 
-// Whether figure `fig` belongs to an opponent of `spieler`: a player in play
-// other than him (his own colours neither threaten nor go home).
-inline bool IstGegner(const FigurDaten& fig, int16_t spieler) {
-    return fig.Spieler != spieler && fig.Spieler >= 1;
-}
-
-// Whether an opponent figure stands where a move passing over it sends it
-// home: an ordinary track field, not a bench.
-inline bool KannHeimgeschicktWerden(const FigurDaten& fig) {
-    return fig.Farbstapel >= 1 && fig.Zustand == ZustandStrecke;
-}
-
 // The opponents of the moving player as every candidate move of one roll
 // sees them. Rating the candidates changes no field, distance or player, so
 // this is gathered once per roll instead of scanning the whole table again

@@ -9,9 +9,8 @@ namespace pelu {
 Lagebild::Lagebild(const Figurentabelle& Figur) : figur_(&Figur) {
     // Each set is a comparison of one or two attributes across all sixteen
     // figures, without a branch on any figure.
-    const Figurenspalte feld(Figur, &FigurDaten::Feld), zustand(Figur, &FigurDaten::Zustand),
-        spieler(Figur, &FigurDaten::Spieler), stapel(Figur, &FigurDaten::Stapel),
-        farbstapel(Figur, &FigurDaten::Farbstapel);
+    const Figurenspalte feld(Figur.Feld), zustand(Figur.Zustand), spieler(Figur.Spieler),
+        stapel(Figur.Stapel), farbstapel(Figur.Farbstapel);
     ImSpiel = Figurenmenge(spieler.Groesser(0));
     ZuHause = Figurenmenge(zustand.Gleich(ZustandHeim));
     Unterwegs = Figurenmenge(~(zustand.Gleich(ZustandAusserSpiel) | zustand.Gleich(ZustandHeim) |

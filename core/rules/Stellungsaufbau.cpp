@@ -22,7 +22,7 @@ Figurentabelle Grundstellung(const std::array<int16_t, FarbAnzahl>& spieler) {
     Figurentabelle Figur{};
     for (int farbe = 1; farbe <= FarbAnzahl; ++farbe) {
         for (int k = 1; k <= 4; ++k) {
-            FigurDaten& fig = Figur[ErsteFigur(farbe) + k - 1];
+            const auto fig = Figur[ErsteFigur(farbe) + k - 1];
             FigurHeimStellen(fig, farbe, static_cast<int16_t>(k));
             fig.Spieler = spieler[farbe - 1];
             fig.Zustand = fig.Spieler >= 1 ? ZustandHeim : ZustandAusserSpiel;

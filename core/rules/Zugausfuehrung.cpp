@@ -11,7 +11,7 @@ namespace {
 
 // State on arrival; later lines win, so a lane field listed as a bench
 // still counts as lane.
-void ZustandSetzen(FigurDaten& fig, const Tabellen& daten, int ziel) {
+void ZustandSetzen(FigurZeile<int16_t> fig, const Tabellen& daten, int ziel) {
     if (IstStreckenfeld(ziel)) fig.Zustand = ZustandStrecke;
     if (IstBank(daten, ziel)) fig.Zustand = ZustandBank;
     if (IstHeimfeld(ziel)) {
@@ -26,7 +26,7 @@ void ZustandSetzen(FigurDaten& fig, const Tabellen& daten, int ziel) {
 
 int16_t PlatzSuchen(const Figurentabelle& Figur, int16_t ziel) {
     unsigned belegt = 0; // bit p for slot p
-    Figurenmenge(Figurenspalte(Figur, &FigurDaten::Feld).Gleich(ziel)).FuerJedes([&](int16_t g) {
+    Figurenmenge(Figurenspalte(Figur.Feld).Gleich(ziel)).FuerJedes([&](int16_t g) {
         const unsigned platz = static_cast<uint16_t>(Figur[g].Platz);
         belegt |= static_cast<unsigned>(platz - 1u < 9u) << (platz & 15u);
     });
@@ -41,7 +41,7 @@ int16_t PlatzSuchen(const Figurentabelle& Figur, int16_t ziel) {
 void FigurSetzen(Figurentabelle& Figur, const Tabellen& daten, int16_t figur, int16_t ziel,
                  int16_t platz, int16_t schritte) {
     if (!IstFigur(figur)) return;
-    FigurDaten& fig = Figur[figur];
+    const auto fig = Figur[figur];
     fig.Weg = static_cast<int16_t>(fig.Weg + schritte);
     const int alt = fig.Feld;
 
@@ -49,7 +49,7 @@ void FigurSetzen(Figurentabelle& Figur, const Tabellen& daten, int16_t figur, in
     // place in the arrival order; on the target it arrives after every
     // figure already there (whose order is at least 1, counted after that
     // move up, should the target be the same field).
-    const Figurenspalte feld(Figur, &FigurDaten::Feld), stapel(Figur, &FigurDaten::Stapel);
+    const Figurenspalte feld(Figur.Feld), stapel(Figur.Stapel);
     const uint32_t ruecken = feld.Gleich(static_cast<int16_t>(alt)) & stapel.Groesser(fig.Stapel);
     Figurenmenge(ruecken).FuerJedes([&](int16_t g) { --Figur[g].Stapel; });
     const uint32_t angekommen = (stapel.Groesser(0) & ~ruecken) | (stapel.Groesser(1) & ruecken);
@@ -74,8 +74,8 @@ int16_t PlatzNachruecken(const Figurentabelle& Figur, int16_t feld, int16_t plat
     if (platz >= 5) return 0;
     // Of the figures in overflow slots of the field, the one in the highest;
     // the lowest-numbered of equals.
-    const uint32_t kandidaten = Figurenspalte(Figur, &FigurDaten::Feld).Gleich(feld) &
-                                Figurenspalte(Figur, &FigurDaten::Platz).Groesser(4);
+    const uint32_t kandidaten =
+        Figurenspalte(Figur.Feld).Gleich(feld) & Figurenspalte(Figur.Platz).Groesser(4);
     int16_t nachruecker = 0;
     Figurenmenge(kandidaten).FuerJedes([&](int16_t g) {
         if (nachruecker == 0 || Figur[g].Platz > Figur[nachruecker].Platz) nachruecker = g;

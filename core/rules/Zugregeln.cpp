@@ -30,9 +30,9 @@ class Sperrlage {
     // while that figure blocks; on the exit field only its own colour's
     // earlier exits (distance 5 as well) hold it.
     bool Gehalten(const Figurentabelle& Figur, int f) const {
-        const FigurDaten& fig = Figur[f];
+        const auto fig = Figur[f];
         return sperrend_.Irgendeins([&](int16_t g) {
-            const FigurDaten& andere = Figur[g];
+            const auto andere = Figur[g];
             if (andere.Feld != fig.Feld || andere.Stapel >= fig.Stapel) return false;
             return fig.Weg > 5 || (fig.Weg == 5 && andere.Weg == 5);
         });
@@ -53,7 +53,7 @@ class Sperrlage {
 
 // Target and passage of a figure on the board; Zielfeld 0 when it cannot move.
 Zugziel ZielBestimmen(const Figurentabelle& Figur, const Sperrlage& sperren, int f, int s) {
-    const FigurDaten& fig = Figur[f];
+    const auto fig = Figur[f];
     const int p = fig.Feld;
     const int d = fig.Weg;
     const int summe = d + s;

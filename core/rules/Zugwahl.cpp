@@ -10,9 +10,8 @@ namespace pelu {
 namespace {
 
 // Priority from the tactic table; lane moves get fixed priorities instead.
-int16_t Prioritaet(const FigurDaten& fig, const Zugziel& zug, const Wertung& wertung,
-                   const Taktik& taktik) {
-    if (fig.Weg > WegAmWendefeld) return IstZielfeld(zug.Zielfeld) ? 20 : 21;
+int16_t Prioritaet(int16_t weg, const Zugziel& zug, const Wertung& wertung, const Taktik& taktik) {
+    if (weg > WegAmWendefeld) return IstZielfeld(zug.Zielfeld) ? 20 : 21;
     return taktik.Prioritaet(GefahrKategorie(wertung.GefahrZiel),
                              GefahrKategorie(wertung.GefahrJetzt));
 }
@@ -40,7 +39,7 @@ int16_t ZugWaehlen(const Figurentabelle& Figur, const Zugziele& ziele, const Tak
                    const Kandidaten& kandidaten, const Opfertabelle& opfer,
                    Wertungstabelle& wertungen) {
     for (const int16_t f : kandidaten)
-        wertungen[f].Prioritaet = Prioritaet(Figur[f], ziele[f], wertungen[f], taktik);
+        wertungen[f].Prioritaet = Prioritaet(Figur[f].Weg, ziele[f], wertungen[f], taktik);
 
     int m = 37;
     int16_t figur = 0;

@@ -20,7 +20,7 @@ const char* PhasenText(Phase phase) {
     return "";
 }
 
-void FigurHeimStellen(FigurDaten& figur, int farbe, int16_t k) {
+void FigurHeimStellen(FigurZeile<int16_t> figur, int farbe, int16_t k) {
     figur.Feld = figur.Heimfeld = HeimfeldVon(farbe);
     figur.Platz = figur.Stapel = figur.Farbstapel = k;
     figur.Wendefeld = WendefeldVon(farbe);

@@ -4,68 +4,15 @@
 #include <cstdint>
 
 #include "state/Farben.h"
+#include "state/Figurentabelle.h"
 #include "state/Spielfelder.h"
 
 namespace pelu {
 
-// Numbering of the game.
-constexpr int FarbAnzahl = 4;
-constexpr int FigurAnzahl = 16;
-
-// Whether a number names a colour (1..4) or a figure (1..16); numbers from
-// outside are ignored by whoever receives them.
-constexpr bool IstFarbe(int farbe) {
-    return farbe >= 1 && farbe <= FarbAnzahl;
-}
-constexpr bool IstFigur(int figur) {
-    return figur >= 1 && figur <= FigurAnzahl;
-}
-
-constexpr int FarbeVonFigur(int figur) {
-    return (figur - 1) / 4 + 1;
-}
-constexpr int ErsteFigur(int farbe) {
-    return 4 * farbe - 3;
-}
-constexpr int LetzteFigur(int farbe) {
-    return 4 * farbe;
-}
-
-// States of a figure (Zustand).
-enum : int16_t {
-    ZustandAusserSpiel = 0,
-    ZustandHeim = 1,
-    ZustandBank = 2,
-    ZustandStrecke = 3,
-    ZustandEinlauf = 4,
-    ZustandZiel = 5,
-};
-
-// One row of the figure table: what describes a figure, by the game's
-// attribute names. What one roll computes for it (its target, the figures
-// its move would send home, the computer's ratings) is returned by the rules
-// as a result instead.
-struct FigurDaten {
-    int16_t Feld = 0;
-    int16_t Platz = 0;
-    int16_t Weg = 0;
-    int16_t Zustand = 0;
-    int16_t Spieler = 0;
-    int16_t Wendefeld = 0;
-    int16_t Einlauf = 0;
-    int16_t Stapel = 0;
-    int16_t Heimfeld = 0;
-    int16_t Farbstapel = 0;
-};
-
-// The figure table, indexed by figure number 1..16 (row 0 is never used).
-// Cleared in one step with `Figur = {}`.
-using Figurentabelle = std::array<FigurDaten, FigurAnzahl + 1>;
-
 // Puts figure k (1..4) of colour `farbe` into its set-up place: home field,
 // slot and arrival orders k, the colour's constants. Player and state are
 // left to the caller.
-void FigurHeimStellen(FigurDaten& figur, int farbe, int16_t k);
+void FigurHeimStellen(FigurZeile<int16_t> figur, int farbe, int16_t k);
 
 // Phases of the state machine; PhasenText gives each phase's name.
 enum class Phase {

@@ -194,7 +194,8 @@ TEST(Gefahr, BedrohungenAufEinmalWieEinzeln) {
     std::uniform_int_distribution<int> ringfeld(1, Ringlaenge), spieler(0, 8), zustand(0, 5);
     for (int runde = 0; runde < 400; ++runde) {
         Figurentabelle Figur{};
-        for (FigurDaten& fig : Figur) {
+        for (std::size_t g = 0; g <= FigurAnzahl; ++g) {
+            const auto fig = Figur[g];
             fig.Feld = runde % 2 == 0 ? eines(felder) : static_cast<int16_t>(ringfeld(zufall));
             fig.Weg = runde % 4 < 2 ? eines(wege) : static_cast<int16_t>(ringfeld(zufall));
             fig.Spieler = static_cast<int16_t>(spieler(zufall));

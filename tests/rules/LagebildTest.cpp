@@ -1,6 +1,7 @@
-// The picture of the figure table that the rules of a roll read: each set for
-// positions with every kind of field, and the comparison of all sixteen
-// figures at once against the plain loop.
+// The figure table's two views, a figure's row and an attribute's column; the
+// picture of the table that the rules of a roll read: each set for positions
+// with every kind of field, and the comparison of all sixteen figures at once
+// against the plain loop.
 
 #include <gtest/gtest.h>
 
@@ -77,10 +78,10 @@ TEST(Lagebild, SpalteVergleichtWieDieSchleife) {
     std::uniform_int_distribution<std::size_t> wahl(0, werte.size() - 1);
     for (int runde = 0; runde < 500; ++runde) {
         Figurentabelle Figur{};
-        for (FigurDaten& fig : Figur)
-            fig.Feld = werte[wahl(zufall)];
-        const FigurenspalteEinzeln schleife(Figur, &FigurDaten::Feld);
-        const Figurenspalte spalte(Figur, &FigurDaten::Feld);
+        for (int16_t& feld : Figur.Feld)
+            feld = werte[wahl(zufall)];
+        const FigurenspalteEinzeln schleife(Figur.Feld);
+        const Figurenspalte spalte(Figur.Feld);
         for (const int16_t w : werte) {
             ASSERT_EQ(spalte.Gleich(w), schleife.Gleich(w)) << runde << " == " << w;
             ASSERT_EQ(spalte.Groesser(w), schleife.Groesser(w)) << runde << " > " << w;
@@ -91,10 +92,40 @@ TEST(Lagebild, SpalteVergleichtWieDieSchleife) {
     Figurentabelle Figur{};
     for (int g = 0; g <= FigurAnzahl; ++g)
         Figur[g].Feld = static_cast<int16_t>(g * 10);
-    const FigurenspalteEinzeln schleife(Figur, &FigurDaten::Feld);
+    const FigurenspalteEinzeln schleife(Figur.Feld);
     EXPECT_EQ(schleife.Gleich(10), 1u << 1);
     EXPECT_EQ(schleife.Gleich(160), 1u << 16);
     EXPECT_EQ(schleife.Gleich(0), 0u); // row 0 is no figure
     EXPECT_EQ(schleife.Groesser(150), 1u << 16);
     EXPECT_EQ(schleife.Kleiner(30), (1u << 1) | (1u << 2));
+}
+
+// A figure's row and the attributes' columns are the same values: what is
+// written to a row (attribute by attribute or as a whole) is read from the
+// columns at that figure only, and the row reads back as written.
+TEST(Figurentabelle, ZeileUndSpalteSindDieselbenWerte) {
+    const FigurDaten werte{11, 12, 13, 14, 15, 16, 17, 18, 19, 20};
+    const Figurenwerte Figurentabelle::*spalten[] = {
+        &Figurentabelle::Feld,    &Figurentabelle::Platz,   &Figurentabelle::Weg,
+        &Figurentabelle::Zustand, &Figurentabelle::Spieler, &Figurentabelle::Wendefeld,
+        &Figurentabelle::Einlauf, &Figurentabelle::Stapel,  &Figurentabelle::Heimfeld,
+        &Figurentabelle::Farbstapel};
+    for (std::size_t g = 1; g <= FigurAnzahl; ++g) {
+        SCOPED_TRACE(g);
+        Figurentabelle Figur{};
+        Figur[g] = werte;
+        for (std::size_t a = 0; a < std::size(spalten); ++a) {
+            const Figurenwerte& spalte = Figur.*spalten[a];
+            for (std::size_t h = 0; h < spalte.size(); ++h)
+                ASSERT_EQ(spalte[h], h == g ? static_cast<int16_t>(11 + a) : 0) << a << " " << h;
+        }
+        const FigurDaten gelesen = std::as_const(Figur)[g];
+        EXPECT_EQ(gelesen.Einlauf, 17);
+        EXPECT_EQ(gelesen.Farbstapel, 20);
+        Figur[g].Weg = 99;
+        EXPECT_EQ(Figur.Weg[g], 99);
+        EXPECT_FALSE(Figur == Figurentabelle{});
+        Figur = {};
+        EXPECT_TRUE(Figur == Figurentabelle{});
+    }
 }

@@ -36,7 +36,7 @@ struct Stellung {
         }
     }
 
-    pelu::FigurDaten& operator[](int f) { return Figur[f]; }
+    pelu::FigurZeile<int16_t> operator[](int f) { return Figur[static_cast<std::size_t>(f)]; }
 };
 
 // The target of every figure that has one, by figure.

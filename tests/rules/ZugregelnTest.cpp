@@ -68,8 +68,10 @@ TEST(ZuegeErmitteln, ZieleJeStellungUndWurf) {
 TEST(ZuegeErmitteln, WendefeldEinlaufUndZielJederFarbe) {
     const auto Auf = [](int feld, std::initializer_list<int> figuren) {
         std::string wort = std::to_string(feld);
-        for (const int f : figuren)
-            wort += (wort.find(':') == std::string::npos ? ":" : ",") + std::to_string(f);
+        for (const int f : figuren) {
+            wort += wort.find(':') == std::string::npos ? ':' : ',';
+            wort += std::to_string(f);
+        }
         return wort + " ";
     };
     // Distance, roll, distance of the own block (0: none), distance of the
