@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "rules/Figurenspalte.h"
 #include "rules/Gegnerlage.h"
 #include "rules/Lagebild.h"
 
@@ -9,13 +10,19 @@ namespace pelu {
 
 namespace {
 
-// Whether field x lies strictly between `von` and `ziel` along a path that
-// may break after `ende` and resume at `anfang` (ende = 0: unbroken).
-// The comparisons are combined bitwise: whether a figure stands on a passage
-// cannot be foreseen, and this is asked for many figures every roll.
-bool ImDurchgang(int x, int von, int ziel, int ende, int anfang) {
-    if (ende == 0) return (von < x) & (x < ziel);
-    return ((von < x) & (x <= ende)) | ((anfang <= x) & (x < ziel));
+// The figures standing strictly between `von` and the target of `zug`
+// along its passage, which may break after Abschnittende and resume at
+// Abschnittanfang (Abschnittende 0: unbroken); bit g for figure g. All
+// sixteen are compared at once: whether a figure stands on a passage cannot
+// be foreseen, and this is asked for every candidate of every roll.
+uint32_t AufDemDurchgang(const Figurentabelle& Figur, int16_t von, const Zugziel& zug) {
+    const Figurenspalte feld(Figur.Feld);
+    const uint32_t nachVon = feld.Groesser(von), vorZiel = feld.Kleiner(zug.Zielfeld);
+    if (zug.Abschnittende == 0) return nachVon & vorZiel;
+    // x <= Abschnittende and Abschnittanfang <= x, without stepping past
+    // the ends of the number range.
+    return (nachVon & ~feld.Groesser(zug.Abschnittende)) |
+           (~feld.Kleiner(zug.Abschnittanfang) & vorZiel);
 }
 
 // The blocking figures and the full field, the same for every figure of the
@@ -38,9 +45,9 @@ class Sperrlage {
         });
     }
 
-    bool Gesperrt(const Figurentabelle& Figur, int von, int ziel, int ende, int anfang) const {
-        return sperrend_.Irgendeins(
-            [&](int16_t g) { return ImDurchgang(Figur[g].Feld, von, ziel, ende, anfang); });
+    bool Gesperrt(const Figurentabelle& Figur, int16_t von, const Zugziel& zug) const {
+        return !sperrend_.Leer() &&
+               !Figurenmenge(AufDemDurchgang(Figur, von, zug)).Und(sperrend_).Leer();
     }
 
     // Nobody may become the ninth figure on a field; 0 when no field is full.
@@ -84,7 +91,8 @@ Zugziel ZielBestimmen(const Figurentabelle& Figur, const Sperrlage& sperren, int
     } else {
         return zug; // the goal needs an exact roll
     }
-    if (!sperren.Gesperrt(Figur, p, ziel, zug.Abschnittende, zug.Abschnittanfang))
+    const Zugziel durchgang{static_cast<int16_t>(ziel), zug.Abschnittende, zug.Abschnittanfang};
+    if (!sperren.Gesperrt(Figur, fig.Feld, durchgang))
         zug.Zielfeld = static_cast<int16_t>(endziel);
     return zug;
 }
@@ -138,15 +146,9 @@ Figurenmenge Heimschickbare(const Lagebild& lage, int16_t spieler) {
 
 Figurenmenge HeimschickenMarkieren(const Figurentabelle& Figur, const Figurenmenge& heimschickbare,
                                    int16_t figur, const Zugziel& zug) {
-    Figurenmenge opfer;
     // A figure without a target does not move and passes nobody.
-    if (!IstFigur(figur) || zug.Zielfeld <= 0) return opfer;
-    const int von = Figur[figur].Feld;
-    heimschickbare.FuerJedes([&](int16_t g) {
-        if (ImDurchgang(Figur[g].Feld, von, zug.Zielfeld, zug.Abschnittende, zug.Abschnittanfang))
-            opfer.Hinzufuegen(g);
-    });
-    return opfer;
+    if (!IstFigur(figur) || zug.Zielfeld <= 0) return {};
+    return Figurenmenge(AufDemDurchgang(Figur, Figur[figur].Feld, zug)).Und(heimschickbare);
 }
 
 Figurenmenge HeimschickenMarkieren(const Figurentabelle& Figur, const Zugziele& ziele,
