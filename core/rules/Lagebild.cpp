@@ -6,12 +6,12 @@
 
 namespace pelu {
 
-Lagebild::Lagebild(const Figurentabelle& Figur) : figur_(&Figur) {
+Lagebild::Lagebild(const Figurentabelle& Figur) : spieler_(Figur.Spieler) {
     // Each set is a comparison of one or two attributes across all sixteen
     // figures, without a branch on any figure.
-    const Figurenspalte feld(Figur.Feld), zustand(Figur.Zustand), spieler(Figur.Spieler),
-        stapel(Figur.Stapel), farbstapel(Figur.Farbstapel);
-    ImSpiel = Figurenmenge(spieler.Groesser(0));
+    const Figurenspalte feld(Figur.Feld), zustand(Figur.Zustand), stapel(Figur.Stapel),
+        farbstapel(Figur.Farbstapel);
+    ImSpiel = Figurenmenge(spieler_.Groesser(0));
     ZuHause = Figurenmenge(zustand.Gleich(ZustandHeim));
     Unterwegs = Figurenmenge(~(zustand.Gleich(ZustandAusserSpiel) | zustand.Gleich(ZustandHeim) |
                                zustand.Gleich(ZustandZiel)));
@@ -24,16 +24,10 @@ Lagebild::Lagebild(const Figurentabelle& Figur) : figur_(&Figur) {
     // field; of several, the highest-numbered one counts.
     const uint32_t volle = stapel.Gleich(8);
     VollesFeld = volle == 0 ? int16_t{0} : Figur[std::bit_width(volle) - 1].Feld;
-    for (std::size_t p = 0; p < vonSpieler_.size(); ++p)
-        vonSpieler_[p] = Figurenmenge(spieler.Gleich(static_cast<int16_t>(p)));
 }
+
 Figurenmenge Lagebild::Eigene(int16_t spieler) const {
-    if (spieler >= 0 && spieler <= 8) return vonSpieler_[static_cast<std::size_t>(spieler)];
-    // A player value no scroll bar gives: only a faulty table has it.
-    Figurenmenge eigene;
-    for (int g = 1; g <= FigurAnzahl; ++g)
-        eigene.HinzufuegenFalls(g, (*figur_)[g].Spieler == spieler);
-    return eigene;
+    return Figurenmenge(spieler_.Gleich(spieler));
 }
 
 Figurenmenge Lagebild::Gegner(int16_t spieler) const {

@@ -2,6 +2,7 @@
 #include <array>
 #include <cstdint>
 
+#include "rules/Figurenspalte.h"
 #include "state/Figurenmenge.h"
 #include "state/Spielzustand.h"
 
@@ -27,8 +28,7 @@ struct Lagebild {
     Figurenmenge Gegner(int16_t spieler) const;
 
   private:
-    const Figurentabelle* figur_;
-    std::array<Figurenmenge, 9> vonSpieler_; // by player value 0..8
+    Figurenspalte spieler_;
 };
 
 } // namespace pelu
