@@ -24,10 +24,12 @@ Gegnerlage::Gegnerlage(const Figurentabelle& Figur, const Lagebild& lage, int16_
 }
 
 bool IstBank(const Tabellen& daten, int feld) {
-    for (int i = 1; i <= 12; ++i) {
-        if (daten.Bankdaten[i] == feld) return true;
-    }
-    return false;
+    // All twelve are compared, without stopping at a match: where in the
+    // list a field stands cannot be foreseen.
+    bool bank = false;
+    for (int i = 1; i <= 12; ++i)
+        bank |= daten.Bankdaten[i] == feld;
+    return bank;
 }
 
 Bankfelder::Bankfelder(const Tabellen& daten) : daten_(&daten) {

@@ -1,7 +1,5 @@
 #include "rules/Zugausfuehrung.h"
 
-#include <bit>
-
 #include "rules/Figurenspalte.h"
 #include "rules/Gegnerlage.h"
 
@@ -53,7 +51,7 @@ void FigurSetzen(Figurentabelle& Figur, const Tabellen& daten, int16_t figur, in
     const uint32_t ruecken = feld.Gleich(static_cast<int16_t>(alt)) & stapel.Groesser(fig.Stapel);
     Figurenmenge(ruecken).FuerJedes([&](int16_t g) { --Figur[g].Stapel; });
     const uint32_t angekommen = (stapel.Groesser(0) & ~ruecken) | (stapel.Groesser(1) & ruecken);
-    int anzahl = std::popcount(feld.Gleich(ziel) & angekommen);
+    int anzahl = Bitzahl(feld.Gleich(ziel) & angekommen);
     fig.Stapel = static_cast<int16_t>(anzahl + 1);
 
     const int farbe = FarbeVonFigur(figur);

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <random>
 
 #include "rules/Figurenspalte.h"
@@ -128,4 +129,14 @@ TEST(Figurentabelle, ZeileUndSpalteSindDieselbenWerte) {
         Figur = {};
         EXPECT_TRUE(Figur == Figurentabelle{});
     }
+}
+
+// The count of a set's members, worked out inline, against the library's on
+// every set of figures and on words with bits beyond them.
+TEST(Figurenmenge, BitzahlZaehltWieDieBibliothek) {
+    for (uint32_t bits = 0; bits <= 0x1FFFFu; ++bits)
+        ASSERT_EQ(Bitzahl(bits), std::popcount(bits)) << bits;
+    for (const uint32_t bits : {0xFFFFFFFFu, 0x80000000u, 0xAAAAAAAAu, 0x12345678u, 0xFFFE0001u})
+        EXPECT_EQ(Bitzahl(bits), std::popcount(bits)) << bits;
+    EXPECT_EQ(Figurenmenge(0xFFFFFFFFu).Anzahl(), 16); // only figures 1..16 are members
 }
