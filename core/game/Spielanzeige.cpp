@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <charconv>
 #include <string>
 
@@ -48,9 +49,11 @@ void Spiel::ZeigeInfo(int16_t farbNr, const char* text) {
 }
 
 void Spiel::ZeigeZugzahl() {
+    // A label already showing its count is left alone: this runs at the end
+    // of every roll, and a count changes at most once a roll.
+    if (std::equal(gezeigteZugzahl_.begin() + 1, gezeigteZugzahl_.end(), z_.Zugzahl.begin() + 1))
+        return;
     for (int k = 1; k <= FarbAnzahl; ++k) {
-        // A label already showing this count is left alone: this runs at the
-        // end of every roll, and the count changes far less often.
         if (gezeigteZugzahl_[k] == z_.Zugzahl[k]) continue;
         gezeigteZugzahl_[k] = z_.Zugzahl[k];
         char ziffern[8];
