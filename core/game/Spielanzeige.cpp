@@ -4,6 +4,7 @@
 
 #include "game/Spiel.h"
 #include "rules/Figurenspalte.h"
+#include "state/Figurenmenge.h"
 
 namespace pelu {
 
@@ -21,9 +22,14 @@ void Spiel::Rangfolge() {
     const uint32_t kurzVorDemZiel =
         Figurenspalte(z_.Figur.Zustand).Kleiner(ZustandZiel);
     const bool jemandSpielt = (spieler.Groesser(0) & kurzVorDemZiel) != 0;
-    for (int g = 1; g <= FigurAnzahl; g += 4) {
+    // A player's colours are looked at through their first figures; one of
+    // his has to be in the goal, or he cannot have finished. Mostly none is.
+    constexpr uint32_t ErsteFiguren = 1u << 1 | 1u << 5 | 1u << 9 | 1u << 13;
+    const Figurenmenge ersteImZiel(spieler.Groesser(0) & ~kurzVorDemZiel & ErsteFiguren);
+    ersteImZiel.FuerJedes([&](int16_t g) {
+        // 0 once an earlier colour of the same player has been ranked.
         const int16_t p = z_.Figur[g].Spieler;
-        if (p <= 0 || (spieler.Gleich(p) & kurzVorDemZiel) != 0) continue;
+        if (p <= 0 || (spieler.Gleich(p) & kurzVorDemZiel) != 0) return;
         ++a_.Rangzaehler;
         const std::string platz = std::to_string(a_.Rangzaehler) + ".";
         // One place per player, on the labels of all its colours in colour order.
@@ -38,7 +44,7 @@ void Spiel::Rangfolge() {
             form_.RangSetzen(farbe, platz);
             beobachter_->Rang(farbe, a_.Rangzaehler);
         }
-    }
+    });
     // Ranking removes finished players only, so those still playing are known.
     a_.Spielstand = jemandSpielt ? 1 : 3;
 }
