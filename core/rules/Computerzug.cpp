@@ -51,22 +51,10 @@ void Bewerten(const Figurentabelle& Figur, const Zugziele& ziele, const Bankfeld
     }
 }
 
-} // namespace
-
-int16_t ComputerFigur(const Figurentabelle& Figur, const Lagebild& lage, const Zugziele& ziele,
-                      const Taktik& taktik, int16_t spieler, int16_t wurf, int16_t wurfzahl) {
-    const Kandidaten kandidaten(ziele);
-    if (kandidaten.end() - kandidaten.begin() == 1) return *kandidaten.begin();
-    return ComputerZug(Figur, lage, ziele, taktik, spieler, wurf, wurfzahl).Figur;
-}
-
-Computerwahl ComputerZug(const Figurentabelle& Figur, const Zugziele& ziele, const Tabellen& daten,
-                         int16_t spieler, int16_t wurf, int16_t wurfzahl) {
-    return ComputerZug(Figur, Lagebild(Figur), ziele, Taktik(daten), spieler, wurf, wurfzahl);
-}
-
-Computerwahl ComputerZug(const Figurentabelle& Figur, const Lagebild& lage, const Zugziele& ziele,
-                         const Taktik& taktik, int16_t spieler, int16_t wurf, int16_t wurfzahl) {
+// The choice among `kandidaten`, the figures with a target in `ziele`.
+Computerwahl Waehlen(const Figurentabelle& Figur, const Lagebild& lage, const Zugziele& ziele,
+                     const Kandidaten& kandidaten, const Taktik& taktik, int16_t spieler,
+                     int16_t wurf, int16_t wurfzahl) {
     Computerwahl wahl;
     if (wurf == 5) {
         wahl.Figur = Rausbringen(Figur, ziele, spieler);
@@ -79,7 +67,6 @@ Computerwahl ComputerZug(const Figurentabelle& Figur, const Lagebild& lage, cons
     // Rating the candidates moves nobody: the opponents and the candidates
     // stay as they are.
     const Gegnerlage gegner(Figur, lage, spieler);
-    const Kandidaten kandidaten(ziele);
     Opfertabelle opfer{};
     Bewerten(Figur, ziele, taktik.Baenke(), gegner, kandidaten, opfer, wahl.Wertungen);
     wahl.Figur = ZugWaehlen(Figur, ziele, taktik, kandidaten, opfer, wahl.Wertungen);
@@ -93,6 +80,25 @@ Computerwahl ComputerZug(const Figurentabelle& Figur, const Lagebild& lage, cons
         }
     }
     return wahl;
+}
+
+} // namespace
+
+int16_t ComputerFigur(const Figurentabelle& Figur, const Lagebild& lage, const Zugziele& ziele,
+                      const Taktik& taktik, int16_t spieler, int16_t wurf, int16_t wurfzahl) {
+    const Kandidaten kandidaten(ziele);
+    if (kandidaten.end() - kandidaten.begin() == 1) return *kandidaten.begin();
+    return Waehlen(Figur, lage, ziele, kandidaten, taktik, spieler, wurf, wurfzahl).Figur;
+}
+
+Computerwahl ComputerZug(const Figurentabelle& Figur, const Zugziele& ziele, const Tabellen& daten,
+                         int16_t spieler, int16_t wurf, int16_t wurfzahl) {
+    return ComputerZug(Figur, Lagebild(Figur), ziele, Taktik(daten), spieler, wurf, wurfzahl);
+}
+
+Computerwahl ComputerZug(const Figurentabelle& Figur, const Lagebild& lage, const Zugziele& ziele,
+                         const Taktik& taktik, int16_t spieler, int16_t wurf, int16_t wurfzahl) {
+    return Waehlen(Figur, lage, ziele, Kandidaten(ziele), taktik, spieler, wurf, wurfzahl);
 }
 
 } // namespace pelu
