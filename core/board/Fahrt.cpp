@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "board/Platzkoordinaten.h"
-#include "state/Rundung.h"
 
 namespace pelu {
 
@@ -17,7 +16,9 @@ int16_t FahrtSchrittzahl(float d, float tempo) {
     if (!(tempo > 0.0f)) return 1;
     const float anteil = d / tempo;
     if (!(anteil < 32766.0f)) return 32767;
-    return static_cast<int16_t>(Int(anteil) + 1);
+    // A distance is never negative, so cutting off the fraction is the
+    // floor, without the library call the floor takes on the x86-64 baseline.
+    return static_cast<int16_t>(static_cast<int16_t>(anteil) + 1);
 }
 
 } // namespace
