@@ -1,24 +1,40 @@
 #include "game/KopflosesFormular.h"
 
+#include <algorithm>
+
 namespace pelu {
 
+namespace {
+
+// The texts change at the end of every roll, mostly to one of the same
+// length (a move count one higher, a cleared info line): those are copied
+// over in place, without the general replacement's checks.
+void TextSetzen(std::string& ziel, std::string_view text) {
+    if (ziel.size() == text.size()) {
+        std::copy(text.begin(), text.end(), ziel.begin());
+    } else {
+        ziel.assign(text);
+    }
+}
+
+} // namespace
+
 void KopflosesFormular::InfoSetzen(std::string_view text, int16_t textfarbe) {
-    Info.assign(text);
+    TextSetzen(Info, text);
     Infofarbe = textfarbe;
 }
 
 void KopflosesFormular::ZuganzeigeSetzen(int farbe, std::string_view text, int16_t hintergrund,
                                          int16_t textfarbe) {
     if (!IstFarbe(farbe)) return;
-    // Assigned in place: this runs at the end of every roll.
     Zuganzeigebild& bild = Zuganzeige[farbe];
-    bild.Text.assign(text);
+    TextSetzen(bild.Text, text);
     bild.Hintergrund = hintergrund;
     bild.Textfarbe = textfarbe;
 }
 
 void KopflosesFormular::RangSetzen(int farbe, std::string_view text) {
-    if (IstFarbe(farbe)) Rang[farbe].assign(text);
+    if (IstFarbe(farbe)) TextSetzen(Rang[farbe], text);
 }
 
 void KopflosesFormular::WuerfelZeichnen(int farbe, int16_t wert) {
