@@ -36,7 +36,8 @@ struct Gewichtstabelle {
         }
     }
     int operator()(int k, bool spielerHatFigurImHaus) const {
-        return wert[spielerHatFigurImHaus][std::clamp(k, 0, Ringlaenge - 1)];
+        if (k < 0 || k >= Ringlaenge) return Gewicht(k, spielerHatFigurImHaus);
+        return wert[spielerHatFigurImHaus][k];
     }
     int8_t wert[2][Ringlaenge]{};
 };
