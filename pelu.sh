@@ -3,7 +3,7 @@
 #   ./pelu.sh spielen   starts the game
 #   ./pelu.sh testen    runs every test: the normal build's, the same again
 #                       under AddressSanitizer and UBSan, then a minute of
-#                       fuzzing the data file loader
+#                       fuzzing the data file loader and the network decoder
 #   ./pelu.sh paket     builds the Debian package build/pelu-mit-tarro_*.deb
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -47,16 +47,21 @@ pruefen() {
     (cd "$ordner" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 1200 "$@")
 }
 
-# A minute of libFuzzer on the loader, from the seed files in tests/, at
-# every input length up to twice the shipped data file. The build (clang,
-# no window) also shows that the core and pelu-sim compile with clang.
+# A minute of libFuzzer: half on the loader, from the seed files in tests/,
+# at every input length up to twice the shipped data file; half on the
+# network message decoder, from seed frames, up to a frame and a bit. The
+# build (clang, no window) also shows that the core, pelu-sim and the
+# network part compile with clang.
 fuzzen() {
     CXX=clang++ bauen build-fuzz -DPELU_FUZZ=ON -DPELU_FENSTER=OFF -DPELU_TESTS=OFF \
         -DPELU_BENCHMARKS=OFF
-    mkdir -p build-fuzz/korpus
-    build-fuzz/fuzz/lader_fuzz -max_total_time=60 -timeout=5 -len_control=0 -max_len=16384 \
+    mkdir -p build-fuzz/korpus build-fuzz/korpus-netz
+    build-fuzz/fuzz/lader_fuzz -max_total_time=30 -timeout=5 -len_control=0 -max_len=16384 \
         -dict=fuzz/lader_fuzz.dict -artifact_prefix=build-fuzz/ -print_final_stats=1 \
         build-fuzz/korpus tests/fuzz-korpus tests/data/dateien
+    build-fuzz/fuzz/netz_fuzz -max_total_time=30 -timeout=5 -max_len=70000 \
+        -artifact_prefix=build-fuzz/netz- -print_final_stats=1 \
+        build-fuzz/korpus-netz tests/fuzz-netz
 }
 
 case "${1:-}" in
