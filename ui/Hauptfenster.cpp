@@ -6,15 +6,20 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <exception>
 
 #include "Befehlstasten.h"
 #include "Bilder.h"
 #include "Druckfeld.h"
+#include "Angebot.h"
+#include "Beitritt.h"
+#include "Bildspiegel.h"
 #include "QtFormular.h"
 #include "QtZeitgeber.h"
 #include "RegelnFenster.h"
 #include "Spielerwahl.h"
+#include "Wahlstand.h"
 #include "Wahlsteuerung.h"
 #include "Zugaenglichkeit.h"
 #include "board/Brettzeichnen.h"
@@ -28,7 +33,7 @@ Hauptfenster::Hauptfenster(Fensteroptionen optionen)
     : optionen_(std::move(optionen)), e_(EntwurfAufbauen(*this)),
       // Made after the dice, so the indicators and scroll bars lie above them.
       wahl_(new Spielerwahl(&e_.picSpielfeld->Flaeche())),
-      steuerung_(new Wahlsteuerung(*this, e_, [this] { return std::as_const(spiel_).get(); })),
+      steuerung_(new Wahlsteuerung(*this, e_, [this] { return EigeneWahllage(); })),
       hand_(HandZeiger()), bildfaktor_(devicePixelRatioF()) {
     if (optionen_.VirtuelleTimer) {
         auto uhr = std::make_unique<VirtuelleUhr>();
@@ -39,6 +44,8 @@ Hauptfenster::Hauptfenster(Fensteroptionen optionen)
             std::make_unique<QtZeitgeber>([this] { ProgrammTakt(); }, [this] { FahrTakt(); });
     }
     form_ = std::make_unique<QtFormular>(e_, *wahl_, *zeitgeber_);
+    spiegel_ = std::make_unique<netz::Bildspiegel>(*form_);
+    titel_ = windowTitle();
     Verbinden();
     BedienelementeBenennen(e_);
     BefehlstastenAnlegen(*this, e_);
@@ -46,7 +53,9 @@ Hauptfenster::Hauptfenster(Fensteroptionen optionen)
 }
 
 Hauptfenster::~Hauptfenster() {
-    // The game talks to the form; end it first.
+    // The offer hears the form, the game talks to it; end them first.
+    angebot_.reset();
+    beitritt_.reset();
     spiel_.reset();
     if (regeln_) delete regeln_.data();
 }
@@ -88,7 +97,7 @@ void Hauptfenster::Initialisierung() {
                                QCoreApplication::applicationDirPath().toStdString())
             : optionen_.Datendatei;
     tabellen_ = std::make_unique<Tabellen>(DatendateiLaden(datei, masse_.MitteX, masse_.MitteY));
-    spiel_ = std::make_unique<Spiel>(*tabellen_, *form_, *optionen_.Zufall, masse_.HalbeFigur);
+    spiel_ = std::make_unique<Spiel>(*tabellen_, *spiegel_, *optionen_.Zufall, masse_.HalbeFigur);
 
     const Tabellen* daten = tabellen_.get();
     e_.picSpielfeld->Flaeche().ZeichnungSetzen(
@@ -109,10 +118,21 @@ void Hauptfenster::Verbinden() {
     connect(e_.cmdFigurenwahl, &QPushButton::clicked, this, &Hauptfenster::Figurenwahl);
     befehl(e_.cmdStart, &Spiel::BefehlStart);
     befehl(e_.cmdStop, &Spiel::BefehlStopp);
-    befehl(e_.cmdHilfe, &Spiel::BefehlHilfe);
+    connect(e_.cmdHilfe, &QPushButton::clicked, this, &Hauptfenster::Hilfe);
     connect(e_.chkTurbo, &QCheckBox::toggled, this, [this](bool an) {
-        if (spiel_) spiel_->BefehlTurbo(an);
+        // A joined window's box follows the offering window's only.
+        if (beitritt_) {
+            const QSignalBlocker still(e_.chkTurbo);
+            e_.chkTurbo->setChecked(!an);
+        }
+        if (!spiel_) return;
+        spiel_->BefehlTurbo(an);
+        spiegel_->TurboZeigen(an);
     });
+    for (int i = 0; i < 4; ++i)
+        connect(wahl_->vsbSpieler(i), &QScrollBar::valueChanged, this, [this] {
+            if (spiel_) spiegel_->ZuteilungNachlesen();
+        });
     connect(e_.cmdRegeln, &QPushButton::clicked, this, &Hauptfenster::RegelnZeigen);
     connect(e_.cmdBeenden, &QPushButton::clicked, this, &QWidget::close);
     for (Figurbild* figur : e_.imgFigur) {
@@ -160,14 +180,28 @@ void Hauptfenster::FahrTakt() {
     if (spiel_) spiel_->FahrTakt();
 }
 
-// A click on a figure image, and the keys' choice of a figure alike.
+// A click on a figure image, and the keys' choice of a figure alike. The
+// turn of a player a joined window plays is not this window's to choose.
 void Hauptfenster::FigurGeklickt(int figur) {
+    if (beitritt_) {
+        beitritt_->Waehlen(figur);
+        Nachfuehren();
+        return;
+    }
+    if (!FernGespielt()) Waehlen(figur);
+}
+
+void Hauptfenster::Waehlen(int figur) {
     if (spiel_) spiel_->KlickFigur(figur);
     Nachfuehren();
 }
 
 void Hauptfenster::MausUeberFigur(int figur) {
-    const bool hand = spiel_ && spiel_->MausUeberFigur(figur);
+    bool hand = false;
+    if (beitritt_)
+        hand = IstFigur(figur) && steuerung_->Lage().waehlbar[static_cast<size_t>(figur)];
+    else if (spiel_ && !FernGespielt())
+        hand = spiel_->MausUeberFigur(figur);
     Nachfuehren();
     if (!IstFigur(figur)) return;
     Figurbild& bild = *e_.imgFigur[static_cast<size_t>(figur - 1)];
@@ -188,6 +222,7 @@ void Hauptfenster::Figurenwahl() {
 void Hauptfenster::Nachfuehren() {
     steuerung_->Nachfuehren();
     FigurenBeschreiben(e_, spiel_.get(), steuerung_->Lage(), steuerung_->Markiert());
+    if (angebot_ && spiel_) spiegel_->WahlZeigen(netz::WahlstandVon(*spiel_));
 }
 
 // Not modal and without owner; an open window is shown again, not made anew.

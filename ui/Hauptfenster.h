@@ -7,6 +7,8 @@
 
 #include "Entwurf.h"
 #include "Fensteraufbau.h"
+#include "Nachricht.h"
+#include "Netzzeiten.h"
 #include "RegelnFenster.h"
 #include "game/VirtuelleUhr.h"
 #include "state/Tabellen.h"
@@ -18,6 +20,13 @@ class QtFormular;
 class Spiel;
 class Spielerwahl;
 class Wahlsteuerung;
+struct Wahllage;
+
+namespace netz {
+class Angebot;
+class Beitritt;
+class Bildspiegel;
+} // namespace netz
 
 // How the main window is made. The defaults are the program's: the data
 // file from the working directory or the installed data folder, dice seeded
@@ -31,6 +40,14 @@ struct Fensteroptionen {
     // Virtual timers: the owner delivers the ticks (ProgrammTakt, FahrTakt)
     // instead of QTimers, so a test can play a game in milliseconds.
     bool VirtuelleTimer = false;
+};
+
+// Where a joining window finds the offering one, and whom it plays.
+struct Beitrittsdaten {
+    QString Rechner;
+    quint16 Port = 47474;
+    QString Code;
+    int Spieler = 1;
 };
 
 // The main window `frmPelu`: its controls, the load sequence, the timers and
@@ -60,6 +77,24 @@ class Hauptfenster : public QWidget {
     RegelnFenster* Regeln() const { return regeln_; }
     Wahlsteuerung& Steuerung() { return *steuerung_; }
 
+    // Offers the game to other windows on `port` (0: a free one); false,
+    // with the reason in `fehler`, when the port cannot be opened. The
+    // title then shows the port and the join code.
+    bool Anbieten(quint16 port, QString* fehler = nullptr);
+    // Makes a loaded window show the game another window offers, and play
+    // one human player of it. A failed join is told by BeitrittGescheitert.
+    void Beitreten(const Beitrittsdaten& daten);
+    // The limits of network connections, for an offer or join made later
+    // (tests shorten them).
+    void NetzzeitenSetzen(const netz::Netzzeiten& zeiten) { netzzeiten_ = zeiten; }
+    // Null unless offering, or joined.
+    netz::Angebot* Angebot() { return angebot_.get(); }
+    netz::Beitritt* Beitritt() { return beitritt_.get(); }
+
+  signals:
+    void BeitrittGescheitert(const QString& meldung);
+    void Beigetreten();
+
   public slots:
     // The timers' tick handlers.
     void ProgrammTakt();
@@ -70,6 +105,16 @@ class Hauptfenster : public QWidget {
     bool event(QEvent* ereignis) override;
 
   private:
+    // What this window's user may choose now (Zusammenspiel.cpp).
+    Wahllage EigeneWahllage() const;
+    // The player whose turn it is is played from a joined window.
+    bool FernGespielt() const;
+    void Waehlen(int figur);
+    void Hilfe();
+    void Empfangen(const netz::Nachricht& nachricht);
+    void FernbedienungSperren();
+    void TitelZusatz(const QString& zusatz);
+
     void Verbinden();
     void Tabulatorreihenfolge();
     void Initialisierung();
@@ -88,6 +133,12 @@ class Hauptfenster : public QWidget {
     std::unique_ptr<Zeitgeber> zeitgeber_;
     VirtuelleUhr* uhr_ = nullptr; // the clock in zeitgeber_, when it is virtual
     std::unique_ptr<QtFormular> form_;
+    // The form the game writes to: the window's, told on to joined windows.
+    std::unique_ptr<netz::Bildspiegel> spiegel_;
+    std::unique_ptr<netz::Angebot> angebot_;
+    std::unique_ptr<netz::Beitritt> beitritt_;
+    QString titel_;
+    netz::Netzzeiten netzzeiten_;
     std::unique_ptr<Tabellen> tabellen_;
     std::unique_ptr<Spiel> spiel_;
     QPointer<RegelnFenster> regeln_;

@@ -3,13 +3,12 @@
 #include <QShortcut>
 
 #include "Auswahlring.h"
-#include "game/Spiel.h"
 
 namespace pelu {
 
 Wahlsteuerung::Wahlsteuerung(QWidget& fenster, const Bedienelemente& e,
-                             std::function<const Spiel*()> spiel)
-    : QObject(&fenster), e_(e), spiel_(std::move(spiel)),
+                             std::function<Wahllage()> lage)
+    : QObject(&fenster), e_(e), lesen_(std::move(lage)),
       ring_(new Auswahlring(&e.picSpielfeld->Flaeche(), e.picWuerfel[0])) {
     for (Qt::Key k : {Qt::Key_Right, Qt::Key_Down})
         Taste(QKeyCombination(k), [this] {
@@ -40,8 +39,7 @@ void Wahlsteuerung::Taste(QKeyCombination taste, std::function<void()> aktion) {
 }
 
 Wahllage Wahlsteuerung::Lesen() const {
-    const Spiel* spiel = spiel_();
-    return spiel ? WahllageVon(*spiel) : Wahllage{};
+    return lesen_();
 }
 
 void Wahlsteuerung::Nachfuehren() {

@@ -11,7 +11,6 @@ class QShortcut;
 namespace pelu {
 
 class Auswahlring;
-class Spiel;
 
 // The figure choice with the keys: the mark of the choice rule, the ring
 // that shows it, and the keys that move and take it. Right and Down move the
@@ -22,8 +21,8 @@ class Spiel;
 class Wahlsteuerung : public QObject {
     Q_OBJECT
   public:
-    // `spiel` gives the game, or null while there is none.
-    Wahlsteuerung(QWidget& fenster, const Bedienelemente& e, std::function<const Spiel*()> spiel);
+    // `lage` tells what this window's user may choose now.
+    Wahlsteuerung(QWidget& fenster, const Bedienelemente& e, std::function<Wahllage()> lage);
 
     // Follows the game; called after every event that may change it.
     void Nachfuehren();
@@ -40,7 +39,7 @@ class Wahlsteuerung : public QObject {
     void Taste(QKeyCombination taste, std::function<void()> aktion);
 
     const Bedienelemente& e_;
-    std::function<const Spiel*()> spiel_;
+    std::function<Wahllage()> lesen_;
     Tastenwahl wahl_;
     Wahllage lage_;
     Auswahlring* ring_;

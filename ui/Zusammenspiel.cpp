@@ -1,0 +1,126 @@
+// The main window playing together with other windows: offering its game,
+// or showing the game another window offers.
+#include <QCheckBox>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+#include "Angebot.h"
+#include "Beitritt.h"
+#include "Bildspiegel.h"
+#include "Hauptfenster.h"
+#include "QtFormular.h"
+#include "Spielerwahl.h"
+#include "Wahlstand.h"
+#include "Wahlsteuerung.h"
+#include "game/Spiel.h"
+#include "game/Tastenwahl.h"
+
+namespace pelu {
+
+Wahllage Hauptfenster::EigeneWahllage() const {
+    if (beitritt_) return netz::WahllageFuer(beitritt_->Stand(), beitritt_->Spieler());
+    if (!spiel_ || FernGespielt()) return {};
+    return WahllageVon(*spiel_);
+}
+
+bool Hauptfenster::FernGespielt() const {
+    return angebot_ && spiel_ && angebot_->Besetzt(spiel_->Zustand().AktSpieler);
+}
+
+void Hauptfenster::Hilfe() {
+    if (beitritt_) return beitritt_->Hilfe();
+    if (spiel_) spiel_->BefehlHilfe();
+    Nachfuehren();
+}
+
+bool Hauptfenster::Anbieten(quint16 port, QString* fehler) {
+    if (angebot_ || beitritt_) {
+        if (fehler) *fehler = QStringLiteral("Dieses Fenster spielt schon mit anderen.");
+        return false;
+    }
+    netz::Anbieterseite seite{
+        [this] { return std::as_const(spiel_).get(); },
+        [this](int figur) { Waehlen(figur); },
+        [this] {
+            if (spiel_) spiel_->BefehlHilfe();
+            Nachfuehren();
+        },
+        [this] { Nachfuehren(); }};
+    auto angebot = std::make_unique<netz::Angebot>(*spiegel_, std::move(seite),
+                                                   netzzeiten_);
+    if (!angebot->Starten(port, fehler)) return false;
+    angebot_ = std::move(angebot);
+    spiegel_->TurboZeigen(e_.chkTurbo->isChecked());
+    spiegel_->ZuteilungNachlesen();
+    Nachfuehren();
+    TitelZusatz(QStringLiteral("angeboten auf Port %1, Code %2")
+                    .arg(angebot_->Port())
+                    .arg(angebot_->Code()));
+    return true;
+}
+
+void Hauptfenster::Beitreten(const Beitrittsdaten& daten) {
+    if (angebot_ || beitritt_) return;
+    // The game shown is the offering window's; this window's own ends.
+    spiel_.reset();
+    form_->ProgrammTimerAn(false);
+    form_->FahrTimerAn(false);
+    FernbedienungSperren();
+    beitritt_ = std::make_unique<netz::Beitritt>(daten.Rechner, daten.Port, daten.Code,
+                                                 daten.Spieler, netzzeiten_);
+    const QString ort = QStringLiteral("Spieler %1 bei %2:%3")
+                            .arg(daten.Spieler)
+                            .arg(daten.Rechner)
+                            .arg(daten.Port);
+    connect(beitritt_.get(), &netz::Beitritt::Bild, this, &Hauptfenster::Empfangen);
+    connect(beitritt_.get(), &netz::Beitritt::Beigetreten, this, [this, ort] {
+        TitelZusatz(ort);
+        emit Beigetreten();
+    });
+    connect(beitritt_.get(), &netz::Beitritt::Getrennt, this, [this, ort] {
+        TitelZusatz(ort + QStringLiteral(" – Verbindung verloren, neuer Versuch"));
+    });
+    connect(beitritt_.get(), &netz::Beitritt::Aufgegeben, this, [this, ort] {
+        TitelZusatz(ort + QStringLiteral(" – Verbindung verloren"));
+    });
+    connect(beitritt_.get(), &netz::Beitritt::Gescheitert, this,
+            &Hauptfenster::BeitrittGescheitert);
+    TitelZusatz(ort + QStringLiteral(" – verbinde"));
+    beitritt_->Verbinden();
+}
+
+// What the offering window shows, shown here.
+void Hauptfenster::Empfangen(const netz::Nachricht& nachricht) {
+    if (const auto* z = std::get_if<netz::Zuteilung>(&nachricht)) {
+        for (int i = 0; i < 4; ++i)
+            wahl_->vsbSpieler(i)->setValue(z->werte[static_cast<size_t>(i)]);
+        wahl_->Vsbaktiv(z->offen);
+    } else if (const auto* t = std::get_if<netz::Turbo>(&nachricht)) {
+        const QSignalBlocker still(e_.chkTurbo);
+        e_.chkTurbo->setChecked(t->an);
+    } else {
+        netz::BildAnwenden(nachricht, *form_);
+    }
+    Nachfuehren();
+}
+
+// A joined window shows the commands as the offering window has them, but
+// only the proposal, the rules and quitting act; the scroll bars are shown,
+// not moved.
+void Hauptfenster::FernbedienungSperren() {
+    std::vector<QWidget*> gesperrt{e_.cmdFigurenwahl, e_.cmdStart, e_.cmdStop, e_.chkTurbo};
+    for (int i = 0; i < 4; ++i)
+        gesperrt.push_back(wahl_->vsbSpieler(i));
+    for (QWidget* w : gesperrt) {
+        w->setAttribute(Qt::WA_TransparentForMouseEvents);
+        w->setFocusPolicy(Qt::NoFocus);
+    }
+}
+
+void Hauptfenster::TitelZusatz(const QString& zusatz) {
+    setWindowTitle(titel_ + QStringLiteral("  –  ") + zusatz);
+}
+
+} // namespace pelu
