@@ -15,8 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
     // As a stream of frames, in two pieces (a frame cut at any point).
     Rahmenpuffer puffer;
     const qsizetype mitte = strom.size() / 2;
-    for (QByteArrayView stueck : {QByteArrayView(strom).first(mitte),
-                                  QByteArrayView(strom).sliced(mitte)}) {
+    for (QByteArrayView stueck :
+         {QByteArrayView(strom).first(mitte), QByteArrayView(strom).sliced(mitte)}) {
         puffer.Anhaengen(stueck);
         while (std::optional<QByteArray> koerper = puffer.Naechster()) {
             if (koerper->isEmpty() || koerper->size() > RahmenGrenze) __builtin_trap();

@@ -84,10 +84,8 @@ void Beitritt::Verbindungsfehler(const QString& grund) {
     socket->abort();
     socket->deleteLater();
     if (!beigetreten_) {
-        emit Gescheitert(QStringLiteral("Keine Verbindung zu %1:%2 (%3).")
-                             .arg(rechner_)
-                             .arg(port_)
-                             .arg(grund));
+        emit Gescheitert(
+            QStringLiteral("Keine Verbindung zu %1:%2 (%3).").arg(rechner_).arg(port_).arg(grund));
         return;
     }
     Verloren();
@@ -110,8 +108,8 @@ void Beitritt::Empfangen(const Nachricht& n) {
             a ? AbsageText(a->grund, spieler_)
               : QStringLiteral("Das anbietende Programm spricht eine andere Version.");
         // Coming back, only a taken seat or a full table may clear up.
-        const bool vorlaeufig = beigetreten_ && a && (a->grund == Absage::Besetzt ||
-                                                      a->grund == Absage::Voll);
+        const bool vorlaeufig =
+            beigetreten_ && a && (a->grund == Absage::Besetzt || a->grund == Absage::Voll);
         leitung_->verloren = nullptr;
         leitung_->Schliessen();
         if (vorlaeufig) return Verloren();
@@ -155,6 +153,10 @@ void Beitritt::Waehlen(int figur) {
     leitung_->Senden(Wahl{figur});
     stand_ = {};
     emit Bild(stand_);
+}
+
+void Beitritt::Abbrechen() {
+    if (leitung_) leitung_->Schliessen();
 }
 
 void Beitritt::Hilfe() {

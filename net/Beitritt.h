@@ -33,6 +33,8 @@ class Beitritt : public QObject {
     // only at its moment, and only once per choice.
     void Waehlen(int figur);
     void Hilfe();
+    // Drops the connection as a network fault would; new tries follow.
+    void Abbrechen();
     // Bytes received so far (measurements).
     qint64 EmpfangeneBytes() const { return empfangenAlt_ + EmpfangenJetzt(); }
 
@@ -64,8 +66,8 @@ class Beitritt : public QObject {
     int64_t kennung_;
     QTcpSocket* socket_ = nullptr; // connecting, not yet handed to a Leitung
     QPointer<Leitung> leitung_;
-    bool beigetreten_ = false;     // joined at least once
-    bool willkommen_ = false;      // this connection has joined
+    bool beigetreten_ = false; // joined at least once
+    bool willkommen_ = false;  // this connection has joined
     Wahlstand stand_;
     QTimer lebenszeichen_;
     QTimer wiederholung_;

@@ -12,10 +12,10 @@ namespace pelu::netz {
 namespace {
 
 // The type names on the wire, in the order of the variant's alternatives.
-constexpr const char* Artnamen[] = {
-    "hallo",  "wahl",       "hilfe",      "lebt",       "willkommen", "abgelehnt",
-    "info",   "zuganzeige", "rang",       "wuerfel",    "sichtbar",   "ort",
-    "vorn",   "knoepfe",    "zuteilung",  "turbo",      "wahlstand"};
+constexpr const char* Artnamen[] = {"hallo",     "wahl",     "hilfe",      "lebt",    "willkommen",
+                                    "abgelehnt", "info",     "zuganzeige", "rang",    "wuerfel",
+                                    "sichtbar",  "ort",      "vorn",       "knoepfe", "zuteilung",
+                                    "turbo",     "wahlstand"};
 static_assert(std::size(Artnamen) == std::variant_size_v<Nachricht>);
 
 constexpr const char* Absagenamen[] = {"code", "version", "besetzt", "voll"};

@@ -25,8 +25,8 @@ enum class Absage { Code, Version, Besetzt, Voll };
 // Joining window to offering window.
 struct Hallo {
     int version = Protokollversion;
-    std::string code;   // six digits
-    int spieler = 1;    // the human player 1..4 it plays
+    std::string code;    // six digits
+    int spieler = 1;     // the human player 1..4 it plays
     int64_t kennung = 0; // drawn once per window: the same window coming back
     bool operator==(const Hallo&) const = default;
 };
@@ -94,7 +94,7 @@ struct Knoepfe {
     bool operator==(const Knoepfe&) const = default;
 };
 struct Zuteilung {
-    bool offen = false;                 // the scroll bars are shown
+    bool offen = false;                   // the scroll bars are shown
     std::array<int, 4> werte{1, 5, 6, 7}; // player value 0..8 of colours 1..4
     bool operator==(const Zuteilung&) const = default;
 };
@@ -104,16 +104,16 @@ struct Turbo {
 };
 // Who must choose a figure now, and which figures he may choose.
 struct Wahlstand {
-    int spieler = 0;   // 1..4 while a human player must choose; 0 = nobody
-    int farbe = 0;     // the colour whose turn it is
-    int vorschlag = 0; // the blinking proposal; 0 = none
+    int spieler = 0;          // 1..4 while a human player must choose; 0 = nobody
+    int farbe = 0;            // the colour whose turn it is
+    int vorschlag = 0;        // the blinking proposal; 0 = none
     std::vector<int> figuren; // the figures that may be chosen, ascending
     bool operator==(const Wahlstand&) const = default;
 };
 
-using Nachricht = std::variant<Hallo, Wahl, Hilfe, Lebenszeichen, Willkommen, Abgelehnt, Info,
-                               Zuganzeige, Rang, Wuerfel, FigurSichtbar, FigurOrt, FigurVorn,
-                               Knoepfe, Zuteilung, Turbo, Wahlstand>;
+using Nachricht =
+    std::variant<Hallo, Wahl, Hilfe, Lebenszeichen, Willkommen, Abgelehnt, Info, Zuganzeige, Rang,
+                 Wuerfel, FigurSichtbar, FigurOrt, FigurVorn, Knoepfe, Zuteilung, Turbo, Wahlstand>;
 
 // The frame of a message: four bytes of length (big-endian), then the CBOR map.
 QByteArray Rahmen(const Nachricht& nachricht);

@@ -9,12 +9,12 @@
 #include <QSignalBlocker>
 #include <exception>
 
-#include "Befehlstasten.h"
-#include "Bilder.h"
-#include "Druckfeld.h"
 #include "Angebot.h"
+#include "Befehlstasten.h"
 #include "Beitritt.h"
+#include "Bilder.h"
 #include "Bildspiegel.h"
+#include "Druckfeld.h"
 #include "QtFormular.h"
 #include "QtZeitgeber.h"
 #include "RegelnFenster.h"

@@ -40,16 +40,14 @@ bool Hauptfenster::Anbieten(quint16 port, QString* fehler) {
         if (fehler) *fehler = QStringLiteral("Dieses Fenster spielt schon mit anderen.");
         return false;
     }
-    netz::Anbieterseite seite{
-        [this] { return std::as_const(spiel_).get(); },
-        [this](int figur) { Waehlen(figur); },
-        [this] {
-            if (spiel_) spiel_->BefehlHilfe();
-            Nachfuehren();
-        },
-        [this] { Nachfuehren(); }};
-    auto angebot = std::make_unique<netz::Angebot>(*spiegel_, std::move(seite),
-                                                   netzzeiten_);
+    netz::Anbieterseite seite{[this] { return std::as_const(spiel_).get(); },
+                              [this](int figur) { Waehlen(figur); },
+                              [this] {
+                                  if (spiel_) spiel_->BefehlHilfe();
+                                  Nachfuehren();
+                              },
+                              [this] { Nachfuehren(); }};
+    auto angebot = std::make_unique<netz::Angebot>(*spiegel_, std::move(seite), netzzeiten_);
     if (!angebot->Starten(port, fehler)) return false;
     angebot_ = std::move(angebot);
     spiegel_->TurboZeigen(e_.chkTurbo->isChecked());
@@ -82,9 +80,8 @@ void Hauptfenster::Beitreten(const Beitrittsdaten& daten) {
     connect(beitritt_.get(), &netz::Beitritt::Getrennt, this, [this, ort] {
         TitelZusatz(ort + QStringLiteral(" – Verbindung verloren, neuer Versuch"));
     });
-    connect(beitritt_.get(), &netz::Beitritt::Aufgegeben, this, [this, ort] {
-        TitelZusatz(ort + QStringLiteral(" – Verbindung verloren"));
-    });
+    connect(beitritt_.get(), &netz::Beitritt::Aufgegeben, this,
+            [this, ort] { TitelZusatz(ort + QStringLiteral(" – Verbindung verloren")); });
     connect(beitritt_.get(), &netz::Beitritt::Gescheitert, this,
             &Hauptfenster::BeitrittGescheitert);
     TitelZusatz(ort + QStringLiteral(" – verbinde"));
@@ -100,10 +97,11 @@ void Hauptfenster::Empfangen(const netz::Nachricht& nachricht) {
     } else if (const auto* t = std::get_if<netz::Turbo>(&nachricht)) {
         const QSignalBlocker still(e_.chkTurbo);
         e_.chkTurbo->setChecked(t->an);
+    } else if (std::holds_alternative<netz::Wahlstand>(nachricht)) {
+        Nachfuehren();
     } else {
         netz::BildAnwenden(nachricht, *form_);
     }
-    Nachfuehren();
 }
 
 // A joined window shows the commands as the offering window has them, but

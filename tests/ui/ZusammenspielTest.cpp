@@ -1,0 +1,156 @@
+#include <QImage>
+#include <QRandomGenerator>
+#include <map>
+
+#include "Knopfgesicht.h"
+#include "Netztisch.h"
+#include "Wahlsteuerung.h"
+#include "game/Spiel.h"
+
+namespace pelu::test {
+namespace {
+
+// The figures the game moves by choice, colour by colour.
+struct Zugliste : Spielbeobachter {
+    std::map<int, std::vector<int>> nachSpieler;
+    const Spiel* spiel = nullptr;
+    void Gezogen(int figur, int16_t, int16_t, int16_t, int16_t) override {
+        const int spieler = spiel->Zustand().Figur.Spieler[static_cast<size_t>(figur)];
+        if (spieler >= 1 && spieler <= 4) nachSpieler[spieler].push_back(figur);
+    }
+};
+
+// The labels, and the state and face of the commands.
+QStringList Texte(Testfenster& t) {
+    QStringList texte{t.e().lblInfo->text()};
+    for (int i = 0; i < 4; ++i)
+        texte << t.e().lblZuganzeige[i]->text() << t.e().lblRang[i]->text()
+              << t.e().lblZuganzeige[i]->palette().color(QPalette::Window).name();
+    for (QPushButton* k : {t.e().cmdFigurenwahl, t.e().cmdStart, t.e().cmdStop, t.e().cmdHilfe})
+        texte << QString::number(k->isEnabled()) << Knopfgesicht(*k).name();
+    texte << QString::number(t.e().chkTurbo->isChecked());
+    return texte;
+}
+
+QImage Brett(Testfenster& t) {
+    return t.e().picSpielfeld->grab().toImage();
+}
+
+// The joined window's user: picks a movable figure by the keys (the mark,
+// moved on at random) or by a click on it, at random.
+int Waehlen(Gastfenster& g, QRandomGenerator& zufall) {
+    const Wahllage& lage = g.f().Steuerung().Lage();
+    if (!lage.offen) return 0;
+    if (zufall.bounded(2)) {
+        for (int n = zufall.bounded(4); n > 0; --n)
+            Taste(g.f(), QKeyCombination(Qt::Key_Right));
+        const int f = g.f().Steuerung().Markiert();
+        Taste(g.f(), QKeyCombination(Qt::Key_Return));
+        return f;
+    }
+    std::vector<int> wahl;
+    for (int f = 1; f <= 16; ++f)
+        if (lage.waehlbar[static_cast<size_t>(f)]) wahl.push_back(f);
+    const int f = wahl[static_cast<size_t>(zufall.bounded(static_cast<int>(wahl.size())))];
+    Maus(*g.e().imgFigur[f - 1], QEvent::MouseMove);
+    EXPECT_EQ(g.e().imgFigur[f - 1]->cursor().shape(), Qt::BitmapCursor);
+    Klicken(*g.e().imgFigur[f - 1]);
+    return f;
+}
+
+// Two joined windows play human players 1 and 2 of whole games against two
+// computers: each choice made there is the move the game makes, nothing
+// else is chosen for them, and when the game is over each window shows
+// exactly the offering window's picture and texts.
+TEST(Zusammenspiel, ZweiBeigetreteneFensterSpielenGanzeSpiele) {
+    Wirtfenster wirt(7);
+    ASSERT_TRUE(wirt.geladen);
+    wirt.Spieler({1, 2, 6, 7});
+    Gastfenster eins(wirt, 1), zwei(wirt, 2);
+    ASSERT_TRUE(eins.Verbunden() && zwei.Verbunden());
+    EXPECT_EQ(wirt.Angebot().Gastzahl(), 2);
+    wirt.e().chkTurbo->click();
+    QRandomGenerator zufall(3);
+    for (int spiel = 0; spiel < 2; ++spiel) {
+        Zugliste zuege;
+        zuege.spiel = wirt.f().Partie();
+        wirt.f().Partie()->BeobachterSetzen(&zuege);
+        std::map<int, std::vector<int>> gewaehlt;
+        Klicken(*wirt.e().cmdStart);
+        ASSERT_TRUE(wirt.Spielen([&] {
+            // The offering window's user has no say in their turns.
+            EXPECT_FALSE(wirt.f().Steuerung().Lage().offen);
+            for (auto [g, n] : {std::pair{&eins, 1}, std::pair{&zwei, 2}})
+                if (const int f = Waehlen(*g, zufall)) gewaehlt[n].push_back(f);
+        }));
+        wirt.f().Partie()->BeobachterSetzen(nullptr);
+        EXPECT_GT(gewaehlt[1].size(), 10u);
+        EXPECT_GT(gewaehlt[2].size(), 10u);
+        EXPECT_EQ(zuege.nachSpieler, gewaehlt);
+        // Everything sent has arrived once both pictures match.
+        for (Gastfenster* g : {&eins, &zwei}) {
+            EXPECT_TRUE(Warten([&] { return Texte(*g) == Texte(wirt); })) << spiel;
+            EXPECT_EQ(Texte(*g), Texte(wirt));
+            EXPECT_TRUE(Warten([&] { return Brett(*g) == Brett(wirt); })) << spiel;
+        }
+    }
+    wirt.f().grab().save(QStringLiteral("/tmp/wt23_wirt.png"));
+    eins.f().grab().save(QStringLiteral("/tmp/wt23_gast.png"));
+    zwei.f().grab().save(QStringLiteral("/tmp/wt23_gast2.png"));
+}
+
+// Three joined windows play human players 1..3 of 100 games while their
+// connections drop at random and come back: the offering window's user
+// plays a player while its window is away, every game ends, and each window
+// ends in its seat with the offering window's texts. (The windows stay
+// hidden: drawing is not what this is about, and would take most of the time.)
+TEST(Zusammenspiel, HundertSpieleMitAbbrechendenVerbindungen) {
+    Wirtfenster wirt(9);
+    ASSERT_TRUE(wirt.geladen);
+    wirt.Spieler({1, 2, 3, 5});
+    std::vector<std::unique_ptr<Gastfenster>> gaeste;
+    for (int n = 1; n <= 3; ++n)
+        gaeste.push_back(std::make_unique<Gastfenster>(wirt, n));
+    wirt.e().chkTurbo->click();
+    for (Testfenster* t :
+         {static_cast<Testfenster*>(&wirt), static_cast<Testfenster*>(gaeste[0].get()),
+          static_cast<Testfenster*>(gaeste[1].get()), static_cast<Testfenster*>(gaeste[2].get())})
+        t->f().hide();
+    QRandomGenerator zufall(17);
+    int abbrueche = 0, vomWirt = 0;
+    for (int spiel = 0; spiel < 100; ++spiel) {
+        Klicken(*wirt.e().cmdStart);
+        ASSERT_TRUE(wirt.Spielen([&] {
+            if (zufall.bounded(300) == 0) {
+                gaeste[static_cast<size_t>(zufall.bounded(3))]->Beitritt().Abbrechen();
+                ++abbrueche;
+            }
+            for (auto& g : gaeste)
+                if (const Wahllage& lage = g->f().Steuerung().Lage(); lage.offen)
+                    for (int f = 1; f <= 16; ++f)
+                        if (lage.waehlbar[static_cast<size_t>(f)]) {
+                            g->Beitritt().Waehlen(f);
+                            break;
+                        }
+            // A player whose window is away is the offering window's user's.
+            if (const Wahllage& lage = wirt.f().Steuerung().Lage(); lage.offen)
+                for (int f = 16; f >= 1; --f)
+                    if (lage.waehlbar[static_cast<size_t>(f)]) {
+                        Klicken(*wirt.e().imgFigur[f - 1]);
+                        ++vomWirt;
+                        break;
+                    }
+        })) << spiel;
+    }
+    EXPECT_GT(abbrueche, 20);
+    EXPECT_GT(vomWirt, 10);
+    for (auto& g : gaeste) {
+        EXPECT_TRUE(Warten([&] { return g->Verbunden(); }));
+        EXPECT_TRUE(Warten([&] { return Texte(*g) == Texte(wirt); }));
+    }
+    EXPECT_EQ(wirt.Angebot().Gastzahl(), 3);
+    EXPECT_EQ(wirt.Angebot().Verbindungen(), 3);
+}
+
+} // namespace
+} // namespace pelu::test
