@@ -20,8 +20,8 @@ bool Warten(const std::function<bool()>& bis, int ms) {
     return QTest::qWaitFor(bis, ms);
 }
 
-Wirtfenster::Wirtfenster(uint64_t saat) : Testfenster(saat) {
-    f().NetzzeitenSetzen(Testzeiten());
+Wirtfenster::Wirtfenster(uint64_t saat, const netz::Netzzeiten& zeiten) : Testfenster(saat) {
+    f().NetzzeitenSetzen(zeiten);
     QString fehler;
     if (!f().Anbieten(0, &fehler)) ADD_FAILURE() << fehler.toStdString();
 }

@@ -17,7 +17,7 @@ bool Warten(const std::function<bool()>& bis, int ms = 10000);
 
 // An offering window on a free port of the loopback address.
 struct Wirtfenster : Testfenster {
-    explicit Wirtfenster(uint64_t saat);
+    explicit Wirtfenster(uint64_t saat, const netz::Netzzeiten& zeiten = Testzeiten());
     netz::Angebot& Angebot() { return *f().Angebot(); }
     // Plays until both timers are off, serving the sockets after every tick.
     bool Spielen(const std::function<void()>& nachTakt = {});
