@@ -183,7 +183,7 @@
     </message>
     <message>
         <source> als Sperre und zwar für alle Farben.!</source>
-        <translation> as a block, and that for all colours.!</translation>
+        <translation> as a block, namely for all colours.!</translation>
     </message>
     <message>
         <source> Werden 3 mal 12 gewürfelt, so werden alle Figuren dieser Farbe</source>
@@ -191,7 +191,7 @@
     </message>
     <message>
         <source> heimgeschickt, welche nicht im farbige Eingangsfeld stehen!</source>
-        <translation> home which are not on the coloured entry field!</translation>
+        <translation> home that are not on the coloured entry field!</translation>
     </message>
     <message>
         <source> Regeln</source>

@@ -169,7 +169,7 @@ TEST(Uebersetzung, HauptfensterUndRegelnEnglisch) {
     EXPECT_EQ(
         zeilen[12],
         QStringLiteral(" If more than two figures of one colour are on a field, that counts"));
-    EXPECT_EQ(zeilen[13], QStringLiteral(" as a block, and that for all colours.!"));
+    EXPECT_EQ(zeilen[13], QStringLiteral(" as a block, namely for all colours.!"));
     EXPECT_EQ(zeilen[15],
               QStringLiteral(" If 3 times 12 is rolled, all figures of this colour are sent"));
     for (int i : {0, 3, 5, 11, 14}) // the blank lines stay blank
