@@ -122,8 +122,17 @@ validieren() {
     meldungen=$(desktop-file-validate "$root/share/applications/$id.desktop" 2>&1) ||
         fehler "desktop-file-validate: $meldungen"
     [ -z "$meldungen" ] || fehler "desktop-file-validate meldet: $meldungen"
-    appstreamcli validate --no-net "$root/share/metainfo/$id.metainfo.xml" ||
+    appstreamcli validate --pedantic --no-net "$root/share/metainfo/$id.metainfo.xml" ||
         fehler "appstreamcli validate lehnt die Metadaten ab"
+    # English by default, German beside it.
+    local eintrag
+    for eintrag in "Name\[de\]=" "Comment=Race " "Comment\[de\]=Wettlauf "; do
+        grep -q "^$eintrag" "$root/share/applications/$id.desktop" ||
+            fehler "Menüeintrag ohne $eintrag"
+    done
+    grep -q '<summary xml:lang="de">' "$root/share/metainfo/$id.metainfo.xml" &&
+        grep -q '<p xml:lang="de">' "$root/share/metainfo/$id.metainfo.xml" ||
+        fehler "Metadaten ohne deutsche Texte"
 }
 
 # pelu-sim from an empty folder finds the installed data file; a file in the
