@@ -83,21 +83,29 @@ QStringList Stellen(const QString& text) {
     return stellen;
 }
 
-// Every text finished (neither unfinished nor obsolete), with the same places
-// for values, and the compiled translation gives each one.
+// Every text of every translation finished (neither unfinished nor
+// obsolete), with the same places for values, and the compiled translation
+// gives each one.
 TEST(Uebersetzung, JederTextFertigUebersetzt) {
-    const std::vector<Eintrag> eintraege =
-        TsEintraege(QStringLiteral(PELU_QUELLORDNER "/translations/pelu_en.ts"));
-    EXPECT_GE(eintraege.size(), 90u);
+    const QDir ordner(QStringLiteral(PELU_QUELLORDNER "/translations"));
+    const QStringList dateien = ordner.entryList({QStringLiteral("pelu_*.ts")});
+    EXPECT_TRUE(dateien.contains(QStringLiteral("pelu_en.ts")));
+    for (const QString& datei : dateien) {
+        SCOPED_TRACE(datei.toStdString());
+        const std::vector<Eintrag> eintraege = TsEintraege(ordner.filePath(datei));
+        EXPECT_GE(eintraege.size(), 90u);
+        QTranslator kompiliert;
+        ASSERT_TRUE(kompiliert.load(Uebersetzungsdatei(datei.mid(5).chopped(3))));
+        for (const Eintrag& e : eintraege) {
+            SCOPED_TRACE((e.kontext + QLatin1Char('/') + e.quelle).toStdString());
+            EXPECT_EQ(e.art, QString());
+            EXPECT_FALSE(e.uebersetzung.trimmed().isEmpty());
+            EXPECT_EQ(Stellen(e.uebersetzung), Stellen(e.quelle));
+            EXPECT_EQ(kompiliert.translate(e.kontext.toUtf8(), e.quelle.toUtf8()), e.uebersetzung);
+        }
+    }
     QTranslator englisch;
     ASSERT_TRUE(englisch.load(Uebersetzungsdatei(QStringLiteral("en"))));
-    for (const Eintrag& e : eintraege) {
-        SCOPED_TRACE((e.kontext + QLatin1Char('/') + e.quelle).toStdString());
-        EXPECT_EQ(e.art, QString());
-        EXPECT_FALSE(e.uebersetzung.trimmed().isEmpty());
-        EXPECT_EQ(Stellen(e.uebersetzung), Stellen(e.quelle));
-        EXPECT_EQ(englisch.translate(e.kontext.toUtf8(), e.quelle.toUtf8()), e.uebersetzung);
-    }
     // The texts the game sends and every sentence of a load error among them.
     for (const char* text : Infotexte())
         EXPECT_FALSE(englisch.translate("Spiel", text).isEmpty()) << text;
