@@ -49,8 +49,9 @@ QString UebersetzungLaden(QCoreApplication& anwendung) {
 }
 
 QString Lademeldung(const Ladefehler& fehler) {
-    constexpr const char* kontext = "Ladefehler";
-    return QString::fromStdString(fehler.Meldung([kontext](Ladetext text) {
+    return QString::fromStdString(fehler.Meldung([](Ladetext text) {
+        // The texts are marked in the core (Ladetexte.cpp), not here.
+        constexpr const char* kontext = "Ladefehler";
         return QCoreApplication::translate(kontext, Ladevorlage(text)).toStdString();
     }));
 }
