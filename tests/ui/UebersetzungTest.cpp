@@ -299,6 +299,15 @@ TEST(Uebersetzung, LadefehlerDeutschWieGeladenEnglischUebersetzt) {
                              "of the record for field 4 (a record has 11 values). After the "
                              "comment or blank line on line 3 no field begins with \"DATA\" any "
                              "more; values must be in DATA lines."));
+    // The window hands on the English message (the program shows it in its box).
+    QTemporaryDir ordner;
+    const std::string datei = (ordner.path() + "/kaputt.txt").toStdString();
+    std::ofstream(datei) << "bilddaten:\n1,2,3\n";
+    Testfenster t(1, datei);
+    EXPECT_FALSE(t.geladen);
+    EXPECT_EQ(t.fehler.toStdString(),
+              datei + ", section \"bilddaten\", line 2: The file ends in the middle of the record "
+                      "for field 1 (a record has 11 values).");
 }
 
 // The program itself, started with a broken data file: the language of its
