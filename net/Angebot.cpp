@@ -1,5 +1,6 @@
 #include "Angebot.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QRandomGenerator>
 #include <QTcpServer>
@@ -50,7 +51,7 @@ Angebot::~Angebot() {
 bool Angebot::Starten(quint16 port, QString* fehler) {
     if (server_->listen(QHostAddress::Any, port)) return true;
     if (fehler)
-        *fehler = QStringLiteral("Port %1 kann nicht geöffnet werden: %2")
+        *fehler = QCoreApplication::translate("Netz", "Port %1 kann nicht geöffnet werden: %2")
                       .arg(port)
                       .arg(server_->errorString());
     return false;

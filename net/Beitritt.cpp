@@ -1,5 +1,6 @@
 #include "Beitritt.h"
 
+#include <QCoreApplication>
 #include <QRandomGenerator>
 #include <QTcpSocket>
 #include <algorithm>
@@ -10,13 +11,13 @@ namespace pelu::netz {
 
 QString AbsageText(Absage grund, int spieler) {
     switch (grund) {
-    case Absage::Code: return QStringLiteral("Der Code ist falsch.");
+    case Absage::Code: return QCoreApplication::translate("Netz", "Der Code ist falsch.");
     case Absage::Version:
-        return QStringLiteral("Das anbietende Programm spricht eine andere Version.");
+        return QCoreApplication::translate("Netz", "Das anbietende Programm spricht eine andere Version.");
     case Absage::Besetzt:
-        return QStringLiteral("Spieler %1 wird schon von einem anderen Fenster gespielt.")
+        return QCoreApplication::translate("Netz", "Spieler %1 wird schon von einem anderen Fenster gespielt.")
             .arg(spieler);
-    case Absage::Voll: return QStringLiteral("Es sind schon zu viele Fenster beigetreten.");
+    case Absage::Voll: return QCoreApplication::translate("Netz", "Es sind schon zu viele Fenster beigetreten.");
     }
     return {};
 }
@@ -56,7 +57,7 @@ void Beitritt::Versuch() {
     auto* frist = new QTimer(socket);
     frist->setSingleShot(true);
     connect(frist, &QTimer::timeout, socket, [this, socket] {
-        if (socket == socket_) Verbindungsfehler(QStringLiteral("keine Antwort"));
+        if (socket == socket_) Verbindungsfehler(QCoreApplication::translate("Netz", "keine Antwort"));
     });
     frist->start(zeiten_.Beitrittsfrist);
     connect(socket, &QTcpSocket::errorOccurred, this, [this, socket] {
@@ -85,7 +86,7 @@ void Beitritt::Verbindungsfehler(const QString& grund) {
     socket->deleteLater();
     if (!beigetreten_) {
         emit Gescheitert(
-            QStringLiteral("Keine Verbindung zu %1:%2 (%3).").arg(rechner_).arg(port_).arg(grund));
+            QCoreApplication::translate("Netz", "Keine Verbindung zu %1:%2 (%3).").arg(rechner_).arg(port_).arg(grund));
         return;
     }
     Verloren();
@@ -106,7 +107,7 @@ void Beitritt::Empfangen(const Nachricht& n) {
         const Abgelehnt* a = std::get_if<Abgelehnt>(&n);
         const QString meldung =
             a ? AbsageText(a->grund, spieler_)
-              : QStringLiteral("Das anbietende Programm spricht eine andere Version.");
+              : QCoreApplication::translate("Netz", "Das anbietende Programm spricht eine andere Version.");
         // Coming back, only a taken seat or a full table may clear up.
         const bool vorlaeufig =
             beigetreten_ && a && (a->grund == Absage::Besetzt || a->grund == Absage::Voll);

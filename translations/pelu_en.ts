@@ -67,6 +67,30 @@
         <source>Pelu mit Tarro - Fehler beim Laden</source>
         <translation>Pelu mit Tarro - Error while loading</translation>
     </message>
+    <message>
+        <source>Dieses Fenster spielt schon mit anderen.</source>
+        <translation>This window already plays with others.</translation>
+    </message>
+    <message>
+        <source>angeboten auf Port %1, Code %2</source>
+        <translation>offered on port %1, code %2</translation>
+    </message>
+    <message>
+        <source>Spieler %1 bei %2:%3</source>
+        <translation>Player %1 at %2:%3</translation>
+    </message>
+    <message>
+        <source>%1 – Verbindung verloren, neuer Versuch</source>
+        <translation>%1 – connection lost, trying again</translation>
+    </message>
+    <message>
+        <source>%1 – Verbindung verloren</source>
+        <translation>%1 – connection lost</translation>
+    </message>
+    <message>
+        <source>%1 – verbinde</source>
+        <translation>%1 – connecting</translation>
+    </message>
 </context>
 <context>
     <name>Ladefehler</name>
@@ -141,6 +165,37 @@
     <message>
         <source>Die Datei endet, bevor alle 36 Taktikreihen zu je 3 Werten gelesen sind (Reihe %1 ist unvollständig).</source>
         <translation>The file ends before all 36 tactic rows of 3 values each have been read (row %1 is incomplete).</translation>
+    </message>
+</context>
+<context>
+    <name>Netz</name>
+    <message>
+        <source>Port %1 kann nicht geöffnet werden: %2</source>
+        <translation>Port %1 cannot be opened: %2</translation>
+    </message>
+    <message>
+        <source>Der Code ist falsch.</source>
+        <translation>The code is wrong.</translation>
+    </message>
+    <message>
+        <source>Das anbietende Programm spricht eine andere Version.</source>
+        <translation>The offering program speaks another version.</translation>
+    </message>
+    <message>
+        <source>Spieler %1 wird schon von einem anderen Fenster gespielt.</source>
+        <translation>Player %1 is already played from another window.</translation>
+    </message>
+    <message>
+        <source>Es sind schon zu viele Fenster beigetreten.</source>
+        <translation>Too many windows have joined already.</translation>
+    </message>
+    <message>
+        <source>keine Antwort</source>
+        <translation>no answer</translation>
+    </message>
+    <message>
+        <source>Keine Verbindung zu %1:%2 (%3).</source>
+        <translation>No connection to %1:%2 (%3).</translation>
     </message>
 </context>
 <context>

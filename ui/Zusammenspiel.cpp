@@ -12,6 +12,7 @@
 #include "Hauptfenster.h"
 #include "QtFormular.h"
 #include "Spielerwahl.h"
+#include "Uebersetzung.h"
 #include "Wahlstand.h"
 #include "Wahlsteuerung.h"
 #include "game/Spiel.h"
@@ -37,7 +38,7 @@ void Hauptfenster::Hilfe() {
 
 bool Hauptfenster::Anbieten(quint16 port, QString* fehler) {
     if (angebot_ || beitritt_) {
-        if (fehler) *fehler = QStringLiteral("Dieses Fenster spielt schon mit anderen.");
+        if (fehler) *fehler = Fenstertext::tr("Dieses Fenster spielt schon mit anderen.");
         return false;
     }
     netz::Anbieterseite seite{[this] { return std::as_const(spiel_).get(); },
@@ -53,7 +54,7 @@ bool Hauptfenster::Anbieten(quint16 port, QString* fehler) {
     spiegel_->TurboZeigen(e_.chkTurbo->isChecked());
     spiegel_->ZuteilungNachlesen();
     Nachfuehren();
-    TitelZusatz(QStringLiteral("angeboten auf Port %1, Code %2")
+    TitelZusatz(Fenstertext::tr("angeboten auf Port %1, Code %2")
                     .arg(angebot_->Port())
                     .arg(angebot_->Code()));
     return true;
@@ -68,7 +69,7 @@ void Hauptfenster::Beitreten(const Beitrittsdaten& daten) {
     FernbedienungSperren();
     beitritt_ = std::make_unique<netz::Beitritt>(daten.Rechner, daten.Port, daten.Code,
                                                  daten.Spieler, netzzeiten_);
-    const QString ort = QStringLiteral("Spieler %1 bei %2:%3")
+    const QString ort = Fenstertext::tr("Spieler %1 bei %2:%3")
                             .arg(daten.Spieler)
                             .arg(daten.Rechner)
                             .arg(daten.Port);
@@ -78,13 +79,13 @@ void Hauptfenster::Beitreten(const Beitrittsdaten& daten) {
         emit Beigetreten();
     });
     connect(beitritt_.get(), &netz::Beitritt::Getrennt, this, [this, ort] {
-        TitelZusatz(ort + QStringLiteral(" – Verbindung verloren, neuer Versuch"));
+        TitelZusatz(Fenstertext::tr("%1 – Verbindung verloren, neuer Versuch").arg(ort));
     });
     connect(beitritt_.get(), &netz::Beitritt::Aufgegeben, this,
-            [this, ort] { TitelZusatz(ort + QStringLiteral(" – Verbindung verloren")); });
+            [this, ort] { TitelZusatz(Fenstertext::tr("%1 – Verbindung verloren").arg(ort)); });
     connect(beitritt_.get(), &netz::Beitritt::Gescheitert, this,
             &Hauptfenster::BeitrittGescheitert);
-    TitelZusatz(ort + QStringLiteral(" – verbinde"));
+    TitelZusatz(Fenstertext::tr("%1 – verbinde").arg(ort));
     beitritt_->Verbinden();
 }
 
