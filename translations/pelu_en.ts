@@ -91,6 +91,46 @@
         <source>%1 – verbinde</source>
         <translation>%1 – connecting</translation>
     </message>
+    <message>
+        <source>Spiel anbieten</source>
+        <translation>Offer the game</translation>
+    </message>
+    <message>
+        <source>Port (0: ein freier):</source>
+        <translation>Port (0: a free one):</translation>
+    </message>
+    <message>
+        <source>Spiel beitreten</source>
+        <translation>Join a game</translation>
+    </message>
+    <message>
+        <source>Rechner:</source>
+        <translation>Host:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Code:</source>
+        <translation>Code:</translation>
+    </message>
+    <message>
+        <source>Als Spieler:</source>
+        <translation>As player:</translation>
+    </message>
+    <message>
+        <source>Spiel anbieten …</source>
+        <translation>Offer the game …</translation>
+    </message>
+    <message>
+        <source>Spiel beitreten …</source>
+        <translation>Join a game …</translation>
+    </message>
+    <message>
+        <source>Das Spiel wird auf Port %1 angeboten. Andere Fenster treten mit dem Code %2 bei.</source>
+        <translation>The game is offered on port %1. Other windows join with the code %2.</translation>
+    </message>
 </context>
 <context>
     <name>Ladefehler</name>

@@ -50,6 +50,7 @@ Hauptfenster::Hauptfenster(Fensteroptionen optionen)
     Verbinden();
     BedienelementeBenennen(e_);
     BefehlstastenAnlegen(*this, e_);
+    NetzaktionenAnlegen();
     Tabulatorreihenfolge();
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include <QAction>
 #include <QCursor>
 #include <QPointer>
 #include <QWidget>
@@ -90,6 +91,10 @@ class Hauptfenster : public QWidget {
     // Null unless offering, or joined.
     netz::Angebot* Angebot() { return angebot_.get(); }
     netz::Beitritt* Beitritt() { return beitritt_.get(); }
+    // The context menu's (right click) entries, with their keys: offering
+    // this game, and joining another window's game in a new window.
+    QAction* AnbietenAktion() const { return anbieten_; }
+    QAction* BeitretenAktion() const { return beitreten_; }
 
   signals:
     void BeitrittGescheitert(const QString& meldung);
@@ -102,6 +107,7 @@ class Hauptfenster : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* ereignis) override;
+    void contextMenuEvent(QContextMenuEvent* ereignis) override;
     bool event(QEvent* ereignis) override;
 
   private:
@@ -113,6 +119,11 @@ class Hauptfenster : public QWidget {
     void Hilfe();
     void Empfangen(const netz::Nachricht& nachricht);
     void FernbedienungSperren();
+    void NetzaktionenAnlegen();
+    void AnbietenFragen();
+    void BeitretenFragen();
+    // This window's user now plays in a joined window: the game here ends.
+    void Zurueckziehen();
     void TitelZusatz(const QString& zusatz);
 
     void Verbinden();
@@ -138,6 +149,8 @@ class Hauptfenster : public QWidget {
     std::unique_ptr<netz::Angebot> angebot_;
     std::unique_ptr<netz::Beitritt> beitritt_;
     QString titel_;
+    QAction* anbieten_ = nullptr;
+    QAction* beitreten_ = nullptr;
     netz::Netzzeiten netzzeiten_;
     std::unique_ptr<Tabellen> tabellen_;
     std::unique_ptr<Spiel> spiel_;

@@ -1,6 +1,8 @@
 // The main window playing together with other windows: offering its game,
 // or showing the game another window offers.
 #include <QCheckBox>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
@@ -10,6 +12,7 @@
 #include "Beitritt.h"
 #include "Bildspiegel.h"
 #include "Hauptfenster.h"
+#include "Netzdialoge.h"
 #include "QtFormular.h"
 #include "Spielerwahl.h"
 #include "Uebersetzung.h"
@@ -116,6 +119,76 @@ void Hauptfenster::FernbedienungSperren() {
         w->setAttribute(Qt::WA_TransparentForMouseEvents);
         w->setFocusPolicy(Qt::NoFocus);
     }
+}
+
+void Hauptfenster::NetzaktionenAnlegen() {
+    anbieten_ = new QAction(Fenstertext::tr("Spiel anbieten …"), this);
+    anbieten_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+    connect(anbieten_, &QAction::triggered, this, &Hauptfenster::AnbietenFragen);
+    beitreten_ = new QAction(Fenstertext::tr("Spiel beitreten …"), this);
+    beitreten_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
+    connect(beitreten_, &QAction::triggered, this, &Hauptfenster::BeitretenFragen);
+    // The keys work without the menu.
+    addAction(anbieten_);
+    addAction(beitreten_);
+}
+
+void Hauptfenster::contextMenuEvent(QContextMenuEvent* ereignis) {
+    const bool frei = !angebot_ && !beitritt_;
+    anbieten_->setEnabled(frei && spiel_);
+    beitreten_->setEnabled(frei);
+    QMenu menue(this);
+    menue.addAction(anbieten_);
+    menue.addAction(beitreten_);
+    menue.exec(ereignis->globalPos());
+}
+
+void Hauptfenster::AnbietenFragen() {
+    if (angebot_ || beitritt_ || !spiel_) return;
+    Anbietedialog dialog(this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    QString fehler;
+    if (!Anbieten(dialog.Port(), &fehler)) {
+        QMessageBox::warning(this, Fenstertext::tr("Spiel anbieten"), fehler);
+        return;
+    }
+    QMessageBox::information(
+        this, Fenstertext::tr("Spiel anbieten"),
+        Fenstertext::tr("Das Spiel wird auf Port %1 angeboten. Andere Fenster treten mit dem "
+                        "Code %2 bei.")
+            .arg(angebot_->Port())
+            .arg(angebot_->Code()));
+}
+
+void Hauptfenster::BeitretenFragen() {
+    if (angebot_ || beitritt_) return;
+    Beitrittsdialog dialog(this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    // A new window, made as this one was, shows the other game; this one
+    // goes once it has joined.
+    auto* neu =
+        new Hauptfenster(Fensteroptionen{optionen_.Datendatei, nullptr, optionen_.VirtuelleTimer});
+    neu->setAttribute(Qt::WA_DeleteOnClose);
+    neu->NetzzeitenSetzen(netzzeiten_);
+    QString fehler;
+    if (!neu->Laden(&fehler)) {
+        neu->close();
+        QMessageBox::warning(this, Fenstertext::tr("Spiel beitreten"), fehler);
+        return;
+    }
+    connect(neu, &Hauptfenster::Beigetreten, this, &Hauptfenster::Zurueckziehen);
+    connect(neu, &Hauptfenster::BeitrittGescheitert, this, [this, neu](const QString& meldung) {
+        neu->close();
+        QMessageBox::warning(this, Fenstertext::tr("Spiel beitreten"), meldung);
+    });
+    neu->Beitreten(dialog.Daten());
+}
+
+void Hauptfenster::Zurueckziehen() {
+    spiel_.reset();
+    form_->ProgrammTimerAn(false);
+    form_->FahrTimerAn(false);
+    close();
 }
 
 void Hauptfenster::TitelZusatz(const QString& zusatz) {
