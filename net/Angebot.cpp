@@ -35,7 +35,8 @@ Angebot::Angebot(Bildspiegel& spiegel, Anbieterseite seite, Netzzeiten zeiten, Q
     : QObject(eltern), spiegel_(spiegel), seite_(std::move(seite)), zeiten_(zeiten),
       server_(new QTcpServer(this)),
       code_(QStringLiteral("%1").arg(QRandomGenerator::system()->bounded(1000000), 6, 10,
-                                     QLatin1Char('0'))) {
+                                     QLatin1Char('0'))),
+      lebenszeichen_(this) {
     connect(server_, &QTcpServer::newConnection, this, &Angebot::Neu);
     spiegel_.Zuhoerer([this](const Nachricht& n) { Rundsenden(n); });
     connect(&lebenszeichen_, &QTimer::timeout, this, [this] { Rundsenden(Lebenszeichen{}); });

@@ -13,11 +13,14 @@ QString AbsageText(Absage grund, int spieler) {
     switch (grund) {
     case Absage::Code: return QCoreApplication::translate("Netz", "Der Code ist falsch.");
     case Absage::Version:
-        return QCoreApplication::translate("Netz", "Das anbietende Programm spricht eine andere Version.");
+        return QCoreApplication::translate("Netz",
+                                           "Das anbietende Programm spricht eine andere Version.");
     case Absage::Besetzt:
-        return QCoreApplication::translate("Netz", "Spieler %1 wird schon von einem anderen Fenster gespielt.")
+        return QCoreApplication::translate(
+                   "Netz", "Spieler %1 wird schon von einem anderen Fenster gespielt.")
             .arg(spieler);
-    case Absage::Voll: return QCoreApplication::translate("Netz", "Es sind schon zu viele Fenster beigetreten.");
+    case Absage::Voll:
+        return QCoreApplication::translate("Netz", "Es sind schon zu viele Fenster beigetreten.");
     }
     return {};
 }
@@ -26,7 +29,8 @@ Beitritt::Beitritt(QString rechner, quint16 port, QString code, int spieler, Net
                    QObject* eltern)
     : QObject(eltern), rechner_(std::move(rechner)), port_(port), code_(std::move(code)),
       spieler_(spieler), zeiten_(zeiten),
-      kennung_(static_cast<int64_t>(QRandomGenerator::system()->generate64() >> 2)) {
+      kennung_(static_cast<int64_t>(QRandomGenerator::system()->generate64() >> 2)),
+      lebenszeichen_(this), wiederholung_(this) {
     connect(&lebenszeichen_, &QTimer::timeout, this, [this] {
         if (leitung_ && willkommen_) leitung_->Senden(Lebenszeichen{});
     });
@@ -57,7 +61,8 @@ void Beitritt::Versuch() {
     auto* frist = new QTimer(socket);
     frist->setSingleShot(true);
     connect(frist, &QTimer::timeout, socket, [this, socket] {
-        if (socket == socket_) Verbindungsfehler(QCoreApplication::translate("Netz", "keine Antwort"));
+        if (socket == socket_)
+            Verbindungsfehler(QCoreApplication::translate("Netz", "keine Antwort"));
     });
     frist->start(zeiten_.Beitrittsfrist);
     connect(socket, &QTcpSocket::errorOccurred, this, [this, socket] {
@@ -85,8 +90,10 @@ void Beitritt::Verbindungsfehler(const QString& grund) {
     socket->abort();
     socket->deleteLater();
     if (!beigetreten_) {
-        emit Gescheitert(
-            QCoreApplication::translate("Netz", "Keine Verbindung zu %1:%2 (%3).").arg(rechner_).arg(port_).arg(grund));
+        emit Gescheitert(QCoreApplication::translate("Netz", "Keine Verbindung zu %1:%2 (%3).")
+                             .arg(rechner_)
+                             .arg(port_)
+                             .arg(grund));
         return;
     }
     Verloren();
@@ -107,7 +114,8 @@ void Beitritt::Empfangen(const Nachricht& n) {
         const Abgelehnt* a = std::get_if<Abgelehnt>(&n);
         const QString meldung =
             a ? AbsageText(a->grund, spieler_)
-              : QCoreApplication::translate("Netz", "Das anbietende Programm spricht eine andere Version.");
+              : QCoreApplication::translate("Netz",
+                                            "Das anbietende Programm spricht eine andere Version.");
         // Coming back, only a taken seat or a full table may clear up.
         const bool vorlaeufig =
             beigetreten_ && a && (a->grund == Absage::Besetzt || a->grund == Absage::Voll);

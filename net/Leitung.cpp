@@ -6,7 +6,7 @@
 namespace pelu::netz {
 
 Leitung::Leitung(QTcpSocket* socket, qint64 sendegrenze, QObject* eltern)
-    : QObject(eltern), socket_(socket), sendegrenze_(sendegrenze),
+    : QObject(eltern), socket_(socket), sendegrenze_(sendegrenze), frist_(this),
       adresse_(socket->peerAddress().toString()) {
     socket_->setParent(this);
     // Qt reads no more than this ahead of us; the rest waits in the kernel.
