@@ -166,8 +166,10 @@ void Hauptfenster::BeitretenFragen() {
     if (dialog.exec() != QDialog::Accepted) return;
     // A new window, made as this one was, shows the other game; this one
     // goes once it has joined.
-    auto* neu =
-        new Hauptfenster(Fensteroptionen{optionen_.Datendatei, nullptr, optionen_.VirtuelleTimer});
+    Fensteroptionen optionen;
+    optionen.Datendatei = optionen_.Datendatei;
+    optionen.VirtuelleTimer = optionen_.VirtuelleTimer;
+    auto* neu = new Hauptfenster(std::move(optionen));
     neu->setAttribute(Qt::WA_DeleteOnClose);
     neu->NetzzeitenSetzen(netzzeiten_);
     QString fehler;
