@@ -25,9 +25,9 @@ struct Testlage {
 
 Tabellen Daten() {
     Tabellen daten{};
-    pelutest::BankfelderFuellen(daten);
+    test::BankfelderFuellen(daten);
     // Safe targets first; leaving a dangerous field is worth a little.
-    pelutest::TaktikFuellen(daten, [](int ziel, int jetzt) { return 12 + 4 * ziel - 2 * jetzt; });
+    test::TaktikFuellen(daten, [](int ziel, int jetzt) { return 12 + 4 * ziel - 2 * jetzt; });
     return daten;
 }
 

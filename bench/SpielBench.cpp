@@ -3,9 +3,9 @@
 #include <benchmark/benchmark.h>
 
 #include "data/Laden.h"
-#include "game/KopflosesFormular.h"
 #include "game/Spiel.h"
-#include "game/VirtuelleUhr.h"
+#include "harness/KopflosesFormular.h"
+#include "harness/VirtuelleUhr.h"
 #include "state/Zufall.h"
 
 using namespace pelu;

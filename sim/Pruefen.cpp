@@ -6,6 +6,8 @@
 #include "Befehle.h"
 #include "SimDaten.h"
 
+namespace pelu {
+
 namespace {
 
 const char* const Hilfe =
@@ -111,3 +113,5 @@ int BefehlPruefen(const std::vector<std::string>& argumente) {
     }
     return 0;
 }
+
+} // namespace pelu

@@ -6,6 +6,8 @@
 #include "data/Datendateisuche.h"
 #include "data/Laden.h"
 
+namespace pelu {
+
 namespace {
 
 // The folder of this program, as the kernel knows it (links resolved). Empty
@@ -28,3 +30,5 @@ std::optional<pelu::Tabellen> SimDatenLaden(const std::string& datei) {
         return std::nullopt;
     }
 }
+
+} // namespace pelu

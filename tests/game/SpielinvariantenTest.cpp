@@ -2,11 +2,12 @@
 
 #include <random>
 
-#include "Spieltisch.h"
+#include "harness/Spieltisch.h"
+#include "support/Testtabellen.h"
+
+namespace pelu::test {
 
 namespace {
-
-using namespace pelu;
 
 // What must hold whatever happened: every figure on a field its colour may
 // stand on, in a state that fits it; at most nine figures on a field;
@@ -44,7 +45,7 @@ std::string Verletzung(const Figurentabelle& figur) {
 // every player ranked and every figure in play in its goal.
 std::string Spielen(uint64_t saat) {
     std::mt19937_64 los(saat);
-    const Tabellen daten = pelutest::Testtabellen();
+    const Tabellen daten = Testtabellen();
     KopflosesFormular form;
     Zufallsgenerator zufall(saat);
     Spiel spiel(daten, form, zufall);
@@ -66,8 +67,7 @@ std::string Spielen(uint64_t saat) {
                 spiel.BefehlStopp();
                 spiel.BefehlStart();
             }
-            if (z.Spielphase == Phase::WartenFigurwahl && z.Gewaehlt == 0)
-                spiel.KlickFigur(z.Hilfsfigur);
+            VorschlagNehmen(spiel);
             return fehler.empty();
         },
         20000000);
@@ -89,3 +89,5 @@ TEST(Spielinvarianten, TausendeZufaelligeSpieleBleibenGueltigUndEnden) {
 }
 
 } // namespace
+
+} // namespace pelu::test

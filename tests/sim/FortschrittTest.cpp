@@ -3,6 +3,8 @@
 
 #include "sim/Fortschritt.h"
 
+namespace pelu::test {
+
 namespace {
 
 TEST(Fortschritt, ZeileMitTempoUndRestzeit) {
@@ -24,3 +26,5 @@ TEST(Fortschritt, ZeileMitTempoUndRestzeit) {
 }
 
 } // namespace
+
+} // namespace pelu::test

@@ -3,6 +3,8 @@
 
 #include "sim/Kennzahlen.h"
 
+namespace pelu::test {
+
 namespace {
 
 TEST(Kennzahlen, ChiQuadratDerAugen) {
@@ -70,3 +72,5 @@ TEST(Kennzahlen, WilsonintervallWieVeroeffentlicht) {
 }
 
 } // namespace
+
+} // namespace pelu::test
