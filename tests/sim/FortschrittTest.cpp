@@ -1,7 +1,7 @@
 // The progress line of a long run.
 #include <gtest/gtest.h>
 
-#include "sim/Fortschritt.h"
+#include "Fortschritt.h"
 
 namespace pelu::test {
 

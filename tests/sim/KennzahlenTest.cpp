@@ -1,7 +1,7 @@
 // The statistics of the summaries, against values from published tables.
 #include <gtest/gtest.h>
 
-#include "sim/Kennzahlen.h"
+#include "Kennzahlen.h"
 
 namespace pelu::test {
 

@@ -2,7 +2,7 @@
 #include <fstream>
 
 #include "sim/SimLauf.h"
-#include "sim/Turnierwertung.h"
+#include "Turnierwertung.h"
 
 namespace pelu::test {
 
