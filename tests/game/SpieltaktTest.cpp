@@ -86,8 +86,8 @@ TEST(Spieltakt, OhneZwischenbilderGleichesSpiel) {
             Folge vorher = Folge::Ende;
             const auto haken = [&](VirtuelleUhr::Takt) {
                 const Folge jetzt = t.Phase() == Phase::Ziehen ? t.z().Folgephase : Folge::Ende;
-                const bool begonnen =
-                    jetzt != vorher && jetzt != Folge::Start && jetzt != Folge::Ende;
+                const bool begonnen = jetzt != vorher && (jetzt == Folge::WartenEndepos ||
+                                                          jetzt == Folge::WartenEndeReorg);
                 vorher = jetzt;
                 if (begonnen && ++fahrten % 3 == 0) t.spiel.BefehlTurbo(fahrten % 2 == 0);
                 return t.wuerfel.Uebrig() > 10;
