@@ -14,4 +14,10 @@ namespace pelu {
 // the caller exits with 1.
 std::optional<pelu::Tabellen> SimDatenLaden(const std::string& datei);
 
+// The folder of the program behind the link `selbst` (by default this
+// program, as the kernel knows it), where the installed data is looked for.
+// Empty when `selbst` is no link (no /proc): the working directory is then
+// the only place.
+std::string Programmordner(const std::string& selbst = "/proc/self/exe");
+
 } // namespace pelu

@@ -42,7 +42,8 @@ std::string Verletzung(const Figurentabelle& figur) {
 // One game with random players (shared numbers and humans, who click the
 // proposal), random pace and now and then a restart in mid-turn, checked
 // after every program tick (animation ticks only move images); at the end
-// every player ranked and every figure in play in its goal.
+// every player ranked, with one place for all his colours and none shared
+// with another player, and every figure in play in its goal.
 std::string Spielen(uint64_t saat) {
     std::mt19937_64 los(saat);
     const Tabellen daten = Testtabellen();
@@ -76,6 +77,14 @@ std::string Spielen(uint64_t saat) {
     for (int c = 1; c <= 4; ++c) {
         const int16_t spieler = form.Spielerwerte[c];
         if ((spieler > 0) == form.Rang[c].empty()) return "rank of colour " + std::to_string(c);
+        // Ranked as finished, the colour still shows whose it is.
+        if (z.Fertig[c] != (spieler > 0) || z.Figur[4 * c].Spieler != spieler)
+            return "finished record of colour " + std::to_string(c);
+        // One place per player: shared by his colours, by no other player's.
+        for (int d = 1; d < c; ++d)
+            if (spieler > 0 && form.Spielerwerte[d] > 0 &&
+                (form.Spielerwerte[d] == spieler) != (form.Rang[d] == form.Rang[c]))
+                return "place of colours " + std::to_string(d) + " and " + std::to_string(c);
         for (int d = 1; d <= 4 && spieler > 0; ++d) {
             if (z.Figur[4 * c - d + 1].Zustand != ZustandZiel) return "figure not in goal";
         }
