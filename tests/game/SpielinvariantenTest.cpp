@@ -41,7 +41,8 @@ std::string Verletzung(const Figurentabelle& figur) {
 
 // One game with random players (shared numbers and humans, who click the
 // proposal), random pace and now and then a restart in mid-turn, checked
-// after every program tick (animation ticks only move images); at the end
+// after every program tick (animation ticks only move images) and after a
+// triple twelve; at the end
 // every player ranked, with one place for all his colours and none shared
 // with another player, and every figure in play in its goal.
 std::string Spielen(uint64_t saat) {
@@ -64,6 +65,13 @@ std::string Spielen(uint64_t saat) {
         [&](VirtuelleUhr::Takt takt) {
             if (takt == VirtuelleUhr::Takt::Programm && z.Spielphase != Phase::Start)
                 fehler = Verletzung(z.Figur);
+            // A triple twelve has sent the colour's figures on benches and
+            // the ring home by the time the roll ends.
+            if (fehler.empty() && form.Info == " 3 mal 12" &&
+                z.Spielphase == Phase::NaechsterSpielzug)
+                for (int f = ErsteFigur(z.AktFarbe); f <= LetzteFigur(z.AktFarbe); ++f)
+                    if (z.Figur[f].Zustand == ZustandBank || z.Figur[f].Zustand == ZustandStrecke)
+                        fehler = "figure " + std::to_string(f) + " kept after a triple twelve";
             if (++takte == neustartBei) {
                 spiel.BefehlStopp();
                 spiel.BefehlStart();
