@@ -51,8 +51,7 @@ float Skriptwuerfel::Rnd() {
         erschoepft_ = true;
         return r;
     }
-    const int16_t augen = Augenzahl(r);
-    if (augen >= 1 && augen <= 6) ++gezogen_[static_cast<std::size_t>(augen)];
+    ++gezogen_[static_cast<std::size_t>(Augenzahl(r))]; // a face 1..6, strays too
     return r;
 }
 
