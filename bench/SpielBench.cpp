@@ -8,7 +8,7 @@
 #include "harness/VirtuelleUhr.h"
 #include "state/Zufall.h"
 
-using namespace pelu;
+namespace pelu::test {
 
 namespace {
 
@@ -37,3 +37,5 @@ void EinSpiel(benchmark::State& state) {
 } // namespace
 
 BENCHMARK(EinSpiel)->Unit(benchmark::kMicrosecond);
+
+} // namespace pelu::test
