@@ -54,7 +54,7 @@ pruefen() {
 # build (clang, no window) also shows that the core, pelu-sim and the
 # network part compile with clang.
 fuzzen() {
-    CXX=clang++ bauen build-fuzz -DPELU_FUZZ=ON -DPELU_FENSTER=OFF -DPELU_TESTS=OFF \
+    CXX=clang++ bauen build-fuzz -DPELU_FUZZ=ON -DPELU_FENSTER=OFF -DBUILD_TESTING=OFF \
         -DPELU_BENCHMARKS=OFF
     mkdir -p build-fuzz/korpus build-fuzz/korpus-netz
     build-fuzz/fuzz/lader_fuzz -max_total_time=30 -timeout=5 -len_control=0 -max_len=16384 \

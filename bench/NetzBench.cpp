@@ -18,7 +18,7 @@
 #include "Bildspiegel.h"
 #include "Wahlstand.h"
 #include "data/Laden.h"
-#include "game/KopflosesFormular.h"
+#include "harness/KopflosesFormular.h"
 #include "game/Spiel.h"
 #include "state/Zufall.h"
 

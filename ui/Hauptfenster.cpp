@@ -36,14 +36,10 @@ Hauptfenster::Hauptfenster(Fensteroptionen optionen)
       wahl_(new Spielerwahl(&e_.picSpielfeld->Flaeche())),
       steuerung_(new Wahlsteuerung(*this, e_, [this] { return EigeneWahllage(); })),
       hand_(HandZeiger()), bildfaktor_(devicePixelRatioF()) {
-    if (optionen_.VirtuelleTimer) {
-        auto uhr = std::make_unique<VirtuelleUhr>();
-        uhr_ = uhr.get();
-        zeitgeber_ = std::move(uhr);
-    } else {
+    zeitgeber_ = std::move(optionen_.Timer);
+    if (!zeitgeber_)
         zeitgeber_ =
             std::make_unique<QtZeitgeber>([this] { ProgrammTakt(); }, [this] { FahrTakt(); });
-    }
     form_ = std::make_unique<QtFormular>(e_, *wahl_, *zeitgeber_);
     spiegel_ = std::make_unique<netz::Bildspiegel>(*form_);
     titel_ = windowTitle();

@@ -11,7 +11,7 @@
 #include "Nachricht.h"
 #include "Netzzeiten.h"
 #include "RegelnFenster.h"
-#include "game/VirtuelleUhr.h"
+#include "game/Zeitgeber.h"
 #include "state/Tabellen.h"
 #include "state/Zufall.h"
 
@@ -38,9 +38,10 @@ struct Fensteroptionen {
     std::string Datendatei;
     // Random source of the game; none means one seeded from the clock.
     std::unique_ptr<Zufallsquelle> Zufall;
-    // Virtual timers: the owner delivers the ticks (ProgrammTakt, FahrTakt)
-    // instead of QTimers, so a test can play a game in milliseconds.
-    bool VirtuelleTimer = false;
+    // The timers; none means precise timers of the event loop. Another
+    // source (a test's virtual clock) delivers the ticks itself through
+    // ProgrammTakt and FahrTakt, so a test can play a game in milliseconds.
+    std::unique_ptr<Zeitgeber> Timer;
 };
 
 // Where a joining window finds the offering one, and whom it plays.
@@ -73,8 +74,6 @@ class Hauptfenster : public QWidget {
     // Null before a successful load.
     Spiel* Partie() { return spiel_.get(); }
     const Brettmasse& Masse() const { return masse_; }
-    // The virtual clock of the timers, when made with virtual timers.
-    VirtuelleUhr* Uhr() { return uhr_; }
     RegelnFenster* Regeln() const { return regeln_; }
     Wahlsteuerung& Steuerung() { return *steuerung_; }
 
@@ -142,7 +141,6 @@ class Hauptfenster : public QWidget {
     Spielerwahl* wahl_;
     Wahlsteuerung* steuerung_;
     std::unique_ptr<Zeitgeber> zeitgeber_;
-    VirtuelleUhr* uhr_ = nullptr; // the clock in zeitgeber_, when it is virtual
     std::unique_ptr<QtFormular> form_;
     // The form the game writes to: the window's, told on to joined windows.
     std::unique_ptr<netz::Bildspiegel> spiegel_;

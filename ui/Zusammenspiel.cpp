@@ -164,11 +164,10 @@ void Hauptfenster::BeitretenFragen() {
     if (angebot_ || beitritt_) return;
     Beitrittsdialog dialog(this);
     if (dialog.exec() != QDialog::Accepted) return;
-    // A new window, made as this one was, shows the other game; this one
+    // A new window on the same data file shows the other game; this one
     // goes once it has joined.
     Fensteroptionen optionen;
     optionen.Datendatei = optionen_.Datendatei;
-    optionen.VirtuelleTimer = optionen_.VirtuelleTimer;
     auto* neu = new Hauptfenster(std::move(optionen));
     neu->setAttribute(Qt::WA_DeleteOnClose);
     neu->NetzzeitenSetzen(netzzeiten_);
