@@ -22,7 +22,7 @@
 #include "game/Spiel.h"
 #include "state/Zufall.h"
 
-using namespace pelu;
+namespace pelu::test {
 
 namespace {
 
@@ -192,6 +192,8 @@ void WahlBisZumSpiel(benchmark::State& state) {
 
 BENCHMARK(SpielMitGaesten)->Arg(0)->Arg(1)->Arg(4)->Unit(benchmark::kMillisecond);
 BENCHMARK(WahlBisZumSpiel)->Iterations(5)->Unit(benchmark::kMillisecond);
+
+} // namespace pelu::test
 
 int main(int argc, char** argv) {
     QCoreApplication anwendung(argc, argv);
