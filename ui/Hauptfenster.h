@@ -9,6 +9,7 @@
 #include "Entwurf.h"
 #include "Fensteraufbau.h"
 #include "Nachricht.h"
+#include "Netzbefehl.h"
 #include "Netzzeiten.h"
 #include "RegelnFenster.h"
 #include "game/Zeitgeber.h"
@@ -42,14 +43,6 @@ struct Fensteroptionen {
     // source (a test's virtual clock) delivers the ticks itself through
     // ProgrammTakt and FahrTakt, so a test can play a game in milliseconds.
     std::unique_ptr<Zeitgeber> Timer;
-};
-
-// Where a joining window finds the offering one, and whom it plays.
-struct Beitrittsdaten {
-    QString Rechner;
-    quint16 Port = 47474;
-    QString Code;
-    int Spieler = 1;
 };
 
 // The main window `frmPelu`: its controls, the load sequence, the timers and

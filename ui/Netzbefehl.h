@@ -4,6 +4,20 @@
 
 namespace pelu {
 
+// Where a joining window finds the offering one, and whom it plays.
+struct Beitrittsdaten {
+    QString Rechner;
+    quint16 Port = 47474;
+    QString Code;
+    int Spieler = 1;
+};
+
+// What the command line asks of the network: offer on a port, or join.
+struct Netzauftrag {
+    std::optional<quint16> Anbieten;
+    std::optional<Beitrittsdaten> Beitreten;
+};
+
 // The values of the command line's network options, read strictly: plain
 // digits, nothing around them.
 
