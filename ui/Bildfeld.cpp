@@ -19,7 +19,14 @@ double Bildfeld::Faktor() const {
 }
 
 void Bildfeld::GroesseSetzen(QSize groesse) {
+    entwurf_ = groesse;
     resize(groesse);
+    Zeichnen();
+}
+
+void Bildfeld::SkalaSetzen(double skala) {
+    if (skala == skala_) return;
+    skala_ = skala;
     Zeichnen();
 }
 
@@ -38,7 +45,7 @@ void Bildfeld::Zeichnen() {
     }
     QtLeinwand leinwand(bild_, hintergrund_);
     if (zeichnung_)
-        zeichnung_(leinwand, Geraeteraster{faktor});
+        zeichnung_(leinwand, Geraeteraster{faktor * skala_});
     else
         leinwand.Loeschen();
     update();

@@ -8,6 +8,7 @@
 #include "Entwurf.h"
 #include "Fensteraufbau.h"
 #include "RegelnFenster.h"
+#include "Skalierung.h"
 #include "game/VirtuelleUhr.h"
 #include "state/Tabellen.h"
 #include "state/Zufall.h"
@@ -59,6 +60,8 @@ class Hauptfenster : public QWidget {
     VirtuelleUhr* Uhr() { return uhr_; }
     RegelnFenster* Regeln() const { return regeln_; }
     Wahlsteuerung& Steuerung() { return *steuerung_; }
+    // The one factor of the window and its margins.
+    const Skalierung& Skala() const { return skalierung_; }
 
   public slots:
     // The timers' tick handlers.
@@ -68,6 +71,7 @@ class Hauptfenster : public QWidget {
   protected:
     void closeEvent(QCloseEvent* ereignis) override;
     bool event(QEvent* ereignis) override;
+    void resizeEvent(QResizeEvent* ereignis) override;
 
   private:
     void Verbinden();
@@ -94,8 +98,10 @@ class Hauptfenster : public QWidget {
     QCursor hand_;
     QString pfad_;
     Brettmasse masse_;
-    // Device pixel ratio the pictures are drawn for.
+    Skalierung skalierung_;
+    // Device pixel ratio and factor the pictures are drawn for.
     double bildfaktor_;
+    double bildskala_ = 1.0;
 };
 
 } // namespace pelu

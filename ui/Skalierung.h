@@ -1,0 +1,89 @@
+#pragma once
+#include <QFont>
+#include <QPoint>
+#include <QPointer>
+#include <QRect>
+#include <QSize>
+#include <optional>
+#include <vector>
+
+class QWidget;
+
+namespace pelu {
+
+class Skalenstil;
+
+// A control that fits its content to the window's factor itself: the window
+// tells it the factor after placing it.
+class Skalierbar {
+  public:
+    virtual void SkalaSetzen(double skala) = 0;
+    // True for a control that places itself (a figure, the ring); the
+    // window then leaves its geometry alone.
+    virtual bool EigeneLage() const { return false; }
+
+  protected:
+    ~Skalierbar() = default;
+};
+
+// Where the designed client area lies in a client area of any size: reduced
+// or enlarged by one factor, the aspect kept, never below half, the space
+// left over split evenly into margins on both sides.
+struct Skalenlage {
+    double skala = 1.0;
+    QPoint rand;
+    bool operator==(const Skalenlage&) const = default;
+};
+Skalenlage SkalenlageFuer(QSize entwurf, QSize client);
+
+// The smallest factor; below it the window shrinks no further.
+inline constexpr double KleinsteSkala = 0.5;
+
+// A length, point or rectangle of the design at factor `skala`, each edge
+// rounded on its own, so neighbours stay neighbours.
+int Skaliert(double laenge, double skala);
+QRect Skaliert(const QRect& entwurf, double skala);
+
+// Lays a window's controls out at one factor: every control at its designed
+// geometry times the factor (the window's own children shifted by the
+// margins), fonts, icons, frame lines, check boxes and scroll bars in
+// proportion. Controls that draw their content themselves are told the
+// factor (Skalierbar). Factor 1 in a client area of the designed size
+// leaves everything exactly as designed.
+class Skalierung {
+  public:
+    explicit Skalierung(QWidget& fenster);
+    ~Skalierung();
+    Skalierung(const Skalierung&) = delete;
+    Skalierung& operator=(const Skalierung&) = delete;
+
+    // Takes the window's current client size and every control's geometry
+    // as the design: once, after the layout, with the window at factor 1.
+    void Erfassen();
+    bool Erfasst() const { return !entwurf_.isEmpty(); }
+    // Lays the controls out for the window's current client size.
+    void Anwenden();
+
+    QSize Entwurf() const { return entwurf_; }
+    const Skalenlage& Lage() const { return lage_; }
+
+  private:
+    struct Eintrag {
+        QPointer<QWidget> w;
+        std::optional<QRect> ort; // none: the control places itself
+        std::optional<QFont> schrift;
+        QSize symbol;  // icon size of a button
+        int linie = 0; // line width of a box frame
+    };
+
+    QWidget& fenster_;
+    QSize entwurf_;
+    QFont schrift_;
+    std::vector<Eintrag> eintraege_;
+    Skalenlage lage_;
+    // Made at the first factor other than 1, so the design keeps the
+    // application's own style untouched.
+    Skalenstil* stil_ = nullptr;
+};
+
+} // namespace pelu
