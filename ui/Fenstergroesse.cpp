@@ -37,8 +37,11 @@ QRect Startlage(QSize entwurf, const QRect& verfuegbar, const QMargins& rahmen) 
         const double skala = std::max(
             KleinsteSkala, std::min(double(platz.width()) / entwurf.width(),
                                     double(platz.height()) / entwurf.height()));
-        groesse = QSize(static_cast<int>(std::floor(entwurf.width() * skala)),
-                        static_cast<int>(std::floor(entwurf.height() * skala)))
+        // The small addend keeps a side that fits exactly from losing a pixel.
+        const auto seite = [skala](int laenge) {
+            return static_cast<int>(std::floor(laenge * skala + 1e-9));
+        };
+        groesse = QSize(seite(entwurf.width()), seite(entwurf.height()))
                       .expandedTo(Kleinstgroesse(entwurf));
     }
     QRect ort(QPoint(0, 0), groesse);

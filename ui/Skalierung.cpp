@@ -61,21 +61,26 @@ Skalenlage SkalenlageFuer(QSize entwurf, QSize client) {
         std::max(KleinsteSkala, std::min(double(client.width()) / entwurf.width(),
                                          double(client.height()) / entwurf.height()));
     const auto rand = [skala](int platz, int laenge) {
-        return std::max(0, static_cast<int>(std::nearbyint((platz - laenge * skala) / 2)));
+        return std::max(0.0, (platz - laenge * skala) / 2);
     };
-    return {skala, QPoint(rand(client.width(), entwurf.width()),
-                          rand(client.height(), entwurf.height()))};
+    return {skala, QPointF(rand(client.width(), entwurf.width()),
+                           rand(client.height(), entwurf.height()))};
 }
 
 int Skaliert(double laenge, double skala) {
     return static_cast<int>(std::nearbyint(laenge * skala));
 }
 
-QRect Skaliert(const QRect& entwurf, double skala) {
-    const int links = Skaliert(entwurf.x(), skala);
-    const int oben = Skaliert(entwurf.y(), skala);
-    return {links, oben, Skaliert(entwurf.x() + entwurf.width(), skala) - links,
-            Skaliert(entwurf.y() + entwurf.height(), skala) - oben};
+QRect Skaliert(const QRect& entwurf, const Skalenlage& lage) {
+    const auto x = [&lage](int x) {
+        return static_cast<int>(std::nearbyint(x * lage.skala + lage.rand.x()));
+    };
+    const auto y = [&lage](int y) {
+        return static_cast<int>(std::nearbyint(y * lage.skala + lage.rand.y()));
+    };
+    const int links = x(entwurf.x()), oben = y(entwurf.y());
+    return {links, oben, x(entwurf.x() + entwurf.width()) - links,
+            y(entwurf.y() + entwurf.height()) - oben};
 }
 
 Skalierung::Skalierung(QWidget& fenster) : fenster_(fenster) {}
@@ -91,7 +96,8 @@ void Skalierung::Erfassen() {
         if (w->window() != &fenster_) continue; // a window of its own
         Eintrag eintrag{w, {}, {}, {}, 0};
         const auto* skalierbar = dynamic_cast<const Skalierbar*>(w);
-        if (!skalierbar || !skalierbar->EigeneLage()) eintrag.ort = w->geometry();
+        if (!skalierbar || !skalierbar->EigeneLage())
+            eintrag.ort = QRect(w->mapTo(&fenster_, QPoint(0, 0)), w->size());
         // Controls that draw their own content keep their font: it is
         // drawn at the factor. A control with a style sheet takes no font
         // from its window once polished, so it gets its own.
@@ -126,10 +132,13 @@ void Skalierung::Anwenden() {
     }
     for (const Eintrag& e : eintraege_) {
         if (!e.w) continue;
+        // Containers come before what they hold, so each one is in its new
+        // place when its controls are placed in it.
         if (e.ort) {
-            QRect ort = Skaliert(*e.ort, s);
-            if (e.w->parentWidget() == &fenster_) ort.translate(lage.rand);
-            e.w->setGeometry(ort);
+            const QWidget* eltern = e.w->parentWidget();
+            const QPoint ursprung =
+                eltern == &fenster_ ? QPoint(0, 0) : eltern->mapTo(&fenster_, QPoint(0, 0));
+            e.w->setGeometry(Skaliert(*e.ort, lage).translated(-ursprung));
         }
         if (!neueSkala) continue;
         if (e.schrift) e.w->setFont(SkalierteSchrift(*e.schrift, s));

@@ -1,6 +1,6 @@
 #pragma once
 #include <QFont>
-#include <QPoint>
+#include <QPointF>
 #include <QPointer>
 #include <QRect>
 #include <QSize>
@@ -31,7 +31,7 @@ class Skalierbar {
 // left over split evenly into margins on both sides.
 struct Skalenlage {
     double skala = 1.0;
-    QPoint rand;
+    QPointF rand;
     bool operator==(const Skalenlage&) const = default;
 };
 Skalenlage SkalenlageFuer(QSize entwurf, QSize client);
@@ -39,15 +39,16 @@ Skalenlage SkalenlageFuer(QSize entwurf, QSize client);
 // The smallest factor; below it the window shrinks no further.
 inline constexpr double KleinsteSkala = 0.5;
 
-// A length, point or rectangle of the design at factor `skala`, each edge
-// rounded on its own, so neighbours stay neighbours.
+// A length of the design at factor `skala`, rounded.
 int Skaliert(double laenge, double skala);
-QRect Skaliert(const QRect& entwurf, double skala);
+// A rectangle of the design in window pixels at the factor and margins of
+// `lage`, each edge rounded on its own, so neighbours stay neighbours.
+QRect Skaliert(const QRect& entwurf, const Skalenlage& lage);
 
 // Lays a window's controls out at one factor: every control at its designed
-// geometry times the factor (the window's own children shifted by the
-// margins), fonts, icons, frame lines, check boxes and scroll bars in
-// proportion. Controls that draw their content themselves are told the
+// place in the window times the factor, shifted by the margins, so each edge
+// is within half a pixel of its exact place; fonts, icons, frame lines,
+// check boxes and scroll bars in proportion. Controls that draw their content themselves are told the
 // factor (Skalierbar). Factor 1 in a client area of the designed size
 // leaves everything exactly as designed.
 class Skalierung {
@@ -70,7 +71,7 @@ class Skalierung {
   private:
     struct Eintrag {
         QPointer<QWidget> w;
-        std::optional<QRect> ort; // none: the control places itself
+        std::optional<QRect> ort; // in the window; none: the control places itself
         std::optional<QFont> schrift;
         QSize symbol;  // icon size of a button
         int linie = 0; // line width of a box frame
