@@ -29,7 +29,8 @@ class Bildfeld : public QWidget, public Skalierbar {
     // then the drawing runs again.
     void GroesseSetzen(QSize groesse);
     QSize Entwurf() const { return entwurf_; }
-    // Drawn again for the window's factor, at the size the window gave it.
+    // Drawn again for the window's factor once the window has given it its
+    // size, or at the latest when it is shown next.
     void SkalaSetzen(double skala) override;
     // What the picture shows from now on; drawn at once.
     void ZeichnungSetzen(Zeichnung zeichnung);
@@ -40,14 +41,19 @@ class Bildfeld : public QWidget, public Skalierbar {
 
   protected:
     void paintEvent(QPaintEvent* ereignis) override;
+    void resizeEvent(QResizeEvent* ereignis) override;
 
   private:
     double Faktor() const;
+    QSize Pixelgroesse() const;
+    // Whether the image is drawn for the box's size, screen and factor.
+    bool Aktuell() const;
     void Zeichnen();
 
     QColor hintergrund_;
     QSize entwurf_;
     double skala_ = 1.0;
+    double bildskala_ = 1.0; // the factor the image is drawn for
     QImage bild_;
     Zeichnung zeichnung_;
 };

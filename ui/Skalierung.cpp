@@ -130,6 +130,11 @@ void Skalierung::Anwenden() {
         }
         if (stil_) stil_->SkalaSetzen(s);
     }
+    // In the order the controls were made: the figures before the ring that
+    // follows one of them.
+    if (neueSkala)
+        for (const Eintrag& e : eintraege_)
+            if (auto* skalierbar = dynamic_cast<Skalierbar*>(e.w.data())) skalierbar->SkalaSetzen(s);
     for (const Eintrag& e : eintraege_) {
         if (!e.w) continue;
         // Containers come before what they hold, so each one is in its new
@@ -150,11 +155,6 @@ void Skalierung::Anwenden() {
         if (auto* knopf = qobject_cast<QPushButton*>(e.w)) KnopfskalaSetzen(*knopf, s);
         if (stil_ && NimmtStil(e.w)) e.w->update();
     }
-    // In the order the controls were made: the figures before the ring that
-    // follows one of them.
-    if (neueSkala)
-        for (const Eintrag& e : eintraege_)
-            if (auto* skalierbar = dynamic_cast<Skalierbar*>(e.w.data())) skalierbar->SkalaSetzen(s);
 }
 
 } // namespace pelu

@@ -14,7 +14,7 @@ namespace pelu {
 class Skalenstil;
 
 // A control that fits its content to the window's factor itself: the window
-// tells it the factor after placing it.
+// tells it the factor, then gives it its place.
 class Skalierbar {
   public:
     virtual void SkalaSetzen(double skala) = 0;

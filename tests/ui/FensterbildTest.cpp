@@ -52,5 +52,16 @@ TEST(Fensterbild, NachDemLadenUndMittenImSpiel) {
     PruefeBild(t.f(), "spiel");
 }
 
+// Taken to other sizes and back, the window at its designed size is the one
+// it was after loading, pixel for pixel.
+TEST(Fensterbild, NachGroessenwechselWieGeladen) {
+    Testfenster t(1);
+    ASSERT_TRUE(t.geladen) << t.fehler.toStdString();
+    for (const QSize groesse : {QSize(1402, 1134), QSize(351, 284), QSize(900, 567)})
+        t.f().resize(groesse);
+    t.f().resize(701, 567);
+    PruefeBild(t.f(), "geladen");
+}
+
 } // namespace
 } // namespace pelu::test
