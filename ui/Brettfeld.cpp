@@ -27,7 +27,6 @@ void Brettfeld::GroesseSetzen(int breite, int hoehe) {
     flaeche_->GroesseSetzen(QSize(std::max(0, breite - 2 * Rand), std::max(0, hoehe - 2 * Rand)));
 }
 
-
 void Brettfeld::SkalaSetzen(double skala) {
     skala_ = skala;
     update();

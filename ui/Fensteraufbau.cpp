@@ -36,8 +36,7 @@ Brettmasse Fensteraufbau(QWidget& fenster, Bedienelemente& e, Spielerwahl& wahl)
 
     // A margin of 20 right of the board, and below it the margin it has above.
     // The window may grow from there, and shrink to half (FensterGroessen).
-    FensterGroessen(fenster,
-                    QSize(b.width() + brett.x() + 20, brett.y() + b.height() + brett.y()));
+    FensterGroessen(fenster, QSize(b.width() + brett.x() + 20, brett.y() + b.height() + brett.y()));
 
     for (int i = 0; i < 4; ++i) {
         Bildfeld& wuerfel = *e.picWuerfel[static_cast<size_t>(i)];

@@ -33,10 +33,11 @@ void FensterGroessen(QWidget& fenster, QSize entwurf) {
 QRect Startlage(QSize entwurf, const QRect& verfuegbar, const QMargins& rahmen) {
     const QRect platz = verfuegbar.marginsRemoved(rahmen);
     QSize groesse = entwurf;
-    if (!entwurf.isEmpty() && (entwurf.width() > platz.width() || entwurf.height() > platz.height())) {
-        const double skala = std::max(
-            KleinsteSkala, std::min(double(platz.width()) / entwurf.width(),
-                                    double(platz.height()) / entwurf.height()));
+    if (!entwurf.isEmpty() &&
+        (entwurf.width() > platz.width() || entwurf.height() > platz.height())) {
+        const double skala =
+            std::max(KleinsteSkala, std::min(double(platz.width()) / entwurf.width(),
+                                             double(platz.height()) / entwurf.height()));
         // The small addend keeps a side that fits exactly from losing a pixel.
         const auto seite = [skala](int laenge) {
             return static_cast<int>(std::floor(laenge * skala + 1e-9));

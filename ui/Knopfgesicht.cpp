@@ -45,8 +45,7 @@ void KnopfskalaSetzen(QPushButton& knopf, double skala) {
     if (rand == Randbreite(knopf)) return;
     knopf.setProperty(Randeigenschaft, rand);
     // Only a graphical button has a face to draw again.
-    if (knopf.property(Gesichtseigenschaft).isValid())
-        Stilsetzen(knopf, Knopfgesicht(knopf), rand);
+    if (knopf.property(Gesichtseigenschaft).isValid()) Stilsetzen(knopf, Knopfgesicht(knopf), rand);
 }
 
 } // namespace pelu

@@ -35,8 +35,7 @@ constexpr const char* Regelzeilen[] = {
 
 } // namespace
 
-RegelnFenster::RegelnFenster(QWidget* eltern)
-    : QWidget(eltern, Qt::Window), skalierung_(*this) {
+RegelnFenster::RegelnFenster(QWidget* eltern) : QWidget(eltern, Qt::Window), skalierung_(*this) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("frmPeluRegeln"));
     setWindowTitle(QStringLiteral(" Regeln"));

@@ -134,7 +134,8 @@ void Skalierung::Anwenden() {
     // follows one of them.
     if (neueSkala)
         for (const Eintrag& e : eintraege_)
-            if (auto* skalierbar = dynamic_cast<Skalierbar*>(e.w.data())) skalierbar->SkalaSetzen(s);
+            if (auto* skalierbar = dynamic_cast<Skalierbar*>(e.w.data()))
+                skalierbar->SkalaSetzen(s);
     for (const Eintrag& e : eintraege_) {
         if (!e.w) continue;
         // Containers come before what they hold, so each one is in its new

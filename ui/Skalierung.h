@@ -48,9 +48,9 @@ QRect Skaliert(const QRect& entwurf, const Skalenlage& lage);
 // Lays a window's controls out at one factor: every control at its designed
 // place in the window times the factor, shifted by the margins, so each edge
 // is within half a pixel of its exact place; fonts, icons, frame lines,
-// check boxes and scroll bars in proportion. Controls that draw their content themselves are told the
-// factor (Skalierbar). Factor 1 in a client area of the designed size
-// leaves everything exactly as designed.
+// check boxes and scroll bars in proportion. Controls that draw their content themselves are told
+// the factor (Skalierbar). Factor 1 in a client area of the designed size leaves everything exactly
+// as designed.
 class Skalierung {
   public:
     explicit Skalierung(QWidget& fenster);

@@ -26,7 +26,8 @@ const QSize Entwurf(701, 567);
 std::vector<QSize> Groessen() {
     std::vector<QSize> groessen;
     for (double f : {0.5, 0.75, 1.5, 2.0}) {
-        const QSize knapp(int(std::ceil(Entwurf.width() * f)), int(std::ceil(Entwurf.height() * f)));
+        const QSize knapp(int(std::ceil(Entwurf.width() * f)),
+                          int(std::ceil(Entwurf.height() * f)));
         groessen.push_back(knapp);
         groessen.push_back(f < 1 ? knapp + QSize(0, 90) : knapp + QSize(250, 0));
     }
@@ -168,8 +169,8 @@ TEST_F(Skalierung, BrettfelderUndHeimeAnIhrenOrten) {
         t.f().resize(groesse);
         const std::vector<QRgb> farben = Farben();
         for (size_t i = 0; i < orte.size(); ++i)
-            EXPECT_EQ(farben[i], entwurf[i]) << groesse.width() << " x " << groesse.height()
-                                             << ", place " << i;
+            EXPECT_EQ(farben[i], entwurf[i])
+                << groesse.width() << " x " << groesse.height() << ", place " << i;
     }
 }
 
@@ -282,10 +283,8 @@ TEST(Startgroesse, PasstMitRahmenAufDenSchirm) {
         QRect ort;
     };
     const Fall faelle[] = {
-        {{0, 0, 800, 800}, {49, 116, 701, 567}},
-        {{0, 0, 709, 601}, {4, 30, 701, 567}},
-        {{100, 0, 960, 540}, {267, 30, 625, 506}},
-        {{0, 0, 1280, 600}, {290, 30, 699, 566}},
+        {{0, 0, 800, 800}, {49, 116, 701, 567}},   {{0, 0, 709, 601}, {4, 30, 701, 567}},
+        {{100, 0, 960, 540}, {267, 30, 625, 506}}, {{0, 0, 1280, 600}, {290, 30, 699, 566}},
         {{0, 20, 300, 200}, {4, 50, 351, 284}},
     };
     for (const Fall& fall : faelle) {
