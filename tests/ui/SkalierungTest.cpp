@@ -4,6 +4,7 @@
 // resize; the start size on a small screen; full screen; the rules window.
 // ctest runs the Skalierung tests again on a screen of device pixel ratio 2.
 
+#include <QScreen>
 #include <QStyle>
 #include <QStyleOption>
 #include <QTest>
