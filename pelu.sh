@@ -9,6 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 PAKETE=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-private-dev libgl1-mesa-dev
+        qt6-tools-dev qt6-l10n-tools
         libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation fonts-dejavu-core)
 # Installing and packaging, and the checks of the installed tree and the package.
 PAKETE+=(desktop-file-utils appstream dpkg-dev file lintian man-db)
@@ -51,7 +52,7 @@ pruefen() {
 # every input length up to twice the shipped data file. The build (clang,
 # no window) also shows that the core and pelu-sim compile with clang.
 fuzzen() {
-    CXX=clang++ bauen build-fuzz -DPELU_FUZZ=ON -DPELU_FENSTER=OFF -DPELU_TESTS=OFF \
+    CXX=clang++ bauen build-fuzz -DPELU_FUZZ=ON -DPELU_FENSTER=OFF -DBUILD_TESTING=OFF \
         -DPELU_BENCHMARKS=OFF
     mkdir -p build-fuzz/korpus
     build-fuzz/fuzz/lader_fuzz -max_total_time=60 -timeout=5 -len_control=0 -max_len=16384 \

@@ -4,6 +4,8 @@
 
 #include "state/Tabellen.h"
 
+namespace pelu {
+
 // Loads a data file exactly as the desktop program does: the loader's
 // default centre is the desktop board's. An empty `datei` means
 // Peludaten.txt, looked for where the desktop program looks for it (the
@@ -11,3 +13,11 @@
 // On failure the loader's message goes to stderr and the result is empty;
 // the caller exits with 1.
 std::optional<pelu::Tabellen> SimDatenLaden(const std::string& datei);
+
+// The folder of the program behind the link `selbst` (by default this
+// program, as the kernel knows it), where the installed data is looked for.
+// Empty when `selbst` is no link (no /proc): the working directory is then
+// the only place.
+std::string Programmordner(const std::string& selbst = "/proc/self/exe");
+
+} // namespace pelu

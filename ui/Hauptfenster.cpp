@@ -16,6 +16,7 @@
 #include "QtZeitgeber.h"
 #include "RegelnFenster.h"
 #include "Spielerwahl.h"
+#include "Uebersetzung.h"
 #include "Wahlsteuerung.h"
 #include "Zugaenglichkeit.h"
 #include "board/Brettzeichnen.h"
@@ -31,14 +32,10 @@ Hauptfenster::Hauptfenster(Fensteroptionen optionen)
       wahl_(new Spielerwahl(&e_.picSpielfeld->Flaeche())),
       steuerung_(new Wahlsteuerung(*this, e_, [this] { return std::as_const(spiel_).get(); })),
       hand_(HandZeiger()), skalierung_(*this), bildfaktor_(devicePixelRatioF()) {
-    if (optionen_.VirtuelleTimer) {
-        auto uhr = std::make_unique<VirtuelleUhr>();
-        uhr_ = uhr.get();
-        zeitgeber_ = std::move(uhr);
-    } else {
+    zeitgeber_ = std::move(optionen_.Timer);
+    if (!zeitgeber_)
         zeitgeber_ =
             std::make_unique<QtZeitgeber>([this] { ProgrammTakt(); }, [this] { FahrTakt(); });
-    }
     form_ = std::make_unique<QtFormular>(e_, *wahl_, *zeitgeber_);
     Verbinden();
     BedienelementeBenennen(e_);
@@ -69,6 +66,10 @@ bool Hauptfenster::Laden(QString* fehler) {
     BilderAnpassen();
     try {
         Initialisierung();
+    } catch (const Ladefehler& ausnahme) {
+        spiel_.reset();
+        if (fehler) *fehler = Lademeldung(ausnahme);
+        return false;
     } catch (const std::exception& ausnahme) {
         spiel_.reset();
         if (fehler) *fehler = QString::fromStdString(ausnahme.what());

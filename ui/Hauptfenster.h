@@ -9,7 +9,7 @@
 #include "Fensteraufbau.h"
 #include "RegelnFenster.h"
 #include "Skalierung.h"
-#include "game/VirtuelleUhr.h"
+#include "game/Zeitgeber.h"
 #include "state/Tabellen.h"
 #include "state/Zufall.h"
 
@@ -29,9 +29,10 @@ struct Fensteroptionen {
     std::string Datendatei;
     // Random source of the game; none means one seeded from the clock.
     std::unique_ptr<Zufallsquelle> Zufall;
-    // Virtual timers: the owner delivers the ticks (ProgrammTakt, FahrTakt)
-    // instead of QTimers, so a test can play a game in milliseconds.
-    bool VirtuelleTimer = false;
+    // The timers; none means precise timers of the event loop. Another
+    // source (a test's virtual clock) delivers the ticks itself through
+    // ProgrammTakt and FahrTakt, so a test can play a game in milliseconds.
+    std::unique_ptr<Zeitgeber> Timer;
 };
 
 // The main window `frmPelu`: its controls, the load sequence, the timers and
@@ -56,8 +57,6 @@ class Hauptfenster : public QWidget {
     // Null before a successful load.
     Spiel* Partie() { return spiel_.get(); }
     const Brettmasse& Masse() const { return masse_; }
-    // The virtual clock of the timers, when made with virtual timers.
-    VirtuelleUhr* Uhr() { return uhr_; }
     RegelnFenster* Regeln() const { return regeln_; }
     Wahlsteuerung& Steuerung() { return *steuerung_; }
     // The one factor of the window and its margins.
@@ -90,7 +89,6 @@ class Hauptfenster : public QWidget {
     Spielerwahl* wahl_;
     Wahlsteuerung* steuerung_;
     std::unique_ptr<Zeitgeber> zeitgeber_;
-    VirtuelleUhr* uhr_ = nullptr; // the clock in zeitgeber_, when it is virtual
     std::unique_ptr<QtFormular> form_;
     std::unique_ptr<Tabellen> tabellen_;
     std::unique_ptr<Spiel> spiel_;

@@ -222,7 +222,7 @@ TEST_F(Skalierung, GroessenwechselMittenInDerFahrt) {
     size_t wechsel = 0;
     ASSERT_TRUE(t.BisRuhe(3000000, [&] {
         const Fahrt& fahrt = t.f().Partie()->Fahrtzustand();
-        if (!t.f().Uhr()->FahrenLaeuft() || fahrt.Schrittnummer != fahrt.Schrittzahl / 2 ||
+        if (!t.uhr->FahrenLaeuft() || fahrt.Schrittnummer != fahrt.Schrittzahl / 2 ||
             fahrt.Schrittzahl < 4 || ++fahrten % 10 != 0)
             return;
         const QSize groesse = groessen[wechsel++ % groessen.size()];

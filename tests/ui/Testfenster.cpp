@@ -3,10 +3,13 @@
 #include <QMouseEvent>
 #include <QTest>
 
+#include "Uebersetzung.h"
+
 namespace pelu::test {
 namespace {
 
-// The one QApplication, offscreen unless a platform is chosen. It ends after
+// The one QApplication, offscreen unless a platform is chosen, in the
+// language the environment asks for, as the program starts. It ends after
 // the last test: left to the exit handlers it would outlive Qt's statics
 // (synthetic mouse events' devices) and crash.
 struct QtUmgebung : testing::Environment {
@@ -17,6 +20,7 @@ struct QtUmgebung : testing::Environment {
     void SetUp() override {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         anwendung = std::make_unique<QApplication>(argc, argv);
+        UebersetzungLaden(*anwendung);
     }
     void TearDown() override { anwendung.reset(); }
 };
@@ -25,13 +29,15 @@ testing::Environment* const umgebung = testing::AddGlobalTestEnvironment(new QtU
 } // namespace
 
 Testfenster::Testfenster(uint64_t saat, const std::string& datei) {
+    auto zeitgeber = std::make_unique<VirtuelleUhr>();
+    uhr = zeitgeber.get();
     fenster = std::make_unique<Hauptfenster>(
-        Fensteroptionen{datei, std::make_unique<Zufallsgenerator>(saat), /*VirtuelleTimer=*/true});
+        Fensteroptionen{datei, std::make_unique<Zufallsgenerator>(saat), std::move(zeitgeber)});
     geladen = fenster->Laden(&fehler);
 }
 
 VirtuelleUhr::Takt Testfenster::Takt() {
-    const VirtuelleUhr::Takt takt = fenster->Uhr()->Weiter();
+    const VirtuelleUhr::Takt takt = uhr->Weiter();
     if (takt == VirtuelleUhr::Takt::Programm) fenster->ProgrammTakt();
     if (takt == VirtuelleUhr::Takt::Fahren) fenster->FahrTakt();
     return takt;
