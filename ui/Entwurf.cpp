@@ -3,6 +3,7 @@
 #include "Bilder.h"
 #include "Knopfgesicht.h"
 #include "Schriften.h"
+#include "Skalierung.h"
 #include "Twips.h"
 #include "Uebersetzung.h"
 
@@ -148,15 +149,16 @@ Bedienelemente EntwurfAufbauen(QWidget& fenster) {
     return e;
 }
 
-void BilderSetzen(QWidget& fenster, Bedienelemente& e, double faktor) {
+void BilderSetzen(QWidget& fenster, Bedienelemente& e, double faktor, double skala) {
     fenster.setWindowIcon(SymbolIcon(Symbol::Brett, faktor));
-    for (int k = 0; k < 16; ++k)
-        e.imgFigur[static_cast<size_t>(k)]->setPixmap(FigurBild(k / 4 + 1, faktor));
-    e.cmdFigurenwahl->setIcon(SymbolIcon(Symbol::MannFrau, faktor));
-    e.cmdStart->setIcon(SymbolIcon(Symbol::Pfeil, faktor));
-    e.cmdStop->setIcon(SymbolIcon(Symbol::Stopp, faktor));
-    e.cmdHilfe->setIcon(SymbolIcon(Symbol::Fragezeichen, faktor));
-    e.cmdBeenden->setIcon(SymbolIcon(Symbol::Kreuz, faktor));
+    for (Figurbild* figur : e.imgFigur)
+        figur->BildSetzen(faktor);
+    const int groesse = Skaliert(32, skala);
+    e.cmdFigurenwahl->setIcon(SymbolIcon(Symbol::MannFrau, faktor, groesse));
+    e.cmdStart->setIcon(SymbolIcon(Symbol::Pfeil, faktor, groesse));
+    e.cmdStop->setIcon(SymbolIcon(Symbol::Stopp, faktor, groesse));
+    e.cmdHilfe->setIcon(SymbolIcon(Symbol::Fragezeichen, faktor, groesse));
+    e.cmdBeenden->setIcon(SymbolIcon(Symbol::Kreuz, faktor, groesse));
 }
 
 } // namespace pelu

@@ -15,6 +15,7 @@
 #include "Bilder.h"
 #include "Bildspiegel.h"
 #include "Druckfeld.h"
+#include "Fenstergroesse.h"
 #include "QtFormular.h"
 #include "QtZeitgeber.h"
 #include "RegelnFenster.h"
@@ -35,7 +36,7 @@ Hauptfenster::Hauptfenster(Fensteroptionen optionen)
       // Made after the dice, so the indicators and scroll bars lie above them.
       wahl_(new Spielerwahl(&e_.picSpielfeld->Flaeche())),
       steuerung_(new Wahlsteuerung(*this, e_, [this] { return EigeneWahllage(); })),
-      hand_(HandZeiger()), bildfaktor_(devicePixelRatioF()) {
+      hand_(HandZeiger()), skalierung_(*this), bildfaktor_(devicePixelRatioF()) {
     zeitgeber_ = std::move(optionen_.Timer);
     if (!zeitgeber_)
         zeitgeber_ =
@@ -46,6 +47,7 @@ Hauptfenster::Hauptfenster(Fensteroptionen optionen)
     Verbinden();
     BedienelementeBenennen(e_);
     BefehlstastenAnlegen(*this, e_);
+    VollbildTasteAnlegen(*this);
     NetzaktionenAnlegen();
     Tabulatorreihenfolge();
 }
@@ -65,14 +67,11 @@ bool Hauptfenster::Laden(QString* fehler) {
     form_->FahrTimerAn(false);
     form_->Spielknoepfe(Knopfzustand::Ruhe);
     masse_ = Fensteraufbau(*this, e_, *wahl_);
+    skalierung_.Erfassen();
     // Laid out before it is shown, so it opens at its final size, its inner
-    // area at the centre of the screen (the frame is not known before the
-    // first show).
-    if (const QScreen* schirm = screen()) {
-        QRect ort = geometry();
-        ort.moveCenter(schirm->availableGeometry().center());
-        setGeometry(ort);
-    }
+    // area at the centre of the screen, smaller where the screen is small.
+    if (const QScreen* schirm = screen())
+        setGeometry(Startlage(size(), schirm->availableGeometry(), Rahmenschaetzung(*this)));
     show();
     BilderAnpassen();
     try {
@@ -238,14 +237,27 @@ void Hauptfenster::RegelnZeigen() {
     regeln_->activateWindow();
 }
 
-// The figures, icons and indicators are drawn for the window's screen; the
-// board and the dice redraw themselves.
+// The figures, icons, indicators and the hand are drawn for the window's
+// screen and factor; the board and the dice redraw themselves.
 void Hauptfenster::BilderAnpassen() {
     const double faktor = devicePixelRatioF();
-    if (faktor == bildfaktor_) return;
+    const double skala = skalierung_.Lage().skala;
+    if (faktor == bildfaktor_ && skala == bildskala_) return;
     bildfaktor_ = faktor;
-    BilderSetzen(*this, e_, faktor);
-    wahl_->BilderSetzen(faktor);
+    BilderSetzen(*this, e_, faktor, skala);
+    wahl_->BilderSetzen(faktor * skala);
+    if (skala == bildskala_) return;
+    bildskala_ = skala;
+    hand_ = HandZeiger(skala);
+    for (Figurbild* figur : e_.imgFigur)
+        if (figur->cursor().shape() == Qt::BitmapCursor) figur->setCursor(hand_);
+}
+
+// Everything inside follows the client area at one factor.
+void Hauptfenster::resizeEvent(QResizeEvent* ereignis) {
+    QWidget::resizeEvent(ereignis);
+    skalierung_.Anwenden();
+    BilderAnpassen();
 }
 
 bool Hauptfenster::event(QEvent* ereignis) {

@@ -12,6 +12,7 @@
 #include "Netzbefehl.h"
 #include "Netzzeiten.h"
 #include "RegelnFenster.h"
+#include "Skalierung.h"
 #include "game/Zeitgeber.h"
 #include "state/Tabellen.h"
 #include "state/Zufall.h"
@@ -69,6 +70,8 @@ class Hauptfenster : public QWidget {
     const Brettmasse& Masse() const { return masse_; }
     RegelnFenster* Regeln() const { return regeln_; }
     Wahlsteuerung& Steuerung() { return *steuerung_; }
+    // The one factor of the window and its margins.
+    const Skalierung& Skala() const { return skalierung_; }
 
     // Offers the game to other windows on `port` (0: a free one); false,
     // with the reason in `fehler`, when the port cannot be opened. The
@@ -101,6 +104,7 @@ class Hauptfenster : public QWidget {
     void closeEvent(QCloseEvent* ereignis) override;
     void contextMenuEvent(QContextMenuEvent* ereignis) override;
     bool event(QEvent* ereignis) override;
+    void resizeEvent(QResizeEvent* ereignis) override;
 
   private:
     // What this window's user may choose now (Zusammenspiel.cpp).
@@ -149,8 +153,10 @@ class Hauptfenster : public QWidget {
     QCursor hand_;
     QString pfad_;
     Brettmasse masse_;
-    // Device pixel ratio the pictures are drawn for.
+    Skalierung skalierung_;
+    // Device pixel ratio and factor the pictures are drawn for.
     double bildfaktor_;
+    double bildskala_ = 1.0;
 };
 
 } // namespace pelu

@@ -14,18 +14,29 @@ int Begrenzt(double wert, int lo, int hi) {
     return static_cast<int>(std::clamp(wert, static_cast<double>(lo), static_cast<double>(hi)));
 }
 
+bool Zweiunddreissig(const QImage& bild) {
+    const QImage::Format format = bild.format();
+    return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
+           format == QImage::Format_ARGB32_Premultiplied;
+}
+
 } // namespace
 
 QtLeinwand::QtLeinwand(QImage& bild, const QColor& hintergrund)
-    : bild_(bild), hintergrund_(hintergrund) {}
+    : bild_(bild), hintergrund_(hintergrund), breite_(bild.width()), hoehe_(bild.height()),
+      pixel_(Zweiunddreissig(bild) ? bild.bits() : nullptr), zeilenlaenge_(bild.bytesPerLine()) {}
 
+// Filling in place keeps the pixels where the constructor found them.
 void QtLeinwand::Loeschen() {
     bild_.fill(hintergrund_);
 }
 
 void QtLeinwand::Punkt(int x, int y, uint32_t farbe) {
-    if (x < 0 || y < 0 || x >= bild_.width() || y >= bild_.height()) return;
-    bild_.setPixel(x, y, 0xFF000000u | farbe);
+    if (x < 0 || y < 0 || x >= breite_ || y >= hoehe_) return;
+    if (pixel_)
+        reinterpret_cast<uint32_t*>(pixel_ + y * zeilenlaenge_)[x] = 0xFF000000u | farbe;
+    else
+        bild_.setPixel(x, y, 0xFF000000u | farbe);
 }
 
 // Bresenham: every pixel from the first to the last end point, both included.
@@ -33,9 +44,9 @@ void QtLeinwand::Linie(int x1, int y1, int x2, int y2, uint32_t farbe) {
     if (y1 == y2) {
         // The fill's rows: only the part on the image is visited, so a field
         // far larger than the board costs no more than the image.
-        if (y1 < 0 || y1 >= bild_.height()) return;
+        if (y1 < 0 || y1 >= hoehe_) return;
         const int von = std::max(0, std::min(x1, x2));
-        const int bis = std::min(bild_.width() - 1, std::max(x1, x2));
+        const int bis = std::min(breite_ - 1, std::max(x1, x2));
         for (int x = von; x <= bis; ++x)
             Punkt(x, y1, farbe);
         return;
@@ -69,10 +80,10 @@ void QtLeinwand::Kreis(double mx, double my, double radius, int randbreite, uint
     };
     // Only the part on the image is visited, so a huge radius costs no more
     // than the image.
-    const int yVon = Begrenzt(std::floor(my - radius), 0, bild_.height() - 1);
-    const int yBis = Begrenzt(std::ceil(my + radius), 0, bild_.height() - 1);
-    const int xVon = Begrenzt(std::floor(mx - radius), 0, bild_.width() - 1);
-    const int xBis = Begrenzt(std::ceil(mx + radius), 0, bild_.width() - 1);
+    const int yVon = Begrenzt(std::floor(my - radius), 0, hoehe_ - 1);
+    const int yBis = Begrenzt(std::ceil(my + radius), 0, hoehe_ - 1);
+    const int xVon = Begrenzt(std::floor(mx - radius), 0, breite_ - 1);
+    const int xBis = Begrenzt(std::ceil(mx + radius), 0, breite_ - 1);
     const int k = std::max(1, randbreite);
     for (int y = yVon; y <= yBis; ++y) {
         for (int x = xVon; x <= xBis; ++x) {

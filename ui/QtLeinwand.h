@@ -25,6 +25,12 @@ class QtLeinwand : public Leinwand {
 
     QImage& bild_;
     QColor hintergrund_;
+    int breite_;
+    int hoehe_;
+    // The pixels of a 32-bit image, written directly: a board at full
+    // screen size has over a million of them. Null for other formats.
+    uchar* pixel_;
+    qsizetype zeilenlaenge_;
 };
 
 } // namespace pelu
