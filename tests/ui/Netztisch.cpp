@@ -54,14 +54,18 @@ void Rohgast::Senden(const QByteArray& bytes) {
 
 bool Rohgast::Beitreten(const QString& code, int spieler) {
     Senden(netz::Hallo{netz::Protokollversion, code.toStdString(), spieler, spieler});
-    netz::Rahmenpuffer puffer;
+    const std::optional<netz::Nachricht> antwort = Antwort();
+    return antwort && std::holds_alternative<netz::Willkommen>(*antwort);
+}
+
+std::optional<netz::Nachricht> Rohgast::Antwort() {
     std::optional<netz::Nachricht> antwort;
     Warten([&] {
         puffer.Anhaengen(socket.readAll());
         if (std::optional<QByteArray> k = puffer.Naechster()) antwort = netz::Entschluesseln(*k);
         return antwort.has_value() || socket.state() != QAbstractSocket::ConnectedState;
     });
-    return antwort && std::holds_alternative<netz::Willkommen>(*antwort);
+    return antwort;
 }
 
 bool Rohgast::Geschlossen(int ms) {

@@ -33,11 +33,14 @@ struct Gastfenster : Testfenster {
 // A peer speaking raw bytes.
 struct Rohgast {
     QTcpSocket socket;
+    netz::Rahmenpuffer puffer;
     explicit Rohgast(quint16 port);
     void Senden(const QByteArray& bytes);
     void Senden(const netz::Nachricht& n) { Senden(netz::Rahmen(n)); }
     // Joins with the right code as `spieler`; true when welcomed.
     bool Beitreten(const QString& code, int spieler);
+    // The first message that comes back; nothing when none comes.
+    std::optional<netz::Nachricht> Antwort();
     // Waits until the offering window has closed the connection.
     bool Geschlossen(int ms = 10000);
 };
