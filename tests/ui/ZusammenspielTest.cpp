@@ -99,6 +99,46 @@ TEST(Zusammenspiel, ZweiBeigetreteneFensterSpielenGanzeSpiele) {
     zwei.f().grab().save(QStringLiteral("/tmp/wt23_gast2.png"));
 }
 
+// In a joined window start, stop, assignment and Turbo do nothing, by
+// mouse or key; the proposal asked for there blinks in every window and
+// the keys' mark jumps to it, as in a local game.
+TEST(Zusammenspiel, BeigetretenesFensterBefiehltNurDenVorschlag) {
+    Wirtfenster wirt(12);
+    ASSERT_TRUE(wirt.geladen);
+    Gastfenster eins(wirt, 1);
+    ASSERT_TRUE(eins.Verbunden());
+    for (QWidget* w :
+         {static_cast<QWidget*>(eins.e().cmdStart), static_cast<QWidget*>(eins.e().chkTurbo),
+          static_cast<QWidget*>(eins.e().cmdFigurenwahl)})
+        Klicken(*w);
+    Taste(eins.f(), Qt::CTRL | Qt::Key_N);
+    Taste(eins.f(), QKeyCombination(Qt::Key_T));
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(wirt.uhr->ProgrammLaeuft());
+    EXPECT_FALSE(wirt.e().chkTurbo->isChecked());
+    EXPECT_FALSE(eins.e().chkTurbo->isChecked());
+    EXPECT_FALSE(wirt.f().Wahl().vsbSpieler(0)->isVisible());
+
+    wirt.e().chkTurbo->click();
+    EXPECT_TRUE(Warten([&] { return eins.e().chkTurbo->isChecked(); }));
+    Klicken(*wirt.e().cmdStart);
+    int vorschlaege = 0;
+    ASSERT_TRUE(wirt.Spielen([&] {
+        const Wahllage& lage = eins.f().Steuerung().Lage();
+        if (!lage.offen) return;
+        if (vorschlaege < 3) {
+            Klicken(*eins.e().cmdHilfe);
+            EXPECT_TRUE(Warten([&] { return wirt.z().Blinken; }));
+            const int vorschlag = wirt.z().Hilfsfigur;
+            EXPECT_TRUE(Warten([&] { return eins.f().Steuerung().Markiert() == vorschlag; }));
+            ++vorschlaege;
+        }
+        Taste(eins.f(), QKeyCombination(Qt::Key_Return));
+    }));
+    EXPECT_EQ(vorschlaege, 3);
+    EXPECT_TRUE(eins.Verbunden());
+}
+
 // Three joined windows play human players 1..3 of 100 games while their
 // connections drop at random and come back: the offering window's user
 // plays a player while its window is away, every game ends, and each window
