@@ -33,8 +33,9 @@ bool Wirtfenster::Spielen(const std::function<void()>& nachTakt) {
     });
 }
 
-Gastfenster::Gastfenster(Wirtfenster& wirt, int spieler) : Testfenster(spieler + 100) {
-    f().NetzzeitenSetzen(Testzeiten());
+Gastfenster::Gastfenster(Wirtfenster& wirt, int spieler, const netz::Netzzeiten& zeiten)
+    : Testfenster(spieler + 100) {
+    f().NetzzeitenSetzen(zeiten);
     QObject::connect(&f(), &Hauptfenster::BeitrittGescheitert,
                      [](const QString& meldung) { ADD_FAILURE() << meldung.toStdString(); });
     f().Beitreten(

@@ -25,7 +25,7 @@ struct Wirtfenster : Testfenster {
 
 // A window joined to `wirt` as human player `spieler`.
 struct Gastfenster : Testfenster {
-    Gastfenster(Wirtfenster& wirt, int spieler);
+    Gastfenster(Wirtfenster& wirt, int spieler, const netz::Netzzeiten& zeiten = Testzeiten());
     netz::Beitritt& Beitritt() { return *f().Beitritt(); }
     bool Verbunden() { return f().Beitritt()->Verbunden(); }
 };

@@ -139,6 +139,31 @@ TEST(Zusammenspiel, BeigetretenesFensterBefiehltNurDenVorschlag) {
     EXPECT_TRUE(eins.Verbunden());
 }
 
+// When the offering window is gone, a joined window says so, keeps its
+// last picture, tries again for a while and then gives up.
+TEST(Zusammenspiel, OhneAnbieterBleibtDasLetzteBild) {
+    auto wirt = std::make_unique<Wirtfenster>(13);
+    ASSERT_TRUE(wirt->geladen);
+    netz::Netzzeiten zeiten = Testzeiten();
+    zeiten.Wiederholdauer = 300;
+    Gastfenster eins(*wirt, 1, zeiten);
+    wirt->Spieler({5, 6, 7, 8});
+    wirt->e().chkTurbo->click();
+    Klicken(*wirt->e().cmdStart);
+    for (int i = 0; i < 500; ++i) {
+        wirt->Takt();
+        QCoreApplication::processEvents();
+    }
+    // Computers only: no choice, no ring, both windows alike.
+    EXPECT_TRUE(Warten([&] { return Brett(eins) == Brett(*wirt); }));
+    const QImage letztes = Brett(eins);
+    wirt.reset();
+    EXPECT_TRUE(Warten(
+        [&] { return eins.f().windowTitle().endsWith(QStringLiteral("Verbindung verloren")); }));
+    EXPECT_FALSE(eins.Verbunden());
+    EXPECT_EQ(Brett(eins), letztes);
+}
+
 // Three joined windows play human players 1..3 of 100 games while their
 // connections drop at random and come back: the offering window's user
 // plays a player while its window is away, every game ends, and each window
@@ -162,7 +187,10 @@ TEST(Zusammenspiel, HundertSpieleMitAbbrechendenVerbindungen) {
         Klicken(*wirt.e().cmdStart);
         ASSERT_TRUE(wirt.Spielen([&] {
             if (zufall.bounded(300) == 0) {
-                gaeste[static_cast<size_t>(zufall.bounded(3))]->Beitritt().Abbrechen();
+                Gastfenster& g = *gaeste[static_cast<size_t>(zufall.bounded(3))];
+                g.Beitritt().Abbrechen();
+                EXPECT_TRUE(g.f().windowTitle().endsWith(
+                    QStringLiteral("Verbindung verloren, neuer Versuch")));
                 ++abbrueche;
             }
             for (auto& g : gaeste)
