@@ -139,6 +139,33 @@ TEST(Zusammenspiel, BeigetretenesFensterBefiehltNurDenVorschlag) {
     EXPECT_TRUE(eins.Verbunden());
 }
 
+// A window that joins in the middle of a game, or while the assignment is
+// open, sees at once everything the offering window shows.
+TEST(Zusammenspiel, SpaeterBeitrittSiehtDasGanzeBild) {
+    Wirtfenster wirt(14);
+    ASSERT_TRUE(wirt.geladen);
+    wirt.Spieler({5, 0, 7, 8});
+    wirt.e().chkTurbo->click();
+    Klicken(*wirt.e().cmdStart);
+    for (int i = 0; i < 3000; ++i)
+        wirt.Takt();
+    Gastfenster mitten(wirt, 2);
+    EXPECT_TRUE(Warten([&] { return Brett(mitten) == Brett(wirt); }));
+    EXPECT_EQ(Texte(mitten), Texte(wirt));
+    ASSERT_TRUE(wirt.Spielen());
+    Klicken(*wirt.e().cmdFigurenwahl);
+    wirt.Spieler({3, 0, 8, 1});
+    Gastfenster danach(wirt, 3);
+    for (Gastfenster* g : {&mitten, &danach}) {
+        EXPECT_TRUE(Warten([&] { return Brett(*g) == Brett(wirt); }));
+        EXPECT_EQ(Texte(*g), Texte(wirt));
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_TRUE(g->f().Wahl().vsbSpieler(i)->isVisible());
+            EXPECT_EQ(g->f().Wahl().Wert(i), wirt.f().Wahl().Wert(i));
+        }
+    }
+}
+
 // When the offering window is gone, a joined window says so, keeps its
 // last picture, tries again for a while and then gives up.
 TEST(Zusammenspiel, OhneAnbieterBleibtDasLetzteBild) {
