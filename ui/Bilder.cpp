@@ -1,13 +1,15 @@
 #include "Bilder.h"
 
-#include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPixmapCache>
 #include <QPolygonF>
 #include <QRadialGradient>
 #include <algorithm>
 #include <cmath>
+
+#include "Umrissdaten.h"
 
 namespace pelu {
 namespace {
@@ -41,14 +43,7 @@ QPixmap LeeresBild(int breite, int hoehe, double faktor = 1.0) {
 
 // Bold sans-serif text as an outline, scaled to fit and centred in ziel.
 QPainterPath TextPfad(const QString& text, const QRectF& ziel) {
-    QFont schrift;
-    schrift.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                         QStringLiteral("DejaVu Sans")});
-    schrift.setStyleHint(QFont::SansSerif);
-    schrift.setBold(true);
-    schrift.setPixelSize(100);
-    QPainterPath pfad;
-    pfad.addText(0, 0, schrift, text);
+    const QPainterPath pfad = TextUmriss(text);
     const QRectF umriss = pfad.boundingRect();
     if (umriss.width() <= 0 || umriss.height() <= 0) return pfad; // no font at all
     const double faktor = std::min(ziel.width() / umriss.width(), ziel.height() / umriss.height());
@@ -296,7 +291,14 @@ QCursor HandZeiger() {
 
 QPixmap SymbolBild(Symbol symbol, int groesse, double faktor) {
     groesse = std::clamp(groesse, 1, 1024);
-    QPixmap bild = LeeresBild(groesse, groesse, faktor);
+    // The indicators show the pictures of two buttons again.
+    const QString schluessel = QStringLiteral("pelu-symbol-%1-%2-%3")
+                                   .arg(static_cast<int>(symbol))
+                                   .arg(groesse)
+                                   .arg(faktor, 0, 'g', 17);
+    QPixmap bild;
+    if (QPixmapCache::find(schluessel, &bild)) return bild;
+    bild = LeeresBild(groesse, groesse, faktor);
     QPainter maler(&bild);
     maler.setRenderHint(QPainter::Antialiasing);
     maler.scale(groesse / 32.0, groesse / 32.0);
@@ -309,19 +311,32 @@ QPixmap SymbolBild(Symbol symbol, int groesse, double faktor) {
     case Symbol::Kreuz: MaleKreuz(maler); break;
     case Symbol::Brett: MaleBrett(maler); break;
     }
+    maler.end();
+    QPixmapCache::insert(schluessel, bild);
     return bild;
 }
 
-QIcon SymbolIcon(Symbol symbol, double faktor) {
+namespace {
+
+// The icon picks the pictures of the ratio it is shown at.
+QIcon Icon(Symbol symbol, double faktor, std::initializer_list<int> groessen) {
     QIcon icon;
-    icon.addPixmap(SymbolBild(symbol, 32));
-    icon.addPixmap(SymbolBild(symbol, 16));
-    // The icon picks the pictures of the ratio it is shown at.
-    if (faktor != 1.0) {
-        icon.addPixmap(SymbolBild(symbol, 32, faktor));
-        icon.addPixmap(SymbolBild(symbol, 16, faktor));
-    }
+    for (int groesse : groessen)
+        icon.addPixmap(SymbolBild(symbol, groesse));
+    if (faktor != 1.0)
+        for (int groesse : groessen)
+            icon.addPixmap(SymbolBild(symbol, groesse, faktor));
     return icon;
+}
+
+} // namespace
+
+QIcon SymbolIcon(Symbol symbol, double faktor) {
+    return Icon(symbol, faktor, {32, 16});
+}
+
+QIcon KnopfIcon(Symbol symbol, double faktor) {
+    return Icon(symbol, faktor, {32});
 }
 
 } // namespace pelu

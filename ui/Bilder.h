@@ -22,8 +22,11 @@ enum class Symbol { MannFrau, Computer, Pfeil, Stopp, Fragezeichen, Kreuz, Brett
 
 // A symbol drawn at groesse x groesse pixels (designed for 32).
 QPixmap SymbolBild(Symbol symbol, int groesse = 32, double faktor = 1.0);
-// The symbol as an icon holding the 32 x 32 and 16 x 16 pictures, and both
-// again at the device pixel ratio `faktor` when that is not 1.
+// The symbol as a window icon holding the 32 x 32 and 16 x 16 pictures, and
+// both again at the device pixel ratio `faktor` when that is not 1.
 QIcon SymbolIcon(Symbol symbol, double faktor = 1.0);
+// The symbol as a button's icon: the 32 x 32 picture the buttons show (and
+// at `faktor`), without the small one nobody sees there.
+QIcon KnopfIcon(Symbol symbol, double faktor = 1.0);
 
 } // namespace pelu

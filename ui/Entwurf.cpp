@@ -149,13 +149,17 @@ Bedienelemente EntwurfAufbauen(QWidget& fenster) {
 
 void BilderSetzen(QWidget& fenster, Bedienelemente& e, double faktor) {
     fenster.setWindowIcon(SymbolIcon(Symbol::Brett, faktor));
-    for (int k = 0; k < 16; ++k)
-        e.imgFigur[static_cast<size_t>(k)]->setPixmap(FigurBild(k / 4 + 1, faktor));
-    e.cmdFigurenwahl->setIcon(SymbolIcon(Symbol::MannFrau, faktor));
-    e.cmdStart->setIcon(SymbolIcon(Symbol::Pfeil, faktor));
-    e.cmdStop->setIcon(SymbolIcon(Symbol::Stopp, faktor));
-    e.cmdHilfe->setIcon(SymbolIcon(Symbol::Fragezeichen, faktor));
-    e.cmdBeenden->setIcon(SymbolIcon(Symbol::Kreuz, faktor));
+    // One picture per colour, shared by its four figures.
+    for (int farbe = 1; farbe <= 4; ++farbe) {
+        const QPixmap bild = FigurBild(farbe, faktor);
+        for (int k = 4 * (farbe - 1); k < 4 * farbe; ++k)
+            e.imgFigur[static_cast<size_t>(k)]->setPixmap(bild);
+    }
+    e.cmdFigurenwahl->setIcon(KnopfIcon(Symbol::MannFrau, faktor));
+    e.cmdStart->setIcon(KnopfIcon(Symbol::Pfeil, faktor));
+    e.cmdStop->setIcon(KnopfIcon(Symbol::Stopp, faktor));
+    e.cmdHilfe->setIcon(KnopfIcon(Symbol::Fragezeichen, faktor));
+    e.cmdBeenden->setIcon(KnopfIcon(Symbol::Kreuz, faktor));
 }
 
 } // namespace pelu

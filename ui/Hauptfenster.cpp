@@ -29,7 +29,7 @@ Hauptfenster::Hauptfenster(Fensteroptionen optionen)
       // Made after the dice, so the indicators and scroll bars lie above them.
       wahl_(new Spielerwahl(&e_.picSpielfeld->Flaeche())),
       steuerung_(new Wahlsteuerung(*this, e_, [this] { return std::as_const(spiel_).get(); })),
-      hand_(HandZeiger()), bildfaktor_(devicePixelRatioF()) {
+      bildfaktor_(devicePixelRatioF()) {
     if (optionen_.VirtuelleTimer) {
         auto uhr = std::make_unique<VirtuelleUhr>();
         uhr_ = uhr.get();
@@ -171,8 +171,10 @@ void Hauptfenster::MausUeberFigur(int figur) {
     Nachfuehren();
     if (!IstFigur(figur)) return;
     Figurbild& bild = *e_.imgFigur[static_cast<size_t>(figur - 1)];
-    if (hand)
-        bild.setCursor(hand_);
+    if (hand) {
+        if (!hand_) hand_ = HandZeiger();
+        bild.setCursor(*hand_);
+    }
     else
         bild.setCursor(Qt::ArrowCursor);
 }

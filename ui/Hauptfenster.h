@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "Entwurf.h"
@@ -91,7 +92,8 @@ class Hauptfenster : public QWidget {
     std::unique_ptr<Tabellen> tabellen_;
     std::unique_ptr<Spiel> spiel_;
     QPointer<RegelnFenster> regeln_;
-    QCursor hand_;
+    // Drawn when first needed: many games never show it.
+    std::optional<QCursor> hand_;
     QString pfad_;
     Brettmasse masse_;
     // Device pixel ratio the pictures are drawn for.

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <utility>
+#include <vector>
 
 namespace pelu {
 
@@ -17,25 +19,49 @@ int Begrenzt(double wert, int lo, int hi) {
 } // namespace
 
 QtLeinwand::QtLeinwand(QImage& bild, const QColor& hintergrund)
-    : bild_(bild), hintergrund_(hintergrund) {}
+    : bild_(bild), hintergrund_(hintergrund),
+      direkt_(bild.format() == QImage::Format_RGB32 || bild.format() == QImage::Format_ARGB32 ||
+              bild.format() == QImage::Format_ARGB32_Premultiplied),
+      breite_(bild.width()), hoehe_(bild.height()) {}
 
 void QtLeinwand::Loeschen() {
     bild_.fill(hintergrund_);
 }
 
 void QtLeinwand::Punkt(int x, int y, uint32_t farbe) {
-    if (x < 0 || y < 0 || x >= bild_.width() || y >= bild_.height()) return;
-    bild_.setPixel(x, y, 0xFF000000u | farbe);
+    if (x < 0 || y < 0 || x >= breite_ || y >= hoehe_) return;
+    if (QRgb* pixel = Pixel())
+        pixel[static_cast<qsizetype>(y) * zeilenlaenge_ + x] = 0xFF000000u | farbe;
+    else
+        bild_.setPixel(x, y, 0xFF000000u | farbe);
+}
+
+// An opaque colour is the same value in each of the 32-bit formats, so those
+// are written directly; the image is asked for its pixels once per drawing
+// call, as it may have been shared since the last.
+QRgb* QtLeinwand::Pixel() {
+    if (!direkt_) return nullptr;
+    if (!pixel_) {
+        pixel_ = reinterpret_cast<QRgb*>(bild_.bits());
+        zeilenlaenge_ = bild_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+    }
+    return pixel_;
 }
 
 // Bresenham: every pixel from the first to the last end point, both included.
 void QtLeinwand::Linie(int x1, int y1, int x2, int y2, uint32_t farbe) {
+    const Aufruf aufruf(*this);
     if (y1 == y2) {
         // The fill's rows: only the part on the image is visited, so a field
         // far larger than the board costs no more than the image.
-        if (y1 < 0 || y1 >= bild_.height()) return;
+        if (y1 < 0 || y1 >= hoehe_) return;
         const int von = std::max(0, std::min(x1, x2));
-        const int bis = std::min(bild_.width() - 1, std::max(x1, x2));
+        const int bis = std::min(breite_ - 1, std::max(x1, x2));
+        if (QRgb* pixel = Pixel(); pixel && von <= bis) {
+            QRgb* zeile = pixel + static_cast<qsizetype>(y1) * zeilenlaenge_;
+            std::fill(zeile + von, zeile + bis + 1, 0xFF000000u | farbe);
+            return;
+        }
         for (int x = von; x <= bis; ++x)
             Punkt(x, y1, farbe);
         return;
@@ -63,24 +89,42 @@ void QtLeinwand::Linie(int x1, int y1, int x2, int y2, uint32_t farbe) {
 void QtLeinwand::Kreis(double mx, double my, double radius, int randbreite, uint32_t rand,
                        uint32_t fuellung) {
     if (!std::isfinite(mx) || !std::isfinite(my) || !(radius >= 0) || bild_.isNull()) return;
+    const Aufruf aufruf(*this);
     const auto innen = [&](int x, int y) {
         const double dx = x + 0.5 - mx, dy = y + 0.5 - my;
         return dx * dx + dy * dy <= radius * radius;
     };
     // Only the part on the image is visited, so a huge radius costs no more
     // than the image.
-    const int yVon = Begrenzt(std::floor(my - radius), 0, bild_.height() - 1);
-    const int yBis = Begrenzt(std::ceil(my + radius), 0, bild_.height() - 1);
-    const int xVon = Begrenzt(std::floor(mx - radius), 0, bild_.width() - 1);
-    const int xBis = Begrenzt(std::ceil(mx + radius), 0, bild_.width() - 1);
+    const int yVon = Begrenzt(std::floor(my - radius), 0, hoehe_ - 1);
+    const int yBis = Begrenzt(std::ceil(my + radius), 0, hoehe_ - 1);
+    const int xVon = Begrenzt(std::floor(mx - radius), 0, breite_ - 1);
+    const int xBis = Begrenzt(std::ceil(mx + radius), 0, breite_ - 1);
     const int k = std::max(1, randbreite);
+    // The disc is convex, so each row's inside pixels are one run: found by
+    // the exact test from both ends of the part that matters (the image's
+    // columns and k beyond), for the rows k above and below too.
+    const int links = xVon - k, rechts = xBis + k, erste = yVon - k;
+    std::vector<std::pair<int, int>> laeufe; // per row: first, last; first > last when none
+    for (int y = erste; y <= yBis + k; ++y) {
+        int von = links;
+        while (von <= rechts && !innen(von, y))
+            ++von;
+        int bis = rechts;
+        while (bis >= von && !innen(bis, y))
+            --bis;
+        laeufe.emplace_back(von, bis);
+    }
+    const auto drin = [&](int x, int y) {
+        const auto& [von, bis] = laeufe[static_cast<size_t>(y - erste)];
+        return x >= von && x <= bis;
+    };
     for (int y = yVon; y <= yBis; ++y) {
-        for (int x = xVon; x <= xBis; ++x) {
-            if (!innen(x, y)) continue;
-            // The disc is convex: a pixel k steps away that is inside means
-            // every pixel between is inside too.
-            const bool tief =
-                innen(x - k, y) && innen(x + k, y) && innen(x, y - k) && innen(x, y + k);
+        const auto [von, bis] = laeufe[static_cast<size_t>(y - erste)];
+        for (int x = std::max(von, xVon); x <= std::min(bis, xBis); ++x) {
+            // A pixel k steps away that is inside means every pixel between
+            // is inside too.
+            const bool tief = x - k >= von && x + k <= bis && drin(x, y - k) && drin(x, y + k);
             Punkt(x, y, tief ? fuellung : rand);
         }
     }

@@ -22,9 +22,21 @@ class QtLeinwand : public Leinwand {
 
   private:
     void Punkt(int x, int y, uint32_t farbe);
+    QRgb* Pixel();
+    // For the length of one drawing call the image's pixels stay where Pixel
+    // found them.
+    struct Aufruf {
+        explicit Aufruf(QtLeinwand& l) : leinwand(l) {}
+        ~Aufruf() { leinwand.pixel_ = nullptr; }
+        QtLeinwand& leinwand;
+    };
 
     QImage& bild_;
     QColor hintergrund_;
+    bool direkt_; // 32 bits per pixel: written directly
+    int breite_, hoehe_;
+    QRgb* pixel_ = nullptr;
+    qsizetype zeilenlaenge_ = 0; // pixels from one row to the next
 };
 
 } // namespace pelu
