@@ -75,7 +75,7 @@ bool Hauptfenster::Laden(QString* fehler) {
         if (fehler) *fehler = QString::fromStdString(ausnahme.what());
         return false;
     }
-    wahl_->SetzeVorgabe();
+    wahl_->SetzeVorgabe(optionen_.Spieler.value_or(Vorgabespieler));
     wahl_->Vsbaktiv(false);
     return true;
 }

@@ -2,6 +2,7 @@
 #include <QCursor>
 #include <QPointer>
 #include <QWidget>
+#include <array>
 #include <memory>
 #include <optional>
 #include <string>
@@ -32,6 +33,9 @@ struct Fensteroptionen {
     // Virtual timers: the owner delivers the ticks (ProgrammTakt, FahrTakt)
     // instead of QTimers, so a test can play a game in milliseconds.
     bool VirtuelleTimer = false;
+    // Player values of colours 1..4 the scroll bars show at start; none
+    // means the designed ones.
+    std::optional<std::array<int16_t, 4>> Spieler = std::nullopt;
 };
 
 // The main window `frmPelu`: its controls, the load sequence, the timers and

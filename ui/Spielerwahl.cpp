@@ -110,9 +110,9 @@ void Spielerwahl::Benennen(int i) {
     NameSetzen(*picComputer_[i], wahl);
 }
 
-void Spielerwahl::SetzeVorgabe() {
+void Spielerwahl::SetzeVorgabe(const std::array<int16_t, 4>& werte) {
     for (int i = 0; i < 4; ++i)
-        vsbSpieler_[i]->setValue(Vorgabespieler[static_cast<std::size_t>(i)]);
+        vsbSpieler_[i]->setValue(werte[static_cast<std::size_t>(i)]);
 }
 
 void Spielerwahl::Vsbaktiv(bool funkt) {
