@@ -12,6 +12,7 @@ const char* const Hilfe =
     "Aufruf: pelu-sim pruefen [--daten DATEI] [--tabellen]\n"
     "\n"
     "Laedt eine Datendatei wie das Spiel und meldet, was darin fehlt oder falsch ist.\n"
+    "Welche Datei geladen wurde, steht auf stderr.\n"
     "\n"
     "  --daten DATEI   die Datendatei (Vorgabe: Peludaten.txt im aktuellen Ordner,\n"
     "                  sonst im Datenordner des Spiels)\n"
@@ -102,8 +103,12 @@ int BefehlPruefen(const std::vector<std::string>& argumente) {
         }
     }
 
-    const std::optional<pelu::Tabellen> tabellen = SimDatenLaden(auftrag.datei);
+    std::string geladen;
+    const std::optional<pelu::Tabellen> tabellen = SimDatenLaden(auftrag.datei, &geladen);
     if (!tabellen) return 1;
+    // Which file it was, the working directory's or the installed one; on
+    // stderr, so the lines on stdout stay as they are.
+    std::cerr << "pelu-sim pruefen: geladen aus " << geladen << "\n";
     if (auftrag.tabellen) {
         TabellenAusgeben(*tabellen);
     } else {

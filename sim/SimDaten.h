@@ -9,5 +9,7 @@
 // Peludaten.txt, looked for where the desktop program looks for it (the
 // working directory, then the installed data folder beside this program).
 // On failure the loader's message goes to stderr and the result is empty;
-// the caller exits with 1.
-std::optional<pelu::Tabellen> SimDatenLaden(const std::string& datei);
+// the caller exits with 1. `geladen`, when given, receives the path of the
+// file read, made absolute.
+std::optional<pelu::Tabellen> SimDatenLaden(const std::string& datei,
+                                            std::string* geladen = nullptr);
