@@ -60,7 +60,8 @@ QString ParserFehler(const QCommandLineParser& leser, const QStringList& argumen
         return QStringLiteral("unbekannte Option %1")
             .arg(Argument(leser.unknownOptionNames().first(), argumente));
     const QString text = leser.errorText();
-    const qsizetype anfang = text.indexOf(QLatin1Char('\'')), ende = text.lastIndexOf(QLatin1Char('\''));
+    const qsizetype anfang = text.indexOf(QLatin1Char('\'')),
+                    ende = text.lastIndexOf(QLatin1Char('\''));
     if (anfang < 0 || ende <= anfang) return text;
     const QString argument = text.mid(anfang + 1, ende - anfang - 1);
     if (text.startsWith(QLatin1String("Missing value")))
@@ -84,12 +85,14 @@ Befehlszeile BefehlszeileLesen(const QStringList& argumente) {
     if (!leser.parse(QStringList{QStringLiteral("pelu")} + argumente))
         return Fehler(ParserFehler(leser, argumente));
     if (!leser.positionalArguments().isEmpty())
-        return Fehler(QStringLiteral("unerwartetes Argument %1")
-                          .arg(leser.positionalArguments().first()));
+        return Fehler(
+            QStringLiteral("unerwartetes Argument %1").arg(leser.positionalArguments().first()));
     for (const QCommandLineOption* option : {&hilfe, &version, &spieler})
         if (leser.optionNames().count(option->names().constLast()) > 1)
-            return Fehler(QStringLiteral("--%1 ist mehrfach angegeben").arg(option->names().constLast()));
-    if (leser.isSet(hilfe)) return {Befehlszeile::Aktion::Hilfe, std::nullopt, QString::fromUtf8(Hilfe)};
+            return Fehler(
+                QStringLiteral("--%1 ist mehrfach angegeben").arg(option->names().constLast()));
+    if (leser.isSet(hilfe))
+        return {Befehlszeile::Aktion::Hilfe, std::nullopt, QString::fromUtf8(Hilfe)};
     if (leser.isSet(version))
         return {Befehlszeile::Aktion::Version, std::nullopt,
                 QStringLiteral("pelu " PELU_VERSION "\n")};

@@ -4,6 +4,7 @@
 #include "Knopfgesicht.h"
 #include "Schriften.h"
 #include "Twips.h"
+#include "Zugangsbaum.h"
 
 namespace pelu {
 
@@ -65,6 +66,8 @@ const QColor Grau(192, 192, 192);
 } // namespace
 
 Bedienelemente EntwurfAufbauen(QWidget& fenster) {
+    // Before the first control, whose accessible object is made as it is named.
+    ZugangsbaumEinrichten();
     const Bau bau{TwipsProPixel()};
     Bedienelemente e;
 

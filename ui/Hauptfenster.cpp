@@ -174,8 +174,7 @@ void Hauptfenster::MausUeberFigur(int figur) {
     if (hand) {
         if (!hand_) hand_ = HandZeiger();
         bild.setCursor(*hand_);
-    }
-    else
+    } else
         bild.setCursor(Qt::ArrowCursor);
 }
 

@@ -7,6 +7,7 @@
 #include "Schriften.h"
 #include "Twips.h"
 #include "Zugaenglichkeit.h"
+#include "Zugangsbaum.h"
 
 namespace pelu {
 namespace {
@@ -34,6 +35,7 @@ constexpr const char* Regelzeilen[] = {
 } // namespace
 
 RegelnFenster::RegelnFenster(QWidget* eltern) : QWidget(eltern, Qt::Window) {
+    ZugangsbaumEinrichten(); // before the title names the window
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("frmPeluRegeln"));
     setWindowTitle(QStringLiteral(" Regeln"));

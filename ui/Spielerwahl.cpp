@@ -9,6 +9,7 @@
 #include "Spielerleiste.h"
 #include "Twips.h"
 #include "Zugaenglichkeit.h"
+#include "Zugangsbaum.h"
 #include "state/Spielzustand.h"
 
 namespace pelu {
@@ -78,6 +79,12 @@ void Spielerwahl::BilderSetzen(double faktor) {
 // Setting the value inside the handler runs it again, nested; each test
 // re-reads the value, so the outer run ends with the wrapped value too.
 void Spielerwahl::Aenderung(int i) {
+    AnzeigeWechseln(i);
+    SpielerbildGewechselt(*picSpieler_[i], spielerGezeigt_[i]);
+    SpielerbildGewechselt(*picComputer_[i], computerGezeigt_[i]);
+}
+
+void Spielerwahl::AnzeigeWechseln(int i) {
     QScrollBar* leiste = vsbSpieler_[i];
     if (leiste->value() == 9) leiste->setValue(0);
     if (leiste->value() == -1) leiste->setValue(8);

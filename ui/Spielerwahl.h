@@ -38,11 +38,16 @@ class Spielerwahl : public QObject {
 
   private:
     void Aenderung(int index);
+    void AnzeigeWechseln(int index);
     void Benennen(int index);
 
     std::array<QScrollBar*, 4> vsbSpieler_{};
     std::array<Druckfeld*, 4> picSpieler_{};
     std::array<Druckfeld*, 4> picComputer_{};
+    // Whether assistive tools were last told each picture is there (a
+    // picture made is there until first hidden).
+    std::array<bool, 4> spielerGezeigt_{true, true, true, true};
+    std::array<bool, 4> computerGezeigt_{true, true, true, true};
 };
 
 } // namespace pelu

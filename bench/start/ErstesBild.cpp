@@ -37,9 +37,8 @@ class ErstesBild : public QGenericPlugin {
     Q_PLUGIN_METADATA(IID QGenericPluginFactoryInterface_iid FILE "ersterbild.json")
   public:
     QObject* create(const QString& name, const QString&) override {
-        return name.compare(QLatin1String("ersterbild"), Qt::CaseInsensitive) == 0
-                   ? new Beender()
-                   : nullptr;
+        return name.compare(QLatin1String("ersterbild"), Qt::CaseInsensitive) == 0 ? new Beender()
+                                                                                   : nullptr;
     }
 };
 

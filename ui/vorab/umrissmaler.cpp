@@ -29,8 +29,8 @@ int main(int argc, char** argv) {
             quelle += (i % 16 ? " " : "\n    ") +
                       QByteArray::number(static_cast<unsigned char>(daten[i])) + ",";
         quelle += "\n};\n";
-        tabelle += "    {\"" + QByteArray(text) + "\", umriss" + QByteArray::number(anzahl) +
-                   ", " + QByteArray::number(daten.size()) + "},\n";
+        tabelle += "    {\"" + QByteArray(text) + "\", umriss" + QByteArray::number(anzahl) + ", " +
+                   QByteArray::number(daten.size()) + "},\n";
         ++anzahl;
     }
     quelle += "} // namespace\n\nextern const GespeicherterUmriss GespeicherteUmrisse[] = {\n" +
