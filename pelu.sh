@@ -9,6 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 PAKETE=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-private-dev libgl1-mesa-dev
+        qt6-tools-dev qt6-l10n-tools
         libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation fonts-dejavu-core)
 # Installing and packaging, and the checks of the installed tree and the package.
 PAKETE+=(desktop-file-utils appstream dpkg-dev file lintian man-db)

@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include "Uebersetzung.h"
+
 namespace pelu {
 
 namespace {
@@ -15,8 +17,8 @@ constexpr double Ringradius = 10.5;
 
 Auswahlring::Auswahlring(QWidget* brett, QWidget* darueber) : QWidget(brett), darueber_(darueber) {
     setObjectName(QStringLiteral("Auswahlring"));
-    setAccessibleName(QStringLiteral("Markierung"));
-    setAccessibleDescription(QStringLiteral("Die mit den Tasten gewählte Figur"));
+    setAccessibleName(Zugangstext::tr("Markierung"));
+    setAccessibleDescription(Zugangstext::tr("Die mit den Tasten gewählte Figur"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_TranslucentBackground);
     hide();

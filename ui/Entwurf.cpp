@@ -4,6 +4,7 @@
 #include "Knopfgesicht.h"
 #include "Schriften.h"
 #include "Twips.h"
+#include "Uebersetzung.h"
 #include "Zugangsbaum.h"
 
 namespace pelu {
@@ -72,7 +73,7 @@ Bedienelemente EntwurfAufbauen(QWidget& fenster) {
     Bedienelemente e;
 
     fenster.setObjectName(QStringLiteral("frmPelu"));
-    fenster.setWindowTitle(QStringLiteral("Pelu mit Tarro  V1.2"));
+    fenster.setWindowTitle(Fenstertext::tr("Pelu mit Tarro  V1.2"));
     fenster.setFont(Standardschrift());
     fenster.resize(bau.Pixel(QRect(0, 0, EntwurfBreiteTwips, EntwurfHoeheTwips)).size());
 
@@ -101,21 +102,21 @@ Bedienelemente EntwurfAufbauen(QWidget& fenster) {
 
     e.frmBedienung = bau.Rahmen(fenster, "frmBedienung", QRect(120, 0, 972, 2175));
     e.cmdFigurenwahl = bau.Knopf(*e.frmBedienung, "cmdFigurenwahl", QRect(120, 240, 732, 615),
-                                 QStringLiteral("Figuren zuteilen"), Gesicht::Hellgelb);
+                                 Fenstertext::tr("Figuren zuteilen"), Gesicht::Hellgelb);
     e.cmdStart = bau.Knopf(*e.frmBedienung, "cmdStart", QRect(120, 960, 732, 492),
-                           QStringLiteral("Spiel starten"), Gesicht::Hellgruen);
+                           Fenstertext::tr("Spiel starten"), Gesicht::Hellgruen);
     e.cmdStop = bau.Knopf(*e.frmBedienung, "cmdStop", QRect(120, 1560, 732, 492),
-                          QStringLiteral("Spiel stoppen/abbrechen"), Gesicht::Hellrot);
+                          Fenstertext::tr("Spiel stoppen/abbrechen"), Gesicht::Hellrot);
 
-    e.chkTurbo = new QCheckBox(QStringLiteral("Turbo"), &fenster);
+    e.chkTurbo = new QCheckBox(Fenstertext::tr("Turbo"), &fenster);
     e.chkTurbo->setObjectName(QStringLiteral("chkTurbo"));
     bau.Platzieren(*e.chkTurbo, QRect(240, 2280, 732, 252));
-    e.chkTurbo->setToolTip(QStringLiteral("Spiel im Schnellgang"));
+    e.chkTurbo->setToolTip(Fenstertext::tr("Spiel im Schnellgang"));
 
     e.fraZuganzeige = bau.Rahmen(fenster, "fraZuganzeige", QRect(120, 2520, 972, 1812));
     e.lblZuganzeigetext =
         bau.Beschriftung(*e.fraZuganzeige, QStringLiteral("lblZuganzeigetext"),
-                         QRect(120, 120, 732, 252), QStringLiteral("Rang Zug"), Qt::AlignLeft);
+                         QRect(120, 120, 732, 252), Fenstertext::tr("Rang Zug"), Qt::AlignLeft);
     for (int i = 0; i < 4; ++i) {
         const auto n = static_cast<size_t>(i);
         e.lblRang[n] =
@@ -132,7 +133,7 @@ Bedienelemente EntwurfAufbauen(QWidget& fenster) {
 
     e.lblInfotext =
         bau.Beschriftung(fenster, QStringLiteral("lblInfotext"), QRect(120, 4440, 972, 252),
-                         QStringLiteral("Allg. Info"), Qt::AlignHCenter);
+                         Fenstertext::tr("Allg. Info"), Qt::AlignHCenter);
     e.lblInfo = bau.Beschriftung(fenster, QStringLiteral("lblInfo"), QRect(120, 4680, 972, 252),
                                  QString(), Qt::AlignHCenter);
     Hintergrund(*e.lblInfo, Hellgelb);
@@ -140,12 +141,12 @@ Bedienelemente EntwurfAufbauen(QWidget& fenster) {
     e.lblInfo->setFont(Entwurfsschrift(QStringLiteral("MS Sans Serif"), 8.25, true));
 
     e.cmdHilfe = bau.Knopf(fenster, "cmdHilfe", QRect(240, 5040, 732, 495),
-                           QStringLiteral("Figur-Vorschlag"), Gesicht::Hellcyan);
+                           Fenstertext::tr("Figur-Vorschlag"), Gesicht::Hellcyan);
     e.cmdRegeln = bau.Knopf(fenster, "cmdRegeln", QRect(240, 5640, 732, 492),
-                            QStringLiteral("Zeigt die Regeln"), Gesicht::Grau);
-    e.cmdRegeln->setText(QStringLiteral("Regeln"));
+                            Fenstertext::tr("Zeigt die Regeln"), Gesicht::Grau);
+    e.cmdRegeln->setText(Fenstertext::tr("Regeln"));
     e.cmdBeenden = bau.Knopf(fenster, "cmdBeenden", QRect(240, 6240, 732, 492),
-                             QStringLiteral("Beenden"), Gesicht::Hellrot);
+                             Fenstertext::tr("Beenden"), Gesicht::Hellrot);
     BilderSetzen(fenster, e, fenster.devicePixelRatioF());
     return e;
 }

@@ -15,6 +15,7 @@
 #include "QtZeitgeber.h"
 #include "RegelnFenster.h"
 #include "Spielerwahl.h"
+#include "Uebersetzung.h"
 #include "Wahlsteuerung.h"
 #include "Zugaenglichkeit.h"
 #include "board/Brettzeichnen.h"
@@ -70,6 +71,10 @@ bool Hauptfenster::Laden(QString* fehler) {
     BilderAnpassen();
     try {
         Initialisierung();
+    } catch (const Ladefehler& ausnahme) {
+        spiel_.reset();
+        if (fehler) *fehler = Lademeldung(ausnahme);
+        return false;
     } catch (const std::exception& ausnahme) {
         spiel_.reset();
         if (fehler) *fehler = QString::fromStdString(ausnahme.what());

@@ -2,6 +2,7 @@
 
 #include "Knopfgesicht.h"
 #include "Spielerwahl.h"
+#include "Uebersetzung.h"
 #include "Zugaenglichkeit.h"
 #include "board/Wuerfelbild.h"
 #include "state/Rundung.h"
@@ -37,12 +38,13 @@ void Knopf(QPushButton& knopf, bool an, const QColor& gesicht) {
 QtFormular::QtFormular(Bedienelemente& elemente, Spielerwahl& wahl, Zeitgeber& zeitgeber)
     : e_(elemente), wahl_(wahl), zeitgeber_(zeitgeber) {}
 
-// The text's colour says whose turn it is; assistive tools hear the colour's name.
+// The text's colour says whose turn it is; assistive tools hear the colour's
+// name. The game's texts (Infotexte) are shown translated.
 void QtFormular::InfoSetzen(std::string_view text, int16_t textfarbe) {
     int farbe = 0;
     for (int c = 1; c <= FarbAnzahl; ++c)
         if (HelleFarbe(c) == textfarbe) farbe = c;
-    const QString inhalt = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const QString inhalt = text.empty() ? QString() : Spieltext::tr(std::string(text).c_str());
     Farben(*e_.lblInfo, nullptr, Palettenfarbe(textfarbe));
     NameSetzen(*e_.lblInfo, InfoName(inhalt, farbe));
     e_.lblInfo->setText(inhalt);

@@ -6,30 +6,39 @@
 #include "Druckfeld.h"
 #include "Schriften.h"
 #include "Twips.h"
+#include "Uebersetzung.h"
 #include "Zugaenglichkeit.h"
 #include "Zugangsbaum.h"
 
 namespace pelu {
 namespace {
 
-// Lines 2 to 17; line 1 is the blank line printed first.
+// Lines 2 to 17; line 1 is the blank line printed first. Blank lines stay
+// blank in every language.
 constexpr const char* Regelzeilen[] = {
-    " Pelu mit Tarro Vb.1.2   (6.1.03) ",
-    " **************************************** ",
+    QT_TRANSLATE_NOOP("RegelnFenster", " Pelu mit Tarro Vb.1.2   (6.1.03) "),
+    QT_TRANSLATE_NOOP("RegelnFenster", " **************************************** "),
     "",
-    " REGELN des PELU mit TARRO",
+    QT_TRANSLATE_NOOP("RegelnFenster", " REGELN des PELU mit TARRO"),
     "",
-    " Es kann mit 1 bis 4 Farben gespielt werden. Jede Farbe kann einem",
-    " Spieler oder dem Computer-Spieler zugeordnet werden. Die Spieler",
-    " und Computerspieler werden von 1 bis 4 nummeriert.",
-    " Es können mehrere Farben der gleichen Nummer zugeordnet werden.",
-    " Farben des gleichen Spielers werden nicht heimgeschickt! ",
+    QT_TRANSLATE_NOOP("RegelnFenster",
+                      " Es kann mit 1 bis 4 Farben gespielt werden. Jede Farbe kann einem"),
+    QT_TRANSLATE_NOOP("RegelnFenster",
+                      " Spieler oder dem Computer-Spieler zugeordnet werden. Die Spieler"),
+    QT_TRANSLATE_NOOP("RegelnFenster", " und Computerspieler werden von 1 bis 4 nummeriert."),
+    QT_TRANSLATE_NOOP("RegelnFenster",
+                      " Es können mehrere Farben der gleichen Nummer zugeordnet werden."),
+    QT_TRANSLATE_NOOP("RegelnFenster",
+                      " Farben des gleichen Spielers werden nicht heimgeschickt! "),
     "",
-    " Sind mehr als zwei gleichfarbige Figuren auf einem Feld, gilt das",
-    " als Sperre und zwar für alle Farben.!",
+    QT_TRANSLATE_NOOP("RegelnFenster",
+                      " Sind mehr als zwei gleichfarbige Figuren auf einem Feld, gilt das"),
+    QT_TRANSLATE_NOOP("RegelnFenster", " als Sperre und zwar für alle Farben.!"),
     "",
-    " Werden 3 mal 12 gewürfelt, so werden alle Figuren dieser Farbe",
-    " heimgeschickt, welche nicht im farbige Eingangsfeld stehen!",
+    QT_TRANSLATE_NOOP("RegelnFenster",
+                      " Werden 3 mal 12 gewürfelt, so werden alle Figuren dieser Farbe"),
+    QT_TRANSLATE_NOOP("RegelnFenster",
+                      " heimgeschickt, welche nicht im farbige Eingangsfeld stehen!"),
 };
 
 } // namespace
@@ -38,13 +47,13 @@ RegelnFenster::RegelnFenster(QWidget* eltern) : QWidget(eltern, Qt::Window) {
     ZugangsbaumEinrichten(); // before the title names the window
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("frmPeluRegeln"));
-    setWindowTitle(QStringLiteral(" Regeln"));
+    setWindowTitle(Regelntext::tr(" Regeln"));
     setWindowIcon(SymbolIcon(Symbol::Brett, devicePixelRatioF()));
     const int tpp = TwipsProPixel();
     setFixedSize(TwipsZuPixel(8430, tpp), TwipsZuPixel(4905, tpp));
 
     // Made first, so the button is first in the tab order and has the focus.
-    cmdSchliessen_ = new QPushButton(QStringLiteral("Schliessen"), this);
+    cmdSchliessen_ = new QPushButton(Regelntext::tr("Schliessen"), this);
     cmdSchliessen_->setObjectName(QStringLiteral("cmdSchliessen"));
     cmdSchliessen_->setGeometry(TwipsRechteck(3360, 4440, 1812, 372, tpp));
     cmdSchliessen_->setDefault(true);
@@ -65,7 +74,7 @@ RegelnFenster::RegelnFenster(QWidget* eltern) : QWidget(eltern, Qt::Window) {
 void RegelnFenster::Regeltext() {
     picRegeln_->Drucken(QString());
     for (const char* zeile : Regelzeilen)
-        picRegeln_->Drucken(QString::fromUtf8(zeile));
+        picRegeln_->Drucken(Regelntext::tr(zeile));
 }
 
 // Centres the inner areas: the frame is not known before the first show,

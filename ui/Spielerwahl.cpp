@@ -8,6 +8,7 @@
 #include "Schriften.h"
 #include "Spielerleiste.h"
 #include "Twips.h"
+#include "Uebersetzung.h"
 #include "Zugaenglichkeit.h"
 #include "Zugangsbaum.h"
 #include "state/Spielzustand.h"
@@ -59,9 +60,9 @@ Spielerwahl::Spielerwahl(QWidget* brett) : QObject(brett) {
         vsbSpieler_[i] = leiste;
         const QString farbe = Farbname(i + 1);
         leiste->setAccessibleDescription(
-            QStringLiteral("Farbe %1: niemand, Spieler 1 bis 4 oder Computer 1 bis 4").arg(farbe));
+            Zugangstext::tr("Farbe %1: niemand, Spieler 1 bis 4 oder Computer 1 bis 4").arg(farbe));
         for (Druckfeld* anzeige : {picSpieler_[i], picComputer_[i]})
-            anzeige->setAccessibleDescription(QStringLiteral("Zuteilung der Farbe %1").arg(farbe));
+            anzeige->setAccessibleDescription(Zugangstext::tr("Zuteilung der Farbe %1").arg(farbe));
         Benennen(i);
     }
     BilderSetzen(brett->devicePixelRatioF());
@@ -112,7 +113,7 @@ void Spielerwahl::AnzeigeWechseln(int i) {
 void Spielerwahl::Benennen(int i) {
     const QString farbe = Farbname(i + 1);
     const QString wahl = QStringLiteral("%1: %2").arg(farbe, Zuteilung(vsbSpieler_[i]->value()));
-    NameSetzen(*vsbSpieler_[i], QStringLiteral("Zuteilung ") + wahl);
+    NameSetzen(*vsbSpieler_[i], Zugangstext::tr("Zuteilung %1").arg(wahl));
     NameSetzen(*picSpieler_[i], wahl);
     NameSetzen(*picComputer_[i], wahl);
 }

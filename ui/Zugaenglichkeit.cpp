@@ -4,16 +4,17 @@
 
 #include "Druckfeld.h"
 #include "RegelnFenster.h"
+#include "Uebersetzung.h"
 #include "game/Spiel.h"
 
 namespace pelu {
 
 QString Farbname(int farbe) {
     switch (farbe) {
-    case 1: return QStringLiteral("Blau");
-    case 2: return QStringLiteral("Grün");
-    case 3: return QStringLiteral("Lila");
-    case 4: return QStringLiteral("Rot");
+    case 1: return Zugangstext::tr("Blau");
+    case 2: return Zugangstext::tr("Grün");
+    case 3: return Zugangstext::tr("Lila");
+    case 4: return Zugangstext::tr("Rot");
     default: return {};
     }
 }
@@ -36,35 +37,35 @@ void Benennen(QWidget& w, const QString& name, const QString& beschreibung = {})
 } // namespace
 
 void BedienelementeBenennen(Bedienelemente& e) {
-    Benennen(*e.picSpielfeld, QStringLiteral("Spielfeld"),
-             QStringLiteral("Das Spielbrett mit Würfeln, Zuteilung und Figuren"));
-    Benennen(e.picSpielfeld->Flaeche(), QStringLiteral("Spielbrett"),
-             QStringLiteral("Felder, Bänke und Häuser der vier Farben"));
+    Benennen(*e.picSpielfeld, Zugangstext::tr("Spielfeld"),
+             Zugangstext::tr("Das Spielbrett mit Würfeln, Zuteilung und Figuren"));
+    Benennen(e.picSpielfeld->Flaeche(), Zugangstext::tr("Spielbrett"),
+             Zugangstext::tr("Felder, Bänke und Häuser der vier Farben"));
     for (int f = 1; f <= FigurAnzahl; ++f)
         Benennen(
             *e.imgFigur[static_cast<size_t>(f - 1)],
-            QStringLiteral("Figur %1 %2").arg(Farbname(FarbeVonFigur(f))).arg((f - 1) % 4 + 1));
+            Zugangstext::tr("Figur %1 %2").arg(Farbname(FarbeVonFigur(f))).arg((f - 1) % 4 + 1));
     FigurenBeschreiben(e, nullptr, {}, 0);
     for (int c = 1; c <= FarbAnzahl; ++c) {
         const auto i = static_cast<size_t>(c - 1);
         const QString farbe = Farbname(c);
-        Benennen(*e.picWuerfel[i], QStringLiteral("Würfel %1").arg(farbe), WuerfelBeschreibung(0));
-        Benennen(*e.lblRang[i], RangName(c, {}), QStringLiteral("Rang der Farbe %1").arg(farbe));
+        Benennen(*e.picWuerfel[i], Zugangstext::tr("Würfel %1").arg(farbe), WuerfelBeschreibung(0));
+        Benennen(*e.lblRang[i], RangName(c, {}), Zugangstext::tr("Rang der Farbe %1").arg(farbe));
         Benennen(*e.lblZuganzeige[i], ZuganzeigeName(c, {}),
-                 QStringLiteral("Zahl der Züge der Farbe %1").arg(farbe));
+                 Zugangstext::tr("Zahl der Züge der Farbe %1").arg(farbe));
     }
-    Benennen(*e.frmBedienung, QStringLiteral("Bedienung"),
-             QStringLiteral("Figuren zuteilen, Spiel starten und stoppen"));
+    Benennen(*e.frmBedienung, Zugangstext::tr("Bedienung"),
+             Zugangstext::tr("Figuren zuteilen, Spiel starten und stoppen"));
     // Buttons without a caption are named by their tooltips, which also
     // serve as their descriptions.
     for (QPushButton* knopf : {e.cmdFigurenwahl, e.cmdStart, e.cmdStop, e.cmdHilfe, e.cmdBeenden})
         Benennen(*knopf, knopf->toolTip());
     Benennen(*e.chkTurbo, e.chkTurbo->text());
     Benennen(*e.cmdRegeln, e.cmdRegeln->text());
-    const QString zuganzeige = QStringLiteral("Rang und Zahl der Züge jeder Farbe");
+    const QString zuganzeige = Zugangstext::tr("Rang und Zahl der Züge jeder Farbe");
     Benennen(*e.fraZuganzeige, e.lblZuganzeigetext->text(), zuganzeige);
     Benennen(*e.lblZuganzeigetext, e.lblZuganzeigetext->text(), zuganzeige);
-    const QString info = QStringLiteral("Allgemeine Information zum Spiel");
+    const QString info = Zugangstext::tr("Allgemeine Information zum Spiel");
     Benennen(*e.lblInfotext, e.lblInfotext->text(), info);
     Benennen(*e.lblInfo, InfoName({}, 0), info);
     // The caption labels the info label (a relation the tools read).
@@ -73,21 +74,21 @@ void BedienelementeBenennen(Bedienelemente& e) {
 
 void RegelfensterBenennen(RegelnFenster& regeln) {
     Benennen(*regeln.cmdSchliessen(), regeln.cmdSchliessen()->text(),
-             QStringLiteral("Schliesst die Regeln"));
-    Benennen(*regeln.picRegeln(), QStringLiteral("Regeln"),
+             Zugangstext::tr("Schliesst die Regeln"));
+    Benennen(*regeln.picRegeln(), Zugangstext::tr("Regeln"),
              regeln.GedruckteZeilen().join(QLatin1Char('\n')).simplified());
 }
 
 QString Standort(const FigurDaten& figur) {
     const int feld = figur.Feld;
     switch (figur.Zustand) {
-    case ZustandHeim: return QStringLiteral("zu Hause");
-    case ZustandZiel: return QStringLiteral("im Ziel");
-    case ZustandBank: return QStringLiteral("Bank, Feld %1, Platz %2").arg(feld).arg(figur.Platz);
-    case ZustandStrecke: return QStringLiteral("Feld %1, Platz %2").arg(feld).arg(figur.Platz);
+    case ZustandHeim: return Zugangstext::tr("zu Hause");
+    case ZustandZiel: return Zugangstext::tr("im Ziel");
+    case ZustandBank: return Zugangstext::tr("Bank, Feld %1, Platz %2").arg(feld).arg(figur.Platz);
+    case ZustandStrecke: return Zugangstext::tr("Feld %1, Platz %2").arg(feld).arg(figur.Platz);
     case ZustandEinlauf:
-        return QStringLiteral("Einlauf %1, Platz %2").arg((feld - 69) % 7 + 1).arg(figur.Platz);
-    default: return QStringLiteral("nicht im Spiel");
+        return Zugangstext::tr("Einlauf %1, Platz %2").arg((feld - 69) % 7 + 1).arg(figur.Platz);
+    default: return Zugangstext::tr("nicht im Spiel");
     }
 }
 
@@ -95,8 +96,8 @@ void FigurenBeschreiben(Bedienelemente& e, const Spiel* spiel, const Wahllage& l
                         int16_t markiert) {
     for (int f = 1; f <= FigurAnzahl; ++f) {
         QString text = Standort(spiel ? spiel->Zustand().Figur[f] : FigurDaten{});
-        if (lage.offen && lage.waehlbar[f]) text += QStringLiteral(", wählbar");
-        if (f == markiert) text += QStringLiteral(", markiert");
+        if (lage.offen && lage.waehlbar[f]) text += Zugangstext::tr(", wählbar");
+        if (f == markiert) text += Zugangstext::tr(", markiert");
         BeschreibungSetzen(*e.imgFigur[static_cast<size_t>(f - 1)], text);
     }
 }
@@ -104,30 +105,30 @@ void FigurenBeschreiben(Bedienelemente& e, const Spiel* spiel, const Wahllage& l
 QString InfoName(const QString& text, int farbe) {
     const QString inhalt = text.trimmed();
     // Its own name, not the caption's above it.
-    if (inhalt.isEmpty()) return QStringLiteral("keine Meldung");
+    if (inhalt.isEmpty()) return Zugangstext::tr("keine Meldung");
     if (Farbname(farbe).isEmpty()) return inhalt;
     return QStringLiteral("%1 (%2)").arg(inhalt, Farbname(farbe));
 }
 
 QString ZuganzeigeName(int farbe, const QString& text) {
-    const QString name = QStringLiteral("Züge %1").arg(Farbname(farbe));
+    const QString name = Zugangstext::tr("Züge %1").arg(Farbname(farbe));
     return text.isEmpty() ? name : QStringLiteral("%1: %2").arg(name, text);
 }
 
 QString RangName(int farbe, const QString& text) {
-    const QString name = QStringLiteral("Rang %1").arg(Farbname(farbe));
+    const QString name = Zugangstext::tr("Rang %1").arg(Farbname(farbe));
     return text.isEmpty() ? name : QStringLiteral("%1: %2").arg(name, text);
 }
 
 QString WuerfelBeschreibung(int wert) {
-    return wert >= 1 && wert <= 6 ? QStringLiteral("zeigt %1").arg(wert) : QStringLiteral("leer");
+    return wert >= 1 && wert <= 6 ? Zugangstext::tr("zeigt %1").arg(wert) : Zugangstext::tr("leer");
 }
 
 QString Zuteilung(int spielerwert) {
-    if (spielerwert >= 1 && spielerwert <= 4) return QStringLiteral("Spieler %1").arg(spielerwert);
+    if (spielerwert >= 1 && spielerwert <= 4) return Zugangstext::tr("Spieler %1").arg(spielerwert);
     if (spielerwert >= 5 && spielerwert <= 8)
-        return QStringLiteral("Computer %1").arg(spielerwert - 4);
-    return QStringLiteral("niemand");
+        return Zugangstext::tr("Computer %1").arg(spielerwert - 4);
+    return Zugangstext::tr("niemand");
 }
 
 } // namespace pelu

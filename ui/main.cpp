@@ -5,6 +5,7 @@
 #include "Anzeigewaechter.h"
 #include "Befehlszeile.h"
 #include "Hauptfenster.h"
+#include "Uebersetzung.h"
 
 int main(int argc, char** argv) {
     // Read before the application object: --help, --version and a bad
@@ -27,6 +28,7 @@ int main(int argc, char** argv) {
     pelu::AnzeigeWaechter waechter;
     QApplication app(argc, argv);
     waechter.Gestartet();
+    pelu::UebersetzungLaden(app);
     pelu::Fensteroptionen optionen;
     optionen.Spieler = befehl.spieler;
     pelu::Hauptfenster fenster(std::move(optionen));
@@ -34,7 +36,7 @@ int main(int argc, char** argv) {
     if (!fenster.Laden(&fehler)) {
         // Also on stderr: seen in a terminal, and by a check without a screen.
         std::fprintf(stderr, "%s\n", fehler.toLocal8Bit().constData());
-        QMessageBox::critical(&fenster, QStringLiteral("Pelu mit Tarro - Fehler beim Laden"),
+        QMessageBox::critical(&fenster, pelu::Fenstertext::tr("Pelu mit Tarro - Fehler beim Laden"),
                               fehler);
         return 1;
     }

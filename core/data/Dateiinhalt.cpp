@@ -54,12 +54,10 @@ int WartenAufDaten(int nummer) {
 std::string DateiinhaltLesen(const std::string& datei) {
     std::error_code fehler;
     if (!std::filesystem::exists(datei, fehler))
-        OeffnenFehlgeschlagen(datei,
-                              "Die Datei wurde nicht gefunden. Sie muss im aktuellen Ordner liegen "
-                              "oder mit ihrem Pfad angegeben werden.");
+        OeffnenFehlgeschlagen(datei, {Ladetext::NichtGefunden, {}});
     if (std::filesystem::is_directory(datei, fehler))
-        OeffnenFehlgeschlagen(datei, "Das ist ein Ordner, keine Datei.");
-    const std::string unlesbar = "Die Datei lässt sich nicht lesen. Fehlt die Leseberechtigung?";
+        OeffnenFehlgeschlagen(datei, {Ladetext::Ordner, {}});
+    const Ladesatz unlesbar{Ladetext::Unlesbar, {}};
     // Without O_NONBLOCK, opening a named pipe waits for a writer forever.
     const Dateigriff griff(::open(datei.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     struct stat art {};
@@ -78,9 +76,7 @@ std::string DateiinhaltLesen(const std::string& datei) {
             inhalt.append(block, static_cast<std::size_t>(gelesen));
             angekommen = true;
             if (inhalt.size() > HoechsteDateigroesse)
-                OeffnenFehlgeschlagen(datei,
-                                      "Die Datei ist zu groß (über 16 MB); eine Datendatei hat nur "
-                                      "wenige Kilobyte. Ist es die richtige Datei?");
+                OeffnenFehlgeschlagen(datei, {Ladetext::ZuGross, {}});
             continue;
         }
         if (gelesen == 0 && angekommen) break;
@@ -88,11 +84,7 @@ std::string DateiinhaltLesen(const std::string& datei) {
         if (gelesen < 0 && errno != EAGAIN) OeffnenFehlgeschlagen(datei, unlesbar);
         const int gewartet = WartenAufDaten(griff.Nummer());
         if (gewartet < 0) OeffnenFehlgeschlagen(datei, unlesbar);
-        if (gewartet == 0)
-            OeffnenFehlgeschlagen(datei,
-                                  "Hier kommt eine Sekunde lang nichts an: Das ist keine "
-                                  "gewöhnliche Datei, sondern eine Pipe oder ein Gerät, in das "
-                                  "niemand schreibt.");
+        if (gewartet == 0) OeffnenFehlgeschlagen(datei, {Ladetext::Stumm, {}});
         angekommen = true;
     }
     return inhalt;

@@ -38,10 +38,12 @@ std::string_view OhneBytereihenfolgemarke(std::string_view text) {
 Datendatei::Datendatei(std::string_view text, std::string dateiname)
     : text_(OhneBytereihenfolgemarke(text)), dateiname_(std::move(dateiname)), leser_(text_) {}
 
-void Datendatei::Fehler(int zeile, const std::string& text) const {
-    std::string meldung = dateiname_ + ", Abschnitt \"" + abschnitt_ + "\"";
-    if (zeile > 0) meldung += ", Zeile " + std::to_string(zeile);
-    throw Ladefehler(meldung + ": " + text);
+void Datendatei::Fehler(int zeile, std::vector<Ladesatz> saetze) const {
+    throw Ladefehler(dateiname_, abschnitt_, zeile, std::move(saetze));
+}
+
+void Datendatei::Fehler(int zeile, Ladesatz satz) const {
+    Fehler(zeile, std::vector<Ladesatz>{std::move(satz)});
 }
 
 void Datendatei::SucheAbschnitt(const std::string& name) {
@@ -52,20 +54,16 @@ void Datendatei::SucheAbschnitt(const std::string& name) {
     while (leser_.NaechstesFeld(feld)) {
         if (feld.substr(0, kopf.size()) == kopf) return;
     }
-    Fehler(0, "Die Überschrift \"" + kopf +
-                  "\" fehlt. Sie muss genau so geschrieben sein, "
-                  "in Kleinbuchstaben und ohne Leerzeichen vor dem Doppelpunkt.");
+    Fehler(0, {Ladetext::UeberschriftFehlt, {kopf}});
 }
 
-double Datendatei::LiesWert(std::string_view beiDateiende) {
+double Datendatei::LiesWert(const Ladesatz& beiDateiende) {
     std::string_view feld;
     auto dateiende = [&](int ueberspringenAb) {
-        std::string text(beiDateiende);
+        std::vector<Ladesatz> saetze{beiDateiende};
         if (ueberspringenAb > 0)
-            text += " Nach der Kommentar- oder Leerzeile in Zeile " +
-                    std::to_string(ueberspringenAb) +
-                    " beginnt kein Feld mehr mit \"DATA\"; Werte müssen in DATA-Zeilen stehen.";
-        Fehler(leser_.LetzteZeile(), text);
+            saetze.push_back({Ladetext::NurDataZeilen, {std::to_string(ueberspringenAb)}});
+        Fehler(leser_.LetzteZeile(), std::move(saetze));
     };
     while (true) {
         if (!leser_.NaechstesFeld(feld)) dateiende(0);
@@ -84,12 +82,11 @@ double Datendatei::LiesWert(std::string_view beiDateiende) {
     }
 }
 
-int16_t Datendatei::LiesGanzzahl(std::string_view beiDateiende) {
+int16_t Datendatei::LiesGanzzahl(const Ladesatz& beiDateiende) {
     const double wert = std::nearbyint(LiesWert(beiDateiende));
     // Also false for NaN; the comparison keeps the cast below defined.
     if (!(wert >= -32768.0 && wert <= 32767.0))
-        Fehler(wertZeile_, "Der Wert in \"" + FeldZeigen(wertfeld_) +
-                               "\" liegt außerhalb von -32768 bis 32767.");
+        Fehler(wertZeile_, {Ladetext::WertAussen, {FeldZeigen(wertfeld_)}});
     return RundeGerade(wert);
 }
 

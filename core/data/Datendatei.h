@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "data/Feldleser.h"
+#include "data/Ladetexte.h"
 
 namespace pelu {
 
@@ -20,19 +21,20 @@ class Datendatei {
     // header `name:` has been read.
     void SucheAbschnitt(const std::string& name);
 
-    // The next value of the section. `beiDateiende` is the message (one
-    // sentence) should the text end before a value is found.
-    double LiesWert(std::string_view beiDateiende);
+    // The next value of the section. `beiDateiende` is the message should
+    // the text end before a value is found.
+    double LiesWert(const Ladesatz& beiDateiende);
 
     // The next value rounded to a 16-bit integer (ties to even); a value
     // outside -32768..32767 fails.
-    int16_t LiesGanzzahl(std::string_view beiDateiende);
+    int16_t LiesGanzzahl(const Ladesatz& beiDateiende);
 
     // Line of the field that gave the last value.
     int WertZeile() const { return wertZeile_; }
 
     // Throws Ladefehler for the current section; `zeile` 0 names no line.
-    [[noreturn]] void Fehler(int zeile, const std::string& text) const;
+    [[noreturn]] void Fehler(int zeile, std::vector<Ladesatz> saetze) const;
+    [[noreturn]] void Fehler(int zeile, Ladesatz satz) const;
 
   private:
     std::string_view text_;

@@ -30,9 +30,7 @@ std::string DatendateiSuchen(const std::string& pfad, const std::string& program
     if (Vorhanden(hier)) return hier;
     const std::string installiert = InstallierteDatendatei(programmordner);
     if (Vorhanden(installiert)) return installiert;
-    OeffnenFehlgeschlagen(hier, "Die Datei liegt weder im aktuellen Ordner noch im Datenordner "
-                                "des Spiels (" +
-                                    installiert + ").");
+    OeffnenFehlgeschlagen(hier, {Ladetext::Nirgends, {installiert}});
 }
 
 } // namespace pelu

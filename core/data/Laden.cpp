@@ -20,18 +20,15 @@ int16_t InPixel(Datendatei& datei, int16_t wert, float faktor, int16_t mitte, co
     const float pixel = produkt + static_cast<float>(mitte);
     const float gerundet = std::nearbyint(pixel);
     if (!(gerundet >= -32768.0f && gerundet <= 32767.0f))
-        datei.Fehler(datei.WertZeile(), std::string("Die ") + achse + "-Koordinate " +
-                                            std::to_string(wert) +
-                                            " liegt so weit außen, dass sie umgerechnet nicht "
-                                            "mehr in -32768 bis 32767 Pixel passt.");
+        datei.Fehler(datei.WertZeile(),
+                     {Ladetext::KoordinateAussen, {std::string(achse), std::to_string(wert)}});
     return RundeGerade(pixel);
 }
 
-int16_t LiesFeldnummer(Datendatei& datei, std::string_view beiDateiende) {
+int16_t LiesFeldnummer(Datendatei& datei, const Ladesatz& beiDateiende) {
     const int16_t n = datei.LiesGanzzahl(beiDateiende);
     if (n < 0 || n > 130)
-        datei.Fehler(datei.WertZeile(),
-                     "Die Feldnummer " + std::to_string(n) + " liegt außerhalb von 0 bis 130.");
+        datei.Fehler(datei.WertZeile(), {Ladetext::FeldnummerAussen, {std::to_string(n)}});
     return n;
 }
 
@@ -39,11 +36,9 @@ void LadeBilddaten(Datendatei& datei, Tabellen& t, int16_t mitteX, int16_t mitte
     const float waagrecht = 640.0f / 600.0f * Massstab;
     const float senkrecht = 480.0f / 330.0f * Massstab;
     datei.SucheAbschnitt("bilddaten");
-    int16_t n = LiesFeldnummer(
-        datei, "Die Datei endet, bevor die Feldnummer des ersten Datensatzes gelesen ist.");
+    int16_t n = LiesFeldnummer(datei, {Ladetext::EndeVorErstemSatz, {}});
     while (true) {
-        const std::string imSatz = "Die Datei endet mitten im Datensatz für Feld " +
-                                   std::to_string(n) + " (ein Datensatz hat 11 Werte).";
+        const Ladesatz imSatz{Ladetext::EndeImSatz, {std::to_string(n)}};
         auto* zeile = t.Bilddaten[n];
         zeile[1] = datei.LiesGanzzahl(imSatz);
         for (int j = 2; j <= 8; j += 2) {
@@ -51,9 +46,7 @@ void LadeBilddaten(Datendatei& datei, Tabellen& t, int16_t mitteX, int16_t mitte
             zeile[j + 1] = InPixel(datei, datei.LiesGanzzahl(imSatz), senkrecht, mitteY, "y");
         }
         zeile[10] = datei.LiesGanzzahl(imSatz);
-        n = LiesFeldnummer(datei, "Die Datei endet nach dem Datensatz für Feld " +
-                                      std::to_string(n) +
-                                      ", ohne dass die Feldnummer 0 den Abschnitt beendet.");
+        n = LiesFeldnummer(datei, {Ladetext::EndeNachSatz, {std::to_string(n)}});
         if (n == 0) break;
     }
 }
@@ -61,14 +54,10 @@ void LadeBilddaten(Datendatei& datei, Tabellen& t, int16_t mitteX, int16_t mitte
 void LadeTabellen(Datendatei& datei, Tabellen& t) {
     datei.SucheAbschnitt("bankdaten");
     for (int i = 1; i <= 12; ++i)
-        t.Bankdaten[i] =
-            datei.LiesGanzzahl("Die Datei endet, bevor alle 12 Bankfelder gelesen sind (" +
-                               std::to_string(i - 1) + " gelesen).");
+        t.Bankdaten[i] = datei.LiesGanzzahl({Ladetext::EndeInBankdaten, {std::to_string(i - 1)}});
     datei.SucheAbschnitt("taktikdaten");
     for (int i = 1; i <= 36; ++i) {
-        const std::string fehlt = "Die Datei endet, bevor alle 36 Taktikreihen zu je 3 Werten "
-                                  "gelesen sind (Reihe " +
-                                  std::to_string(i) + " ist unvollständig).";
+        const Ladesatz fehlt{Ladetext::EndeInTaktikdaten, {std::to_string(i)}};
         for (int j = 0; j <= 2; ++j)
             t.Taktikdaten[i][j] = datei.LiesGanzzahl(fehlt);
     }
@@ -76,8 +65,39 @@ void LadeTabellen(Datendatei& datei, Tabellen& t) {
 
 } // namespace
 
-[[noreturn]] void OeffnenFehlgeschlagen(const std::string& datei, const std::string& grund) {
-    throw Ladefehler(datei + ", Abschnitt \"bilddaten\": " + grund);
+namespace {
+
+// The sentences in one, framed by the file, section and line.
+std::string Zusammensetzen(const std::string& datei, const std::string& abschnitt, int zeile,
+                           const std::vector<Ladesatz>& saetze,
+                           const std::function<std::string(Ladetext)>& vorlage) {
+    std::string grund;
+    for (const Ladesatz& satz : saetze)
+        grund += (grund.empty() ? "" : " ") + Einsetzen(vorlage(satz.text), satz.werte);
+    if (zeile > 0)
+        return Einsetzen(vorlage(Ladetext::RahmenZeile),
+                         {datei, abschnitt, std::to_string(zeile), grund});
+    return Einsetzen(vorlage(Ladetext::Rahmen), {datei, abschnitt, grund});
+}
+
+std::string Deutsch(Ladetext text) {
+    return Ladevorlage(text);
+}
+
+} // namespace
+
+Ladefehler::Ladefehler(std::string datei, std::string abschnitt, int zeile,
+                       std::vector<Ladesatz> saetze)
+    : std::runtime_error(Zusammensetzen(datei, abschnitt, zeile, saetze, Deutsch)),
+      datei_(std::move(datei)), abschnitt_(std::move(abschnitt)), zeile_(zeile),
+      saetze_(std::move(saetze)) {}
+
+std::string Ladefehler::Meldung(const std::function<std::string(Ladetext)>& vorlage) const {
+    return Zusammensetzen(datei_, abschnitt_, zeile_, saetze_, vorlage);
+}
+
+[[noreturn]] void OeffnenFehlgeschlagen(const std::string& datei, Ladesatz grund) {
+    throw Ladefehler(datei, "bilddaten", 0, {std::move(grund)});
 }
 
 Tabellen DatentextLaden(const std::string& text, const std::string& dateiname, int16_t mitteX,

@@ -54,6 +54,8 @@ erwartete_dateien() {
         share/applications/$id.desktop
         share/doc/$paket/changelog.gz
         share/doc/$paket/copyright
+        share/man/de/man6/pelu-sim.6.gz
+        share/man/de/man6/pelu.6.gz
         share/man/man6/pelu-sim.6.gz
         share/man/man6/pelu.6.gz
         share/metainfo/$id.metainfo.xml
@@ -87,18 +89,31 @@ baum_pruefen() {
     done
 }
 
-# The man pages render without a warning (groff's checks, as lintian runs them).
+# The man pages, English and German, render without a warning (groff's
+# checks, as lintian runs them); `man -L de` finds the German ones.
 handbuch_pruefen() {
     braucht man
-    local seite warnungen
-    for seite in pelu pelu-sim; do
-        gzip -t "$root/share/man/man6/$seite.6.gz" || fehler "$seite.6.gz ist kein gzip"
-        warnungen=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 \
-            man --warnings -E UTF-8 -l "$root/share/man/man6/$seite.6.gz" 2>&1 >/dev/null)
-        [ -z "$warnungen" ] || fehler "$seite.6: $warnungen"
+    local seite warnungen ordner
+    for ordner in man6 de/man6; do
+        for seite in pelu pelu-sim; do
+            seite=$root/share/man/$ordner/$seite.6.gz
+            gzip -t "$seite" || fehler "$seite ist kein gzip"
+            warnungen=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 \
+                man --warnings -E UTF-8 -l "$seite" 2>&1 >/dev/null)
+            [ -z "$warnungen" ] || fehler "$seite: $warnungen"
+        done
     done
     LC_ALL=C.UTF-8 MANWIDTH=80 man -l "$root/share/man/man6/pelu-sim.6.gz" 2>/dev/null |
         grep -q "turnier" || fehler "pelu-sim.6 nennt turnier nicht"
+    local deutsch englisch
+    for seite in pelu pelu-sim; do
+        deutsch=$(LC_ALL=C.UTF-8 MANWIDTH=80 MANPATH=$root/share/man man -L de "$seite" 2>&1) ||
+            fehler "man -L de $seite: $deutsch"
+        grep -q "^BESCHREIBUNG" <<<"$deutsch" || fehler "man -L de $seite ist nicht deutsch"
+        englisch=$(LC_ALL=C.UTF-8 MANWIDTH=80 MANPATH=$root/share/man man -L en "$seite" 2>&1) ||
+            fehler "man -L en $seite: $englisch"
+        grep -q "^DESCRIPTION" <<<"$englisch" || fehler "man -L en $seite ist nicht englisch"
+    done
 }
 
 validieren() {
@@ -107,8 +122,17 @@ validieren() {
     meldungen=$(desktop-file-validate "$root/share/applications/$id.desktop" 2>&1) ||
         fehler "desktop-file-validate: $meldungen"
     [ -z "$meldungen" ] || fehler "desktop-file-validate meldet: $meldungen"
-    appstreamcli validate --no-net "$root/share/metainfo/$id.metainfo.xml" ||
+    appstreamcli validate --pedantic --no-net "$root/share/metainfo/$id.metainfo.xml" ||
         fehler "appstreamcli validate lehnt die Metadaten ab"
+    # English by default, German beside it.
+    local eintrag
+    for eintrag in "Name\[de\]=" "Comment=Race " "Comment\[de\]=Wettlauf "; do
+        grep -q "^$eintrag" "$root/share/applications/$id.desktop" ||
+            fehler "Menüeintrag ohne $eintrag"
+    done
+    grep -q '<summary xml:lang="de">' "$root/share/metainfo/$id.metainfo.xml" &&
+        grep -q '<p xml:lang="de">' "$root/share/metainfo/$id.metainfo.xml" ||
+        fehler "Metadaten ohne deutsche Texte"
 }
 
 # pelu-sim from an empty folder finds the installed data file; a file in the

@@ -3,10 +3,13 @@
 #include <QMouseEvent>
 #include <QTest>
 
+#include "Uebersetzung.h"
+
 namespace pelu::test {
 namespace {
 
-// The one QApplication, offscreen unless a platform is chosen. It ends after
+// The one QApplication, offscreen unless a platform is chosen, in the
+// language the environment asks for, as the program starts. It ends after
 // the last test: left to the exit handlers it would outlive Qt's statics
 // (synthetic mouse events' devices) and crash.
 struct QtUmgebung : testing::Environment {
@@ -17,6 +20,7 @@ struct QtUmgebung : testing::Environment {
     void SetUp() override {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         anwendung = std::make_unique<QApplication>(argc, argv);
+        UebersetzungLaden(*anwendung);
     }
     void TearDown() override { anwendung.reset(); }
 };
