@@ -9,7 +9,10 @@
 namespace pelu {
 
 // A picture box whose drawing persists: everything is drawn into an image
-// once, and a repaint only copies the exposed part of that image. The image
+// once, and a repaint only copies the exposed part of that image. A new
+// drawing is drawn at once; after a new size the picture waits until it is
+// needed (shown, its image asked for, or a drawing set), so the sizes the
+// window passes through while it is laid out cost nothing. The image
 // has the screen's device pixels, so the drawing keeps the screen's detail
 // at any scale; it is drawn again only when the window comes to a screen of
 // another device pixel ratio. Used for the board's inner area and for the
@@ -29,8 +32,9 @@ class Bildfeld : public QWidget {
     // What the picture shows from now on; drawn at once.
     void ZeichnungSetzen(Zeichnung zeichnung);
 
-    // The image in device pixels; its device pixel ratio is the screen's.
-    const QImage& Bild() const { return bild_; }
+    // The image in device pixels, drawn; its device pixel ratio is the
+    // screen's.
+    const QImage& Bild() const;
     QColor Hintergrund() const { return hintergrund_; }
 
   protected:
@@ -38,11 +42,15 @@ class Bildfeld : public QWidget {
 
   private:
     double Faktor() const;
+    // The picture is to be drawn anew when next needed.
     void Zeichnen();
+    void Auffrischen() const;
 
     QColor hintergrund_;
-    QImage bild_;
     Zeichnung zeichnung_;
+    // Drawn on demand, so also from the const accessor.
+    mutable QImage bild_;
+    mutable bool veraltet_ = true;
 };
 
 } // namespace pelu
