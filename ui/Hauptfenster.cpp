@@ -17,7 +17,6 @@
 #include "Spielerwahl.h"
 #include "Uebersetzung.h"
 #include "Wahlsteuerung.h"
-#include "Waylandrahmen.h"
 #include "Zugaenglichkeit.h"
 #include "board/Brettzeichnen.h"
 #include "data/Datendateisuche.h"
@@ -60,7 +59,6 @@ bool Hauptfenster::Laden(QString* fehler) {
     form_->FahrTimerAn(false);
     form_->Spielknoepfe(Knopfzustand::Ruhe);
     masse_ = Fensteraufbau(*this, e_, *wahl_);
-    FesteGroesseSchuetzen(*this);
     // Laid out before it is shown, so it opens at its final size, its inner
     // area at the centre of the screen (the frame is not known before the
     // first show).

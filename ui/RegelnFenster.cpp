@@ -7,7 +7,6 @@
 #include "Schriften.h"
 #include "Twips.h"
 #include "Uebersetzung.h"
-#include "Waylandrahmen.h"
 #include "Zugaenglichkeit.h"
 #include "Zugangsbaum.h"
 
@@ -52,7 +51,6 @@ RegelnFenster::RegelnFenster(QWidget* eltern) : QWidget(eltern, Qt::Window) {
     setWindowIcon(SymbolIcon(Symbol::Brett, devicePixelRatioF()));
     const int tpp = TwipsProPixel();
     setFixedSize(TwipsZuPixel(8430, tpp), TwipsZuPixel(4905, tpp));
-    FesteGroesseSchuetzen(*this);
 
     // Made first, so the button is first in the tab order and has the focus.
     cmdSchliessen_ = new QPushButton(Regelntext::tr("Schliessen"), this);
