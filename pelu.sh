@@ -52,7 +52,7 @@ pruefen() {
 # every input length up to twice the shipped data file. The build (clang,
 # no window) also shows that the core and pelu-sim compile with clang.
 fuzzen() {
-    CXX=clang++ bauen build-fuzz -DPELU_FUZZ=ON -DPELU_FENSTER=OFF -DPELU_TESTS=OFF \
+    CXX=clang++ bauen build-fuzz -DPELU_FUZZ=ON -DPELU_FENSTER=OFF -DBUILD_TESTING=OFF \
         -DPELU_BENCHMARKS=OFF
     mkdir -p build-fuzz/korpus
     build-fuzz/fuzz/lader_fuzz -max_total_time=60 -timeout=5 -len_control=0 -max_len=16384 \

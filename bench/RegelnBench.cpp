@@ -9,7 +9,7 @@
 #include "rules/Zugregeln.h"
 #include "support/Testtabellen.h"
 
-using namespace pelu;
+namespace pelu::test {
 
 namespace {
 
@@ -25,9 +25,9 @@ struct Testlage {
 
 Tabellen Daten() {
     Tabellen daten{};
-    pelutest::BankfelderFuellen(daten);
+    BankfelderFuellen(daten);
     // Safe targets first; leaving a dangerous field is worth a little.
-    pelutest::TaktikFuellen(daten, [](int ziel, int jetzt) { return 12 + 4 * ziel - 2 * jetzt; });
+    TaktikFuellen(daten, [](int ziel, int jetzt) { return 12 + 4 * ziel - 2 * jetzt; });
     return daten;
 }
 
@@ -98,3 +98,5 @@ void EinWurf(benchmark::State& state) {
 } // namespace
 
 BENCHMARK(EinWurf)->Arg(0)->Arg(1)->Arg(2);
+
+} // namespace pelu::test

@@ -3,12 +3,12 @@
 #include <benchmark/benchmark.h>
 
 #include "data/Laden.h"
-#include "game/KopflosesFormular.h"
 #include "game/Spiel.h"
-#include "game/VirtuelleUhr.h"
+#include "harness/KopflosesFormular.h"
+#include "harness/VirtuelleUhr.h"
 #include "state/Zufall.h"
 
-using namespace pelu;
+namespace pelu::test {
 
 namespace {
 
@@ -37,3 +37,5 @@ void EinSpiel(benchmark::State& state) {
 } // namespace
 
 BENCHMARK(EinSpiel)->Unit(benchmark::kMicrosecond);
+
+} // namespace pelu::test

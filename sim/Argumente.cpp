@@ -4,6 +4,8 @@
 #include <charconv>
 #include <climits>
 
+namespace pelu {
+
 namespace simarg {
 
 std::optional<int> Ganzzahl(const std::string& text, int min, int max) {
@@ -113,3 +115,5 @@ std::string LaufoptionLesen(const std::string& option, const std::string& wert,
 }
 
 } // namespace simarg
+
+} // namespace pelu

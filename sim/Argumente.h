@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+namespace pelu {
+
 // Strict parsing of command-line values: the whole text must be the value.
 namespace simarg {
 
@@ -61,3 +63,5 @@ struct Laufoptionen {
 std::string LaufoptionLesen(const std::string& option, const std::string& wert, Laufoptionen& ziel);
 
 } // namespace simarg
+
+} // namespace pelu

@@ -3,6 +3,11 @@
 #include <optional>
 #include <string>
 
+#include "SimDaten.h"
+#include "state/Tabellen.h"
+
+namespace pelu {
+
 // The parsed arguments of a subcommand, or the one-line message naming the
 // first bad one.
 template <class Auftrag> struct Lesung {
@@ -30,3 +35,17 @@ std::optional<int> Vorspann(const char* befehl, const Lesung<Auftrag>& lesung, c
     }
     return std::nullopt;
 }
+
+// The opening every game subcommand shares: the arguments (a refusal or
+// --help ends it here), then the order's data file (exit code 1 when it
+// cannot be loaded); `rumpf(auftrag, tabellen)` gives the exit code.
+template <class Auftrag, class Rumpf>
+int BefehlAusfuehren(const char* befehl, const Lesung<Auftrag>& lesung, const char* hilfe,
+                     Rumpf&& rumpf) {
+    if (const auto ende = Vorspann(befehl, lesung, hilfe)) return *ende;
+    const std::optional<Tabellen> daten = SimDatenLaden(lesung.auftrag->datei);
+    if (!daten) return 1;
+    return rumpf(*lesung.auftrag, *daten);
+}
+
+} // namespace pelu

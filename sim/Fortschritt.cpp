@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdio>
 
+namespace pelu {
+
 Fortschritt::Fortschritt(bool an, int gesamt) : an_(an), gesamt_(gesamt) {}
 
 Fortschritt::~Fortschritt() {
@@ -29,3 +31,5 @@ std::string Fortschrittszeile(int gespielt, int gesamt, double sekunden) {
     if (rest >= 60) zeile += std::to_string(rest / 60) + " min ";
     return zeile + std::to_string(rest % 60) + " s";
 }
+
+} // namespace pelu

@@ -2,6 +2,8 @@
 #include <chrono>
 #include <string>
 
+namespace pelu {
+
 // The progress line of a long run on stderr: games done, games per second,
 // time left. Shown only when switched on (stderr is a terminal), at most five
 // times a second, and wiped again at the end.
@@ -25,3 +27,5 @@ class Fortschritt {
 
 // The text of the line after `sekunden` with `gespielt` of `gesamt` games done.
 std::string Fortschrittszeile(int gespielt, int gesamt, double sekunden);
+
+} // namespace pelu

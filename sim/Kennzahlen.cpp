@@ -4,6 +4,8 @@
 #include <cmath>
 #include <numbers>
 
+namespace pelu {
+
 double ChiQuadrat(const Augenzaehlung& anzahl) {
     int64_t summe = 0;
     for (int a = 1; a <= 6; ++a)
@@ -53,3 +55,5 @@ double ChiQuadratP(double x, int freiheitsgrade) {
     }
     return std::min(1.0, summe);
 }
+
+} // namespace pelu

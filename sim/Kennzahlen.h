@@ -2,8 +2,9 @@
 #include <array>
 #include <cstdint>
 
-// Counts of the faces 1..6 (index 0 unused).
-using Augenzaehlung = std::array<int64_t, 7>;
+#include "harness/Skriptwuerfel.h"
+
+namespace pelu {
 
 // Pearson's chi-square of the six face counts against equal chances; 0 when
 // nothing was counted.
@@ -19,3 +20,5 @@ Intervall Wilsonintervall(int64_t k, int64_t n);
 // The chance that a chi-square variable with `freiheitsgrade` (1 or more)
 // degrees of freedom is at least `x`: the p-value of the test.
 double ChiQuadratP(double x, int freiheitsgrade);
+
+} // namespace pelu

@@ -27,14 +27,14 @@ int main(int argc, char** argv) {
     }
     const std::string befehl = argumente.front();
     argumente.erase(argumente.begin());
-    if (simarg::IstHilfe(befehl) || befehl == "hilfe") {
+    if (pelu::simarg::IstHilfe(befehl) || befehl == "hilfe") {
         std::cout << Hilfe;
         return 0;
     }
-    if (befehl == "pruefen") return BefehlPruefen(argumente);
-    if (befehl == "zuege") return BefehlZuege(argumente);
-    if (befehl == "spielen") return BefehlSpielen(argumente);
-    if (befehl == "turnier") return BefehlTurnier(argumente);
+    if (befehl == "pruefen") return pelu::BefehlPruefen(argumente);
+    if (befehl == "zuege") return pelu::BefehlZuege(argumente);
+    if (befehl == "spielen") return pelu::BefehlSpielen(argumente);
+    if (befehl == "turnier") return pelu::BefehlTurnier(argumente);
     std::cerr << "pelu-sim: unbekannter Befehl '" << befehl
               << "' (pruefen, zuege, spielen, turnier)\n";
     return 2;

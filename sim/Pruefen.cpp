@@ -4,7 +4,9 @@
 
 #include "Argumente.h"
 #include "Befehle.h"
-#include "SimDaten.h"
+#include "Befehlsrahmen.h"
+
+namespace pelu {
 
 namespace {
 
@@ -19,14 +21,24 @@ const char* const Hilfe =
     "  --tabellen      statt der Zusammenfassung die geladenen Tabellen ausgeben\n"
     "  --help          diese Hilfe\n";
 
-struct Auftrag {
+struct PruefenAuftrag {
     std::string datei; // empty: Peludaten.txt, looked for as the window does
     bool tabellen = false;
+    bool hilfe = false;
 };
 
-int Falsch(const std::string& text) {
-    std::cerr << "pelu-sim pruefen: " << text << "\n";
-    return 2;
+Lesung<PruefenAuftrag> PruefenArgumenteLesen(const std::vector<std::string>& argumente) {
+    PruefenAuftrag auftrag;
+    std::set<std::string> genannt;
+    const std::string fehler =
+        simarg::OptionenLesen(argumente, {"--daten"}, {"--tabellen"}, genannt, auftrag.hilfe,
+                              [&](const std::string& arg, const std::string& wert) {
+                                  if (arg != "--tabellen")
+                                      return simarg::DateiLesen(wert, auftrag.datei);
+                                  auftrag.tabellen = true;
+                                  return std::string();
+                              });
+    return Lesung<PruefenAuftrag>::Aus(auftrag, fehler);
 }
 
 bool ZeileBelegt(const int16_t (&zeile)[12]) {
@@ -84,35 +96,20 @@ void ZusammenfassungAusgeben(const pelu::Tabellen& t) {
 } // namespace
 
 int BefehlPruefen(const std::vector<std::string>& argumente) {
-    Auftrag auftrag;
-    std::set<std::string> genannt;
-    for (std::size_t i = 0; i < argumente.size(); ++i) {
-        const std::string& arg = argumente[i];
-        if (simarg::IstHilfe(arg)) {
-            std::cout << Hilfe;
-            return 0;
-        }
-        const std::string falsch = simarg::OptionPruefen(arg, {"--daten", "--tabellen"}, genannt);
-        if (!falsch.empty()) return Falsch(falsch);
-        if (arg == "--tabellen") {
-            auftrag.tabellen = true;
-        } else {
-            const std::string fehler =
-                simarg::DateiLesen(i + 1 < argumente.size() ? argumente[++i] : "", auftrag.datei);
-            if (!fehler.empty()) return Falsch(fehler);
-        }
-    }
-
+    const Lesung<PruefenAuftrag> lesung = PruefenArgumenteLesen(argumente);
+    if (const auto ende = Vorspann("pruefen", lesung, Hilfe)) return *ende;
     std::string geladen;
-    const std::optional<pelu::Tabellen> tabellen = SimDatenLaden(auftrag.datei, &geladen);
+    const std::optional<Tabellen> tabellen = SimDatenLaden(lesung.auftrag->datei, &geladen);
     if (!tabellen) return 1;
     // Which file it was, the working directory's or the installed one; on
     // stderr, so the lines on stdout stay as they are.
     std::cerr << "pelu-sim pruefen: geladen aus " << geladen << "\n";
-    if (auftrag.tabellen) {
+    if (lesung.auftrag->tabellen) {
         TabellenAusgeben(*tabellen);
     } else {
         ZusammenfassungAusgeben(*tabellen);
     }
     return 0;
 }
+
+} // namespace pelu

@@ -6,18 +6,16 @@
 #include "data/Datendateisuche.h"
 #include "data/Laden.h"
 
-namespace {
+namespace pelu {
 
-// The folder of this program, as the kernel knows it (links resolved). Empty
-// where there is no /proc; the installed data is then looked for beside the
-// working directory.
-std::string Programmordner() {
+std::string Programmordner(const std::string& selbst) {
     std::error_code fehler;
-    const std::filesystem::path programm = std::filesystem::read_symlink("/proc/self/exe", fehler);
-    return fehler ? std::string() : programm.parent_path().string();
+    std::filesystem::path programm = std::filesystem::read_symlink(selbst, fehler);
+    if (fehler) return {};
+    // A relative link points from the link's own folder.
+    if (programm.is_relative()) programm = std::filesystem::path(selbst).parent_path() / programm;
+    return programm.lexically_normal().parent_path().string();
 }
-
-} // namespace
 
 std::optional<pelu::Tabellen> SimDatenLaden(const std::string& datei, std::string* geladen) {
     try {
@@ -35,3 +33,5 @@ std::optional<pelu::Tabellen> SimDatenLaden(const std::string& datei, std::strin
         return std::nullopt;
     }
 }
+
+} // namespace pelu

@@ -4,6 +4,8 @@
 
 #include "state/Tabellen.h"
 
+namespace pelu {
+
 // Loads a data file exactly as the desktop program does: the loader's
 // default centre is the desktop board's. An empty `datei` means
 // Peludaten.txt, looked for where the desktop program looks for it (the
@@ -13,3 +15,11 @@
 // file read, made absolute.
 std::optional<pelu::Tabellen> SimDatenLaden(const std::string& datei,
                                             std::string* geladen = nullptr);
+
+// The folder of the program behind the link `selbst` (by default this
+// program, as the kernel knows it), where the installed data is looked for.
+// Empty when `selbst` is no link (no /proc): the working directory is then
+// the only place.
+std::string Programmordner(const std::string& selbst = "/proc/self/exe");
+
+} // namespace pelu

@@ -5,10 +5,12 @@
 #include <ostream>
 
 #include "Befehle.h"
+#include "Befehlsrahmen.h"
 #include "Kennzahlen.h"
-#include "SimDaten.h"
 #include "SpielenAuftrag.h"
 #include "Spielrunde.h"
+
+namespace pelu {
 
 namespace {
 
@@ -90,15 +92,16 @@ void Zusammenfassung(std::ostream& aus, const Spielstatistik& s) {
 } // namespace
 
 int BefehlSpielen(const std::vector<std::string>& argumente) {
-    const SpielenLesung lesung = SpielenArgumenteLesen(argumente);
-    if (const auto ende = Vorspann("spielen", lesung, Hilfe)) return *ende;
-    const SpielenAuftrag& auftrag = *lesung.auftrag;
-    const std::optional<pelu::Tabellen> daten = SimDatenLaden(auftrag.datei);
-    if (!daten) return 1;
-    const bool fortschritt = isatty(STDERR_FILENO) != 0;
-    const Spielstatistik statistik =
-        SpieleSpielen(*daten, auftrag, auftrag.protokoll ? stdout : nullptr, fortschritt);
-    std::fflush(stdout);
-    Zusammenfassung(auftrag.protokoll ? std::cerr : std::cout, statistik);
-    return 0;
+    return BefehlAusfuehren(
+        "spielen", SpielenArgumenteLesen(argumente), Hilfe,
+        [](const SpielenAuftrag& auftrag, const Tabellen& daten) {
+            const bool fortschritt = isatty(STDERR_FILENO) != 0;
+            const Spielstatistik statistik =
+                SpieleSpielen(daten, auftrag, auftrag.protokoll ? stdout : nullptr, fortschritt);
+            std::fflush(stdout);
+            Zusammenfassung(auftrag.protokoll ? std::cerr : std::cout, statistik);
+            return 0;
+        });
 }
+
+} // namespace pelu

@@ -3,6 +3,8 @@
 #include <climits>
 #include <set>
 
+namespace pelu {
+
 namespace {
 
 std::string Lesen(SpielenAuftrag& auftrag, const std::string& arg, const std::string& wert) {
@@ -42,3 +44,5 @@ SpielenLesung SpielenArgumenteLesen(const std::vector<std::string>& argumente) {
     if (auftrag.wuerfel) auftrag.lauf.spiele = 1;
     return SpielenLesung::Aus(auftrag, fehler);
 }
+
+} // namespace pelu

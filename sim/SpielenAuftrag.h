@@ -8,6 +8,8 @@
 #include "Argumente.h"
 #include "Befehlsrahmen.h"
 
+namespace pelu {
+
 // The arguments of `pelu-sim spielen`, checked completely before any file is read.
 struct SpielenAuftrag {
     std::array<int16_t, 4> spieler{5, 6, 7, 8}; // player value of colours 1..4
@@ -22,3 +24,5 @@ struct SpielenAuftrag {
 using SpielenLesung = Lesung<SpielenAuftrag>;
 
 SpielenLesung SpielenArgumenteLesen(const std::vector<std::string>& argumente);
+
+} // namespace pelu

@@ -2,6 +2,8 @@
 
 #include "Spielverteiler.h"
 
+namespace pelu {
+
 Spielstatistik SpieleSpielen(const pelu::Tabellen& daten, const SpielenAuftrag& auftrag,
                              std::FILE* protokoll, bool fortschritt) {
     Tischvorgaben vorgaben = LaufVorgaben(auftrag.lauf);
@@ -33,3 +35,5 @@ void Spielstatistik::Hinzufuegen(const Spielergebnis& ergebnis) {
         gezeigt[a] += ergebnis.gezeigt[a];
     }
 }
+
+} // namespace pelu

@@ -7,6 +7,8 @@
 #include "Spielzaehler.h"
 #include "state/Tabellen.h"
 
+namespace pelu {
+
 // What a run of games gave, for the summary.
 struct Spielstatistik {
     int spiele = 0;
@@ -29,3 +31,5 @@ struct Spielstatistik {
 // to stderr when `fortschritt` is set.
 Spielstatistik SpieleSpielen(const pelu::Tabellen& daten, const SpielenAuftrag& auftrag,
                              std::FILE* protokoll, bool fortschritt);
+
+} // namespace pelu

@@ -10,6 +10,8 @@
 
 #include "Fortschritt.h"
 
+namespace pelu {
+
 namespace {
 
 // Hands out game numbers and brings the results back into game order. A
@@ -90,7 +92,7 @@ double SpieleVerteilen(const pelu::Tabellen& daten, const Tischvorgaben& vorgabe
     const int tische = std::min(Jobanzahl(jobs), spiele);
     Spielergebnis ergebnis;
     if (tische <= 1) {
-        Spieltisch tisch(daten, vorgaben);
+        Zaehltisch tisch(daten, vorgaben);
         for (int nummer = 1; nummer <= spiele; ++nummer) {
             if (vorbereitung) vorbereitung(tisch.Spiel(), nummer);
             tisch.Spielen(nummer, ergebnis);
@@ -102,7 +104,7 @@ double SpieleVerteilen(const pelu::Tabellen& daten, const Tischvorgaben& vorgabe
     std::vector<std::jthread> arbeiter;
     for (int t = 0; t < tische; ++t) {
         arbeiter.emplace_back([&] {
-            Spieltisch tisch(daten, vorgaben);
+            Zaehltisch tisch(daten, vorgaben);
             Spielergebnis eigenes;
             while (const int nummer = ablage.Nehmen()) {
                 if (vorbereitung) vorbereitung(tisch.Spiel(), nummer);
@@ -117,3 +119,5 @@ double SpieleVerteilen(const pelu::Tabellen& daten, const Tischvorgaben& vorgabe
     }
     return sekunden();
 }
+
+} // namespace pelu

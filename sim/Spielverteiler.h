@@ -1,8 +1,10 @@
 #pragma once
 #include <functional>
 
-#include "Spieltisch.h"
+#include "Zaehltisch.h"
 #include "state/Tabellen.h"
+
+namespace pelu {
 
 // Settings for one game on its table before it starts (run on the table's
 // thread; it may only touch that table's game).
@@ -20,3 +22,5 @@ int Jobanzahl(int jobs);
 double SpieleVerteilen(const pelu::Tabellen& daten, const Tischvorgaben& vorgaben, int spiele,
                        int jobs, bool fortschritt, const Spielvorbereitung& vorbereitung,
                        const Spielabnahme& abnahme);
+
+} // namespace pelu

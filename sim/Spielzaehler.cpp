@@ -2,7 +2,7 @@
 
 #include <utility>
 
-using pelu::Spielprotokoll;
+namespace pelu {
 
 void Spielzaehler::Beginnen(int nummer, Spielergebnis& ergebnis) {
     ergebnis_ = &ergebnis;
@@ -23,7 +23,7 @@ void Spielzaehler::Beenden(bool abgebrochen) {
 
 void Spielzaehler::Gewuerfelt(int farbe, int16_t wert) {
     // A roll whose tries ran past the scripted dice never happened.
-    if (wuerfel_.Aufgebraucht()) return;
+    if (wuerfel_.Erschoepft()) return;
     ++ergebnis_->wuerfe;
     ++ergebnis_->gezeigt[static_cast<std::size_t>(wert)];
     if (schreiben_) Spielprotokoll::Gewuerfelt(farbe, wert);
@@ -54,3 +54,5 @@ void Spielzaehler::Rang(int farbe, int16_t rang) {
 void Spielzaehler::Spielende(const std::array<int16_t, pelu::FarbAnzahl + 1>& zugzahl) {
     if (schreiben_) Spielprotokoll::Spielende(zugzahl);
 }
+
+} // namespace pelu

@@ -3,8 +3,10 @@
 #include <cstdint>
 #include <string>
 
-#include "Wuerfelquelle.h"
 #include "game/Spielprotokoll.h"
+#include "harness/Skriptwuerfel.h"
+
+namespace pelu {
 
 // What one game gave.
 struct Spielergebnis {
@@ -22,7 +24,7 @@ struct Spielergebnis {
 // its memory is reused from game to game.
 class Spielzaehler : public pelu::Spielprotokoll {
   public:
-    Spielzaehler(const Wuerfelquelle& wuerfel, bool schreiben)
+    Spielzaehler(const Skriptwuerfel& wuerfel, bool schreiben)
         : wuerfel_(wuerfel), schreiben_(schreiben) {}
 
     void Beginnen(int nummer, Spielergebnis& ergebnis);
@@ -38,8 +40,10 @@ class Spielzaehler : public pelu::Spielprotokoll {
     void Spielende(const std::array<int16_t, pelu::FarbAnzahl + 1>& zugzahl) override;
 
   private:
-    const Wuerfelquelle& wuerfel_;
+    const Skriptwuerfel& wuerfel_;
     bool schreiben_;
     Spielergebnis leer_;
     Spielergebnis* ergebnis_ = &leer_;
 };
+
+} // namespace pelu

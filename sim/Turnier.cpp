@@ -5,11 +5,14 @@
 #include <iostream>
 
 #include "Befehle.h"
+#include "Befehlsrahmen.h"
 #include "Kennzahlen.h"
 #include "SimDaten.h"
 #include "Spielverteiler.h"
 #include "TurnierAuftrag.h"
 #include "Turnierwertung.h"
+
+namespace pelu {
 
 namespace {
 
@@ -43,26 +46,17 @@ pelu::Tabellen MitTaktikVon(const pelu::Tabellen& brett, const pelu::Tabellen& t
     return gemischt;
 }
 
-} // namespace
-
-int BefehlTurnier(const std::vector<std::string>& argumente) {
-    const TurnierLesung lesung = TurnierArgumenteLesen(argumente);
-    if (const auto ende = Vorspann("turnier", lesung, Hilfe)) return *ende;
-    const TurnierAuftrag& auftrag = *lesung.auftrag;
-    const std::optional<pelu::Tabellen> a = SimDatenLaden(auftrag.datei);
-    if (!a) return 1;
-    const std::optional<pelu::Tabellen> b = SimDatenLaden(auftrag.gegner);
-    if (!b) return 1;
-    const pelu::Tabellen tabelleB = MitTaktikVon(*a, *b);
+int TurnierSpielen(const TurnierAuftrag& auftrag, const Tabellen& a, const Tabellen& b) {
+    const Tabellen tabelleB = MitTaktikVon(a, b);
 
     Turnierstand stand;
     SpieleVerteilen(
-        *a, LaufVorgaben(auftrag.lauf), auftrag.lauf.spiele, auftrag.lauf.jobs,
+        a, LaufVorgaben(auftrag.lauf), auftrag.lauf.spiele, auftrag.lauf.jobs,
         isatty(STDERR_FILENO) != 0,
         [&](pelu::Spiel& spiel, int nummer) {
             const auto sitzeA = SitzeVonA(nummer);
             for (int c = 1; c <= pelu::FarbAnzahl; ++c)
-                spiel.TaktikSetzen(c, sitzeA[c] ? *a : tabelleB);
+                spiel.TaktikSetzen(c, sitzeA[c] ? a : tabelleB);
         },
         [&](int nummer, const Spielergebnis& ergebnis) { stand.Hinzufuegen(nummer, ergebnis); });
 
@@ -73,3 +67,16 @@ int BefehlTurnier(const std::vector<std::string>& argumente) {
                 intervall.unten, intervall.oben);
     return 0;
 }
+
+} // namespace
+
+int BefehlTurnier(const std::vector<std::string>& argumente) {
+    return BefehlAusfuehren("turnier", TurnierArgumenteLesen(argumente), Hilfe,
+                            [](const TurnierAuftrag& auftrag, const Tabellen& a) {
+                                const std::optional<Tabellen> b = SimDatenLaden(auftrag.gegner);
+                                if (!b) return 1;
+                                return TurnierSpielen(auftrag, a, *b);
+                            });
+}
+
+} // namespace pelu

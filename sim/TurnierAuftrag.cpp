@@ -4,6 +4,8 @@
 
 #include "Turnierwertung.h"
 
+namespace pelu {
+
 TurnierLesung TurnierArgumenteLesen(const std::vector<std::string>& argumente) {
     TurnierAuftrag auftrag;
     auftrag.lauf.spiele = TurnierVorgabeSpiele;
@@ -24,3 +26,5 @@ TurnierLesung TurnierArgumenteLesen(const std::vector<std::string>& argumente) {
     auftrag.lauf.spiele = GanzeRunden(auftrag.lauf.spiele);
     return TurnierLesung::Aus(auftrag, fehler);
 }
+
+} // namespace pelu

@@ -6,6 +6,8 @@
 #include "Argumente.h"
 #include "Befehlsrahmen.h"
 
+namespace pelu {
+
 // The arguments of `pelu-sim turnier`, checked completely before any file is read.
 struct TurnierAuftrag {
     simarg::Laufoptionen lauf; // --spiele already rounded up to whole rounds of six
@@ -20,3 +22,5 @@ constexpr int TurnierVorgabeSpiele = 6000;
 using TurnierLesung = Lesung<TurnierAuftrag>;
 
 TurnierLesung TurnierArgumenteLesen(const std::vector<std::string>& argumente);
+
+} // namespace pelu

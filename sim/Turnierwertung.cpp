@@ -1,5 +1,7 @@
 #include "Turnierwertung.h"
 
+namespace pelu {
+
 std::array<bool, pelu::FarbAnzahl + 1> SitzeVonA(int nummer) {
     static constexpr int paare[Sitzordnungen][2] = {{1, 2}, {1, 3}, {1, 4}, {2, 3}, {2, 4}, {3, 4}};
     const int* paar = paare[(nummer - 1) % Sitzordnungen];
@@ -23,3 +25,5 @@ void Turnierstand::Hinzufuegen(int nummer, const Spielergebnis& ergebnis) {
             return;
         }
 }
+
+} // namespace pelu

@@ -4,6 +4,8 @@
 
 #include "Spielzaehler.h"
 
+namespace pelu {
+
 // The seatings of a tournament of two tactic tables A and B: game `nummer`
 // (from 1) gives table A to two colours, rotating through the six pairs
 // 12, 13, 14, 23, 24, 34, so every colour plays each table equally often
@@ -24,3 +26,5 @@ struct Turnierstand {
 
     void Hinzufuegen(int nummer, const Spielergebnis& ergebnis);
 };
+
+} // namespace pelu

@@ -3,11 +3,13 @@
 #include <vector>
 
 #include "Befehle.h"
-#include "SimDaten.h"
+#include "Befehlsrahmen.h"
 #include "ZuegeAuftrag.h"
 #include "rules/Computerzug.h"
 #include "rules/Stellungsaufbau.h"
 #include "rules/Zugregeln.h"
+
+namespace pelu {
 
 namespace {
 
@@ -73,12 +75,11 @@ void Ausgeben(const pelu::Figurentabelle& Figur, const pelu::Tabellen& daten,
 } // namespace
 
 int BefehlZuege(const std::vector<std::string>& argumente) {
-    const ZuegeLesung lesung = ZuegeArgumenteLesen(argumente);
-    if (const auto ende = Vorspann("zuege", lesung, Hilfe)) return *ende;
-    const ZuegeAuftrag& auftrag = *lesung.auftrag;
-
-    const std::optional<pelu::Tabellen> daten = SimDatenLaden(auftrag.datei);
-    if (!daten) return 1;
-    Ausgeben(StellungAufbauen(auftrag, *daten), *daten, auftrag);
-    return 0;
+    return BefehlAusfuehren("zuege", ZuegeArgumenteLesen(argumente), Hilfe,
+                            [](const ZuegeAuftrag& auftrag, const Tabellen& daten) {
+                                Ausgeben(StellungAufbauen(auftrag, daten), daten, auftrag);
+                                return 0;
+                            });
 }
+
+} // namespace pelu

@@ -7,6 +7,8 @@
 #include "rules/Stellungsaufbau.h"
 #include "state/Spielzustand.h"
 
+namespace pelu {
+
 namespace {
 
 std::string Zahl(int wert) {
@@ -118,3 +120,5 @@ ZuegeLesung ZuegeArgumenteLesen(const std::vector<std::string>& argumente) {
     if (fehler.empty() && !auftrag.hilfe) fehler = AuftragPruefen(auftrag, genannt);
     return ZuegeLesung::Aus(auftrag, fehler);
 }
+
+} // namespace pelu

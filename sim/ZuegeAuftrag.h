@@ -7,6 +7,8 @@
 
 #include "Befehlsrahmen.h"
 
+namespace pelu {
+
 // The arguments of `pelu-sim zuege`, checked completely before any file is read.
 struct ZuegeStellung {
     int feld = 0;                 // any integer until checked
@@ -26,3 +28,5 @@ struct ZuegeAuftrag {
 using ZuegeLesung = Lesung<ZuegeAuftrag>;
 
 ZuegeLesung ZuegeArgumenteLesen(const std::vector<std::string>& argumente);
+
+} // namespace pelu

@@ -31,14 +31,10 @@ Hauptfenster::Hauptfenster(Fensteroptionen optionen)
       wahl_(new Spielerwahl(&e_.picSpielfeld->Flaeche())),
       steuerung_(new Wahlsteuerung(*this, e_, [this] { return std::as_const(spiel_).get(); })),
       bildfaktor_(devicePixelRatioF()) {
-    if (optionen_.VirtuelleTimer) {
-        auto uhr = std::make_unique<VirtuelleUhr>();
-        uhr_ = uhr.get();
-        zeitgeber_ = std::move(uhr);
-    } else {
+    zeitgeber_ = std::move(optionen_.Timer);
+    if (!zeitgeber_)
         zeitgeber_ =
             std::make_unique<QtZeitgeber>([this] { ProgrammTakt(); }, [this] { FahrTakt(); });
-    }
     form_ = std::make_unique<QtFormular>(e_, *wahl_, *zeitgeber_);
     Verbinden();
     BedienelementeBenennen(e_);

@@ -10,7 +10,7 @@
 #include "Entwurf.h"
 #include "Fensteraufbau.h"
 #include "RegelnFenster.h"
-#include "game/VirtuelleUhr.h"
+#include "game/Zeitgeber.h"
 #include "state/Tabellen.h"
 #include "state/Zufall.h"
 
@@ -30,9 +30,10 @@ struct Fensteroptionen {
     std::string Datendatei;
     // Random source of the game; none means one seeded from the clock.
     std::unique_ptr<Zufallsquelle> Zufall;
-    // Virtual timers: the owner delivers the ticks (ProgrammTakt, FahrTakt)
-    // instead of QTimers, so a test can play a game in milliseconds.
-    bool VirtuelleTimer = false;
+    // The timers; none means precise timers of the event loop. Another
+    // source (a test's virtual clock) delivers the ticks itself through
+    // ProgrammTakt and FahrTakt, so a test can play a game in milliseconds.
+    std::unique_ptr<Zeitgeber> Timer;
     // Player values of colours 1..4 the scroll bars show at start; none
     // means the designed ones.
     std::optional<std::array<int16_t, 4>> Spieler = std::nullopt;
@@ -60,8 +61,6 @@ class Hauptfenster : public QWidget {
     // Null before a successful load.
     Spiel* Partie() { return spiel_.get(); }
     const Brettmasse& Masse() const { return masse_; }
-    // The virtual clock of the timers, when made with virtual timers.
-    VirtuelleUhr* Uhr() { return uhr_; }
     RegelnFenster* Regeln() const { return regeln_; }
     Wahlsteuerung& Steuerung() { return *steuerung_; }
 
@@ -91,7 +90,6 @@ class Hauptfenster : public QWidget {
     Spielerwahl* wahl_;
     Wahlsteuerung* steuerung_;
     std::unique_ptr<Zeitgeber> zeitgeber_;
-    VirtuelleUhr* uhr_ = nullptr; // the clock in zeitgeber_, when it is virtual
     std::unique_ptr<QtFormular> form_;
     std::unique_ptr<Tabellen> tabellen_;
     std::unique_ptr<Spiel> spiel_;

@@ -90,7 +90,7 @@ void Spielerwahl::AnzeigeWechseln(int i) {
     if (leiste->value() == 9) leiste->setValue(0);
     if (leiste->value() == -1) leiste->setValue(8);
     Benennen(i);
-    if (leiste->value() > 4) {
+    if (IstComputer(leiste->value())) {
         picSpieler_[i]->hide();
         picComputer_[i]->Cls();
         picComputer_[i]->DruckpositionSetzen(QPointF(30, 5));

@@ -17,7 +17,12 @@ void Spiel::TaktikSetzen(int farbe, const Tabellen& taktik) {
 }
 
 bool Spiel::Waehlbar(int figur) const {
-    return IstFigur(figur) && a_.Ziele[figur].Zielfeld >= 1 && z_.Figur[figur].Spieler >= 1;
+    return IstFigur(figur) && a_.Ziele[figur].Zielfeld >= 1 && z_.Figur[figur].Spieler >= 1 &&
+           !z_.Fertig[static_cast<std::size_t>(FarbeVonFigur(figur))];
+}
+
+bool Spiel::Spielt(int farbe) const {
+    return z_.Figur[LetzteFigur(farbe)].Spieler > 0 && !z_.Fertig[static_cast<std::size_t>(farbe)];
 }
 
 void Spiel::BeobachterSetzen(Spielbeobachter* beobachter) {
@@ -42,7 +47,6 @@ void Spiel::BefehlStart() {
     // A stopped game may still be finishing its turn: cut its animation off
     // so nothing of the old turn is written over the new game.
     if (fahrTimerAn_) FahrTimer(false);
-    z_.FahrenEnde = true;
     Spielknoepfe(Knopfzustand::Spiel);
     form_.SpielerwahlSichtbar(false);
     z_.Stopp = false;
@@ -63,6 +67,7 @@ void Spiel::BefehlHilfe() {
 void Spiel::BefehlFigurenwahl() {
     if (knoepfe_ != Knopfzustand::Ruhe) return;
     z_.Figur = {};
+    z_.Fertig = {};
     a_.Ziele = {};
     a_.Heimschicken = {};
     form_.SpielerwahlSichtbar(true);

@@ -5,6 +5,7 @@
 
 #include "board/Fahrt.h"
 #include "game/Formular.h"
+#include "game/Sperre.h"
 #include "game/Spielbeobachter.h"
 #include "rules/Lagebild.h"
 #include "rules/Taktik.h"
@@ -24,8 +25,8 @@ struct Ablaufvariablen {
     int16_t Zugplatz = 0;       // target slot of the animation under way
     int16_t Nachrueckfigur = 0; // figure moving down into the vacated slot; 0 = none
     int16_t Heimfigur = 0;      // figure being sent home; 0 = none
-    int16_t Spielstand = 1;     // 1 = play on, 3 = every player in play has finished
-    int16_t Rangzaehler = 0;    // players ranked so far in this game
+    pelu::Spielstand Spielstand = Spielstand::Weiter;
+    int16_t Rangzaehler = 0; // players ranked so far in this game
     // Targets of the last roll; they stay until the next roll, so a click
     // between rolls still sees them. A figure being sent home gets its home.
     Zugziele Ziele{};
@@ -132,6 +133,10 @@ class Spiel {
     void FigurenAufstellen();
     void FahrtStarten(int16_t figur, int16_t zielFeld, int16_t zielPlatz);
     void FahrtSchritt();
+    // The animation's end: the waiting sub-step of Ziehen moves on to its arrival.
+    void FahrtAngekommen();
+    // Whether colour `farbe` takes its turns: in play and not yet ranked.
+    bool Spielt(int farbe) const;
 
     void ProgrammTimer(bool an);
     void FahrTimer(bool an);
@@ -149,6 +154,8 @@ class Spiel {
     Ablaufvariablen a_;
     Fahrt fahrt_;
     Knopfzustand knoepfe_ = Knopfzustand::Ruhe;
+    Sperre programmSperre_; // one state machine step at a time
+    Sperre fahrSperre_;     // one animation step at a time
     bool programmTimerAn_ = false;
     bool fahrTimerAn_ = false;
     // Counts the move display shows; -1: not shown in this game yet.

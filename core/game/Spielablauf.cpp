@@ -1,4 +1,3 @@
-#include "game/Sperre.h"
 #include "game/Spiel.h"
 #include "rules/Computerzug.h"
 #include "rules/Zugausfuehrung.h"
@@ -7,8 +6,9 @@
 namespace pelu {
 
 void Spiel::ProgrammTakt() {
-    if (!programmTimerAn_ || !z_.ProgrammFrei) return;
-    Sperre sperre(z_.ProgrammFrei);
+    if (!programmTimerAn_) return;
+    const auto schluessel = programmSperre_.Betreten();
+    if (!schluessel) return;
     Spielablauf();
 }
 
@@ -30,6 +30,7 @@ void Spiel::Spielablauf() {
 void Spiel::PhaseStart() {
     ZeigeInfo(0, "Start");
     z_.Figur = {};
+    z_.Fertig = {};
     z_.AktFarbe = 1;
     // Nothing of an earlier game, finished or cut off, carries over.
     a_ = Ablaufvariablen{};
@@ -47,9 +48,9 @@ void Spiel::PhaseStart() {
     ZeigeZugzahl();
     for (int k = 1; k <= FarbAnzahl; ++k)
         form_.WuerfelVerstecken(k);
-    if (z_.Figur[LetzteFigur(1)].Spieler > 0) {
+    if (Spielt(1)) {
         z_.AktSpieler = z_.Figur[LetzteFigur(1)].Spieler;
-        z_.Wartezaehler = z_.Einstellung[EinstWartetakte];
+        z_.Wartezaehler = z_.Einstellung.Wartetakte;
         z_.Spielphase = Phase::Wuerfelleer;
     } else {
         z_.Spielphase = Phase::NaechsterSpielzug;
@@ -70,7 +71,7 @@ void Spiel::PhaseWuerfeln() {
     a_.Wurf = WuerfelWerfen(z_.AktFarbe, zufall_, lage);
     beobachter_->Gewuerfelt(z_.AktFarbe, a_.Wurf);
     ++z_.Wurfzahl;
-    z_.Tempo = z_.Einstellung[EinstFahrschritt];
+    z_.Tempo = z_.Einstellung.Fahrschritt;
     const Zugmoeglichkeit zm = ZuegeErmitteln(z_.Figur, lage, z_.AktSpieler, a_.Wurf);
     a_.Schritte = zm.Schritte;
     a_.Ziele = zm.Ziele;
@@ -83,14 +84,15 @@ void Spiel::PhaseWuerfeln() {
     const Taktik& taktik = taktik_[static_cast<std::size_t>(z_.AktFarbe)];
     const int16_t wahl =
         ComputerFigur(z_.Figur, lage, a_.Ziele, taktik, z_.AktSpieler, a_.Wurf, z_.Wurfzahl);
-    if (z_.AktSpieler > 4) {
+    if (IstComputer(z_.AktSpieler)) {
         z_.AktFigur = wahl;
-        z_.Wartezaehler = z_.Einstellung[EinstAnzeigetakte];
+        z_.Wartezaehler = z_.Einstellung.Anzeigetakte;
         z_.Spielphase = Phase::WuerfelAnzeigezeit;
         OpferMarkieren(lage);
     } else {
         z_.Hilfsfigur = wahl;
         z_.Gewaehlt = 0;
+        z_.Blinkzaehler = 0;
         z_.Spielphase = Phase::WartenFigurwahl;
         ZeigeInfo(z_.AktFarbe, "Wählen");
     }
@@ -121,8 +123,8 @@ void Spiel::PhaseWartenFigurwahl() {
         OpferMarkieren(Lagebild(z_.Figur));
     } else if (z_.Blinken) {
         // Only the count modulo 3 matters; keeping it there avoids overflow.
-        z_.Wartezaehler = static_cast<int16_t>((z_.Wartezaehler + 1) % 3);
-        form_.FigurSichtbar(z_.Hilfsfigur, z_.Wartezaehler != 0);
+        z_.Blinkzaehler = static_cast<int16_t>((z_.Blinkzaehler + 1) % 3);
+        form_.FigurSichtbar(z_.Hilfsfigur, z_.Blinkzaehler != 0);
     }
 }
 
@@ -134,8 +136,10 @@ void Spiel::PhaseZiehen() {
         z_.Folgephase = Folge::WartenEndepos;
         FahrtStarten(z_.AktFigur, a_.Zugfeld, a_.Zugplatz);
         break;
-    case Folge::WartenEndepos: {
-        if (!z_.FahrenEnde) break;
+    case Folge::WartenEndepos:
+    case Folge::WartenEndeReorg:
+    case Folge::Ende: break; // FahrtAngekommen moves the waits on
+    case Folge::Endepos: {
         FigurSetzen(z_.Figur, daten_, z_.AktFigur, a_.Zugfeld, a_.Zugplatz, a_.Schritte);
         const int16_t vonFeld = fahrt_.VonFeld;
         const int16_t vonPlatz = fahrt_.VonPlatz;
@@ -159,13 +163,11 @@ void Spiel::PhaseZiehen() {
         }
         break;
     }
-    case Folge::WartenEndeReorg:
+    case Folge::EndeReorg:
         // The refilling figure's slot was written when its animation began.
-        if (!z_.FahrenEnde) break;
         z_.Folgephase = Folge::Ende;
         z_.Spielphase = Phase::Putzen;
         break;
-    case Folge::Ende: break;
     }
 }
 
@@ -174,7 +176,7 @@ void Spiel::PhasePutzen() {
     if (a_.Heimfigur > 0) {
         z_.AktFigur = a_.Heimfigur;
         a_.Ziele[a_.Heimfigur].Zielfeld = z_.Figur[a_.Heimfigur].Heimfeld;
-        z_.Tempo = static_cast<float>(2 * z_.Einstellung[EinstFahrschritt]);
+        z_.Tempo = static_cast<float>(2 * z_.Einstellung.Fahrschritt);
         z_.Spielphase = Phase::Ziehen;
         z_.Folgephase = Folge::Start;
     } else {
@@ -183,7 +185,7 @@ void Spiel::PhasePutzen() {
 }
 
 void Spiel::PhaseNaechsterSpielzug() {
-    z_.Wartezaehler = z_.Einstellung[EinstWartetakte];
+    z_.Wartezaehler = z_.Einstellung.Wartetakte;
     ZeigeInfo(0, "");
     form_.WuerfelVerstecken(z_.AktFarbe);
     if (a_.Wurf == 6) {
@@ -207,16 +209,15 @@ void Spiel::PhaseNaechsterSpielzug() {
     }
     z_.AktFarbe = static_cast<int16_t>(z_.AktFarbe % FarbAnzahl + 1);
     Rangfolge();
-    const int16_t spieler = z_.Figur[LetzteFigur(z_.AktFarbe)].Spieler;
-    if (spieler > 0) {
+    if (Spielt(z_.AktFarbe)) {
         z_.Wurfzahl = 0;
-        z_.AktSpieler = spieler;
+        z_.AktSpieler = z_.Figur[LetzteFigur(z_.AktFarbe)].Spieler;
         a_.Wurf = 0;
         z_.Spielphase = Phase::Wuerfelleer;
     } else {
         z_.Spielphase = Phase::NaechsterSpielzug;
     }
-    if (a_.Spielstand == 3) z_.Spielphase = Phase::Spielende;
+    if (a_.Spielstand == Spielstand::AlleFertig) z_.Spielphase = Phase::Spielende;
     if (z_.Stopp) z_.Spielphase = Phase::Spielende;
     ZeigeZugzahl();
 }

@@ -19,34 +19,32 @@ void Spiel::LiesSpieler() {
 void Spiel::Rangfolge() {
     // A player has finished when none of its figures is short of the goal.
     const Figurenspalte spieler(z_.Figur.Spieler);
-    const uint32_t kurzVorDemZiel =
-        Figurenspalte(z_.Figur.Zustand).Kleiner(ZustandZiel);
+    const uint32_t kurzVorDemZiel = Figurenspalte(z_.Figur.Zustand).Kleiner(ZustandZiel);
     const bool jemandSpielt = (spieler.Groesser(0) & kurzVorDemZiel) != 0;
     // A player's colours are looked at through their first figures; one of
     // his has to be in the goal, or he cannot have finished. Mostly none is.
-    constexpr uint32_t ErsteFiguren = 1u << 1 | 1u << 5 | 1u << 9 | 1u << 13;
-    const Figurenmenge ersteImZiel(spieler.Groesser(0) & ~kurzVorDemZiel & ErsteFiguren);
+    // Colours ranked before are out of play.
+    uint32_t ersteFiguren = 0;
+    for (int farbe = 1; farbe <= FarbAnzahl; ++farbe)
+        if (!z_.Fertig[static_cast<std::size_t>(farbe)]) ersteFiguren |= 1u << ErsteFigur(farbe);
+    const Figurenmenge ersteImZiel(spieler.Groesser(0) & ~kurzVorDemZiel & ersteFiguren);
     ersteImZiel.FuerJedes([&](int16_t g) {
-        // 0 once an earlier colour of the same player has been ranked.
+        // Ranked already when an earlier colour of the same player was.
+        if (z_.Fertig[static_cast<std::size_t>(FarbeVonFigur(g))]) return;
         const int16_t p = z_.Figur[g].Spieler;
-        if (p <= 0 || (spieler.Gleich(p) & kurzVorDemZiel) != 0) return;
+        if ((spieler.Gleich(p) & kurzVorDemZiel) != 0) return;
         ++a_.Rangzaehler;
         const std::string platz = std::to_string(a_.Rangzaehler) + ".";
         // One place per player, on the labels of all its colours in colour order.
         for (int farbe = 1; farbe <= FarbAnzahl; ++farbe) {
-            bool gehoert = false;
-            for (int k = ErsteFigur(farbe); k <= LetzteFigur(farbe); ++k) {
-                if (z_.Figur[k].Spieler != p) continue;
-                z_.Figur[k].Spieler = 0;
-                gehoert = true;
-            }
-            if (!gehoert) continue;
+            if (z_.Figur[ErsteFigur(farbe)].Spieler != p) continue;
+            z_.Fertig[static_cast<std::size_t>(farbe)] = true;
             form_.RangSetzen(farbe, platz);
             beobachter_->Rang(farbe, a_.Rangzaehler);
         }
     });
     // Ranking removes finished players only, so those still playing are known.
-    a_.Spielstand = jemandSpielt ? 1 : 3;
+    a_.Spielstand = jemandSpielt ? Spielstand::Weiter : Spielstand::AlleFertig;
 }
 
 void Spiel::ZeigeInfo(int16_t farbNr, const char* text) {

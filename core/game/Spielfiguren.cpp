@@ -1,5 +1,4 @@
 #include "board/Platzkoordinaten.h"
-#include "game/Sperre.h"
 #include "game/Spiel.h"
 #include "rules/Wurf.h"
 
@@ -13,7 +12,7 @@ int16_t Spiel::WuerfelWerfen(int16_t farbNr, Zufallsquelle& zufall, const Lagebi
 
 void Spiel::FigurPlatzieren(int16_t figur, int16_t feld, int16_t platz) {
     const Punkt p = plaetze_(feld, platz);
-    const int16_t halb = z_.Einstellung[EinstHalbeFigur];
+    const int16_t halb = z_.Einstellung.HalbeFigur;
     form_.FigurBewegen(figur, static_cast<int16_t>(p.x - halb), static_cast<int16_t>(p.y - halb));
 }
 
@@ -36,14 +35,13 @@ void Spiel::FahrtStarten(int16_t figur, int16_t zielFeld, int16_t zielPlatz) {
     const auto d = z_.Figur[figur];
     fahrt_ = FahrtAnlegen(plaetze_, figur, d.Feld, d.Platz, zielFeld, zielPlatz, z_.Tempo);
     form_.FigurNachVorn(figur);
-    z_.FahrenEnde = false;
     FahrTimer(true);
-    z_.FahrenFrei = true;
 }
 
 void Spiel::FahrTakt() {
-    if (!fahrTimerAn_ || !z_.FahrenFrei) return;
-    Sperre sperre(z_.FahrenFrei);
+    if (!fahrTimerAn_) return;
+    const auto schluessel = fahrSperre_.Betreten();
+    if (!schluessel) return;
     FahrtSchritt();
 }
 
@@ -51,7 +49,7 @@ int Spiel::WartendeFahrschritte() const {
     const bool wartet =
         z_.Spielphase == Phase::Ziehen &&
         (z_.Folgephase == Folge::WartenEndepos || z_.Folgephase == Folge::WartenEndeReorg) &&
-        !z_.FahrenEnde && fahrTimerAn_;
+        fahrTimerAn_;
     return wartet ? fahrt_.Schrittzahl - fahrt_.Schrittnummer : 0;
 }
 
@@ -62,12 +60,17 @@ void Spiel::FahrtVorspulen(int16_t schritte) {
 
 void Spiel::FahrtSchritt() {
     const Fahrtpunkt p = FahrtWeiter(fahrt_);
-    const auto halb = static_cast<float>(z_.Einstellung[EinstHalbeFigur]);
+    const auto halb = static_cast<float>(z_.Einstellung.HalbeFigur);
     form_.FigurBewegen(fahrt_.FahrFigur, p.x - halb, p.y - halb);
     if (p.Letzter) {
-        z_.FahrenEnde = true;
         FahrTimer(false);
+        FahrtAngekommen();
     }
+}
+
+void Spiel::FahrtAngekommen() {
+    if (z_.Folgephase == Folge::WartenEndepos) z_.Folgephase = Folge::Endepos;
+    if (z_.Folgephase == Folge::WartenEndeReorg) z_.Folgephase = Folge::EndeReorg;
 }
 
 } // namespace pelu

@@ -28,17 +28,16 @@ void FigurHeimStellen(FigurZeile<int16_t> figur, int farbe, int16_t k) {
 }
 
 void TempoEinstellen(Spielzustand& z, bool turbo) {
-    z.Einstellung[EinstFahrschritt] = turbo ? 50 : 8;
-    z.Einstellung[EinstWartetakte] = turbo ? 1 : 2;
-    z.Einstellung[EinstAnzeigetakte] = turbo ? 1 : 2;
+    z.Einstellung.Fahrschritt = turbo ? 50 : 8;
+    z.Einstellung.Wartetakte = turbo ? 1 : 2;
+    z.Einstellung.Anzeigetakte = turbo ? 1 : 2;
 }
 
 void StartwerteSetzen(Spielzustand& z, int16_t halbeFigur) {
     z.Einstellung = {};
     TempoEinstellen(z, false);
-    z.Einstellung[EinstHalbeFigur] = halbeFigur;
-    z.Tempo = z.Einstellung[EinstFahrschritt];
-    z.ProgrammFrei = true;
+    z.Einstellung.HalbeFigur = halbeFigur;
+    z.Tempo = z.Einstellung.Fahrschritt;
 }
 
 int16_t BrettMitte(double innenmass) {

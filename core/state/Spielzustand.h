@@ -28,17 +28,29 @@ enum class Phase {
     Spielende,
 };
 
-// Sub-steps of phase Ziehen.
-enum class Folge { Start, WartenEndepos, WartenEndeReorg, Ende };
+// Sub-steps of phase Ziehen. The animation's end moves a waiting sub-step on
+// to its arrival (WartenEndepos to Endepos, WartenEndeReorg to EndeReorg);
+// the next program tick takes it from there.
+enum class Folge { Start, WartenEndepos, Endepos, WartenEndeReorg, EndeReorg, Ende };
 
 const char* PhasenText(Phase phase);
 
-// Indexes of the settings in Einstellung; the other entries carry nothing.
-enum Einstellungsnummer : std::size_t {
-    EinstFahrschritt = 2,  // animation step in pixels (doubled for a figure sent home)
-    EinstWartetakte = 3,   // program ticks before each roll
-    EinstAnzeigetakte = 4, // program ticks a computer's roll stays shown
-    EinstHalbeFigur = 12,  // half the figure image size, to centre it on a slot
+// What the ranking found: play goes on, or every player in play has finished.
+enum class Spielstand : int16_t { Weiter = 1, AlleFertig = 3 };
+
+// Player values run 0 (colour not in play), 1..4 (human players 1..4),
+// 5..8 (computer players 1..4).
+constexpr bool IstComputer(int spieler) {
+    return spieler > 4;
+}
+
+// The settings the game reads; the window layout sets them at load, the
+// turbo box changes the pace.
+struct Einstellungen {
+    int16_t Fahrschritt = 0;  // animation step in pixels (doubled for a figure sent home)
+    int16_t Wartetakte = 0;   // program ticks before each roll
+    int16_t Anzeigetakte = 0; // program ticks a computer's roll stays shown
+    int16_t HalbeFigur = 0;   // half the figure image size, to centre it on a slot
 };
 
 // Intervals of the program timer (normal and turbo) and of the animation
@@ -65,11 +77,9 @@ struct Spielzustand {
 
     Phase Spielphase = Phase::Keine;
     Folge Folgephase = Folge::Start;
-    int16_t Wartezaehler = 0;
+    int16_t Wartezaehler = 0; // countdown of the waits before a roll and of a shown roll
+    int16_t Blinkzaehler = 0; // ticks the proposal has blinked, modulo 3
     bool Stopp = false;
-    bool ProgrammFrei = false;
-    bool FahrenFrei = false;
-    bool FahrenEnde = false;
     float Tempo = 0.0f;
     std::array<int16_t, FarbAnzahl + 1> Zugzahl{}; // 1..4
     int16_t AktSpieler = 0;
@@ -77,14 +87,17 @@ struct Spielzustand {
     int16_t Gewaehlt = 0;
     int16_t Hilfsfigur = 0;
     bool Blinken = false;
-    std::array<int16_t, 21> Einstellung{}; // settings; see the named indexes above
+    Einstellungen Einstellung;
+    // Colours 1..4 whose player has been ranked: they are out of play, as
+    // their figures' player value still tells whose they are.
+    std::array<bool, FarbAnzahl + 1> Fertig{};
 
     int16_t AktFarbe = 0;
     int16_t Wurfzahl = 0;
 };
 
 // Applies the start-up values that the window layout sets once at load:
-// the settings (normal pace), the figure half size, Tempo and ProgrammFrei.
+// the settings (normal pace), the figure half size and Tempo.
 // `halbeFigur` is (figure image width - 1) \ 2.
 void StartwerteSetzen(Spielzustand& z, int16_t halbeFigur);
 

@@ -9,7 +9,7 @@
 #include "data/Laden.h"
 #include "state/Spielzustand.h"
 
-namespace pelu {
+namespace pelu::test {
 namespace {
 
 const std::string Datei = std::string(PELU_QUELLORDNER) + "/Peludaten.txt";
@@ -130,4 +130,4 @@ TEST(Brettgeometrie, EckbedienelementeVerdeckenNichts) {
 }
 
 } // namespace
-} // namespace pelu
+} // namespace pelu::test

@@ -10,7 +10,7 @@
 #include "board/Wuerfelbild.h"
 #include "state/Spielzustand.h"
 
-namespace pelu {
+namespace pelu::test {
 namespace {
 
 using Ort = std::pair<int, int>;
@@ -229,4 +229,4 @@ TEST(PlatzKoordinaten, AchtelDesWegesVonAZuBGerundet) {
 }
 
 } // namespace
-} // namespace pelu
+} // namespace pelu::test

@@ -3,9 +3,9 @@
 
 #include "Testtexte.h"
 
-namespace {
+namespace pelu::test {
 
-using namespace testtexte;
+namespace {
 
 TEST(Abschnitte, BeliebigeReihenfolgeErsterKopfZaehltZeilenInPixeln) {
     const std::string bild = "  \t\"bilddaten:\"\nDATA 0, 5, 0, 0, 0, 0, 0, 0, 0, 0, 3\n"
@@ -39,3 +39,5 @@ TEST(Abschnitte, BeliebigeReihenfolgeErsterKopfZaehltZeilenInPixeln) {
 }
 
 } // namespace
+
+} // namespace pelu::test

@@ -9,9 +9,10 @@
 #include "Testtexte.h"
 #include "data/Laden.h"
 
+namespace pelu::test {
+
 namespace {
 
-using namespace testtexte;
 using std::chrono::milliseconds;
 
 bool Gleich(const pelu::Tabellen& a, const pelu::Tabellen& b) {
@@ -39,3 +40,5 @@ TEST(Dateiquelle, LaedtWieDerTextOhneMarke) {
 }
 
 } // namespace
+
+} // namespace pelu::test

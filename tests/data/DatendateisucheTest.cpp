@@ -9,6 +9,8 @@
 #include "data/Datendateisuche.h"
 #include "data/Laden.h"
 
+namespace pelu::test {
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -84,3 +86,5 @@ TEST(Datendateisuche, FehlerNenntBeideOrte) {
 }
 
 } // namespace
+
+} // namespace pelu::test

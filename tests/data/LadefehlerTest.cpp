@@ -5,9 +5,9 @@
 #include "Testtexte.h"
 #include "data/Laden.h"
 
-namespace {
+namespace pelu::test {
 
-using namespace testtexte;
+namespace {
 
 // The message of the Ladefehler that `laden` throws.
 template <typename F> std::string Meldung(F laden) {
@@ -120,3 +120,5 @@ TEST(Ladefehler, MeldungNenntDateiAbschnittZeileUndGrund) {
 }
 
 } // namespace
+
+} // namespace pelu::test

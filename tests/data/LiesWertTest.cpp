@@ -4,6 +4,8 @@
 
 #include "Testtexte.h"
 
+namespace pelu::test {
+
 namespace {
 
 using Zwoelf = std::vector<int16_t>;
@@ -35,10 +37,11 @@ TEST(LiesWert, BankwerteAusJederSchreibweise) {
         {"\xEF\xBB\xBF' kein Kommentar\nDATA 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12\n",
          {0, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}}};
     for (const auto& [werte, erwartet] : faelle) {
-        const pelu::Tabellen t =
-            testtexte::Laden(testtexte::Text(testtexte::Bild, std::string("bankdaten:\n") + werte));
+        const pelu::Tabellen t = Laden(Text(Bild, std::string("bankdaten:\n") + werte));
         EXPECT_EQ(Zwoelf(t.Bankdaten + 1, t.Bankdaten + 13), erwartet) << werte;
     }
 }
 
 } // namespace
+
+} // namespace pelu::test

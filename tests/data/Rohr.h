@@ -12,7 +12,7 @@
 #include <string_view>
 #include <thread>
 
-namespace testtexte {
+namespace pelu::test {
 
 struct Rohr {
     Rohr() {
@@ -55,4 +55,4 @@ class Rohrschreiber {
     std::thread faden_;
 };
 
-} // namespace testtexte
+} // namespace pelu::test

@@ -5,7 +5,7 @@
 
 // Data file texts in memory: three valid sections, any of which a test
 // replaces by its own text.
-namespace testtexte {
+namespace pelu::test {
 
 // The UTF-8 byte-order mark some editors put at the start of a file.
 inline const std::string Bytereihenfolgemarke = "\xEF\xBB\xBF";
@@ -30,4 +30,4 @@ inline pelu::Tabellen Laden(const std::string& text) {
     return pelu::DatentextLaden(text, "t.txt", 299, 274);
 }
 
-} // namespace testtexte
+} // namespace pelu::test

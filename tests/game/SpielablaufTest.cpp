@@ -1,10 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "Spieltisch.h"
+#include "harness/Spieltisch.h"
+#include "support/Testtabellen.h"
+
+namespace pelu::test {
 
 namespace {
-
-using namespace pelu;
 
 struct Partie {
     std::array<int16_t, 4> spieler;
@@ -113,7 +114,7 @@ TEST(Spielablauf, GeskriptetePartien) {
         SCOPED_TRACE(testing::Message()
                      << p.spieler[0] << p.spieler[1] << p.spieler[2] << p.spieler[3] << "\n"
                      << p.protokoll);
-        pelutest::Spieltisch t(p.spieler);
+        Spieltisch t(Testtabellen(), p.spieler);
         t.spiel.BefehlStart();
         t.Programmtakt();
         // Set up: every die hidden; figure k of colour c on slot k of its
@@ -146,8 +147,7 @@ TEST(Spielablauf, GeskriptetePartien) {
             if (t.Phase() != Phase::WartenFigurwahl || t.z().Gewaehlt != 0) continue;
             if (p.stopp && !t.z().Stopp) {
                 t.spiel.BefehlStopp();
-            } else if (++gewartet % 3 == 0) {
-                t.spiel.KlickFigur(t.z().Hilfsfigur);
+            } else if (++gewartet % 3 == 0 && t.VorschlagNehmen()) {
                 t.protokoll.Text += "wahl " + std::to_string(t.z().Gewaehlt) + "\n";
             }
         }
@@ -161,7 +161,7 @@ TEST(Spielablauf, GeskriptetePartien) {
 // not fit; a start during the stopped game's last turn cuts the move off and
 // begins anew.
 TEST(Spielbefehle, KnoepfeUndNeustartImAuslauf) {
-    pelutest::Spieltisch t({5, 0, 0, 0});
+    Spieltisch t(Testtabellen(), {5, 0, 0, 0});
     t.spiel.BefehlStopp();
     EXPECT_EQ(t.form.Knoepfe, Knopfzustand::Ruhe);
     t.wuerfel.Augen({5, 5});
@@ -201,9 +201,9 @@ TEST(Spielbefehle, KnoepfeUndNeustartImAuslauf) {
 // A form that was never told otherwise gives the default assignment:
 // colour 1 human player 1, colours 2, 3, 4 computer players 1, 2, 3.
 TEST(Spielbefehle, VorgabeZuteilungOhneEinstellung) {
-    const Tabellen daten = pelutest::Testtabellen();
+    const Tabellen daten = Testtabellen();
     KopflosesFormular form;
-    pelutest::Skriptwuerfel wuerfel;
+    Skriptwuerfel wuerfel;
     Spiel spiel(daten, form, wuerfel);
     spiel.BefehlStart();
     spiel.ProgrammTakt();
@@ -216,7 +216,7 @@ TEST(Spielbefehle, VorgabeZuteilungOhneEinstellung) {
 // mouse move over a movable figure stops it and shows the proposal, one over
 // a figure that cannot move does not; only a movable figure is taken.
 TEST(Spielbefehle, VorschlagBlinktBisZurWahl) {
-    pelutest::Spieltisch t({1, 5, 0, 0});
+    Spieltisch t(Testtabellen(), {1, 5, 0, 0});
     t.wuerfel.Augen({5});
     t.spiel.BefehlStart();
     ASSERT_TRUE(t.BisPhase(Phase::WartenFigurwahl));
@@ -250,3 +250,5 @@ TEST(Spielbefehle, VorschlagBlinktBisZurWahl) {
 }
 
 } // namespace
+
+} // namespace pelu::test

@@ -2,11 +2,12 @@
 
 #include <random>
 
-#include "Spieltisch.h"
+#include "harness/Spieltisch.h"
+#include "support/Testtabellen.h"
+
+namespace pelu::test {
 
 namespace {
-
-using namespace pelu;
 
 // What must hold whatever happened: every figure on a field its colour may
 // stand on, in a state that fits it; at most nine figures on a field;
@@ -40,11 +41,13 @@ std::string Verletzung(const Figurentabelle& figur) {
 
 // One game with random players (shared numbers and humans, who click the
 // proposal), random pace and now and then a restart in mid-turn, checked
-// after every program tick (animation ticks only move images); at the end
-// every player ranked and every figure in play in its goal.
+// after every program tick (animation ticks only move images) and after a
+// triple twelve; at the end
+// every player ranked, with one place for all his colours and none shared
+// with another player, and every figure in play in its goal.
 std::string Spielen(uint64_t saat) {
     std::mt19937_64 los(saat);
-    const Tabellen daten = pelutest::Testtabellen();
+    const Tabellen daten = Testtabellen();
     KopflosesFormular form;
     Zufallsgenerator zufall(saat);
     Spiel spiel(daten, form, zufall);
@@ -62,12 +65,18 @@ std::string Spielen(uint64_t saat) {
         [&](VirtuelleUhr::Takt takt) {
             if (takt == VirtuelleUhr::Takt::Programm && z.Spielphase != Phase::Start)
                 fehler = Verletzung(z.Figur);
+            // A triple twelve has sent the colour's figures on benches and
+            // the ring home by the time the roll ends.
+            if (fehler.empty() && form.Info == " 3 mal 12" &&
+                z.Spielphase == Phase::NaechsterSpielzug)
+                for (int f = ErsteFigur(z.AktFarbe); f <= LetzteFigur(z.AktFarbe); ++f)
+                    if (z.Figur[f].Zustand == ZustandBank || z.Figur[f].Zustand == ZustandStrecke)
+                        fehler = "figure " + std::to_string(f) + " kept after a triple twelve";
             if (++takte == neustartBei) {
                 spiel.BefehlStopp();
                 spiel.BefehlStart();
             }
-            if (z.Spielphase == Phase::WartenFigurwahl && z.Gewaehlt == 0)
-                spiel.KlickFigur(z.Hilfsfigur);
+            VorschlagNehmen(spiel);
             return fehler.empty();
         },
         20000000);
@@ -76,6 +85,14 @@ std::string Spielen(uint64_t saat) {
     for (int c = 1; c <= 4; ++c) {
         const int16_t spieler = form.Spielerwerte[c];
         if ((spieler > 0) == form.Rang[c].empty()) return "rank of colour " + std::to_string(c);
+        // Ranked as finished, the colour still shows whose it is.
+        if (z.Fertig[c] != (spieler > 0) || z.Figur[4 * c].Spieler != spieler)
+            return "finished record of colour " + std::to_string(c);
+        // One place per player: shared by his colours, by no other player's.
+        for (int d = 1; d < c; ++d)
+            if (spieler > 0 && form.Spielerwerte[d] > 0 &&
+                (form.Spielerwerte[d] == spieler) != (form.Rang[d] == form.Rang[c]))
+                return "place of colours " + std::to_string(d) + " and " + std::to_string(c);
         for (int d = 1; d <= 4 && spieler > 0; ++d) {
             if (z.Figur[4 * c - d + 1].Zustand != ZustandZiel) return "figure not in goal";
         }
@@ -89,3 +106,5 @@ TEST(Spielinvarianten, TausendeZufaelligeSpieleBleibenGueltigUndEnden) {
 }
 
 } // namespace
+
+} // namespace pelu::test

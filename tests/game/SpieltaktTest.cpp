@@ -1,14 +1,15 @@
 #include <gtest/gtest.h>
 
-#include "Spieltisch.h"
 #include "board/Fahrt.h"
+#include "harness/Spieltisch.h"
+#include "support/Testtabellen.h"
 
 #include <algorithm>
 #include <random>
 
-namespace {
+namespace pelu::test {
 
-using namespace pelu;
+namespace {
 
 // Colour 1's first roll, a 5 that brings figure 1 out: each program step as
 // "time phase die" (die "-" when hidden; equal steps in a row as
@@ -28,7 +29,7 @@ TEST(Spieltakt, EinComputerwurfInNormalemTempoUndImTurbo) {
     // clang-format on
     for (const auto& tempo : tempi) {
         SCOPED_TRACE(tempo.turbo ? "turbo" : "normal");
-        pelutest::Spieltisch t({5, 0, 0, 0});
+        Spieltisch t(Testtabellen(), {5, 0, 0, 0});
         t.spiel.BefehlTurbo(true); // switching back must restore every normal value
         t.spiel.BefehlTurbo(tempo.turbo);
         t.wuerfel.Augen({5});
@@ -70,7 +71,7 @@ TEST(Spieltakt, OhneZwischenbilderGleichesSpiel) {
             std::vector<float> bilder;
         } laeufe[2];
         for (int art = 0; art < 2; ++art) {
-            pelutest::Spieltisch t({5, 6, 7, 8});
+            Spieltisch t(Testtabellen(), {5, 6, 7, 8});
             std::mt19937 zufall(17);
             std::vector<int> augen;
             for (int i = 0; i < 3000; ++i)
@@ -85,8 +86,8 @@ TEST(Spieltakt, OhneZwischenbilderGleichesSpiel) {
             Folge vorher = Folge::Ende;
             const auto haken = [&](VirtuelleUhr::Takt) {
                 const Folge jetzt = t.Phase() == Phase::Ziehen ? t.z().Folgephase : Folge::Ende;
-                const bool begonnen =
-                    jetzt != vorher && jetzt != Folge::Start && jetzt != Folge::Ende;
+                const bool begonnen = jetzt != vorher && (jetzt == Folge::WartenEndepos ||
+                                                          jetzt == Folge::WartenEndeReorg);
                 vorher = jetzt;
                 if (begonnen && ++fahrten % 3 == 0) t.spiel.BefehlTurbo(fahrten % 2 == 0);
                 return t.wuerfel.Uebrig() > 10;
@@ -134,3 +135,5 @@ TEST(Fahrt, GleicheSchritteAufDerGeradenBisZumZielplatz) {
 }
 
 } // namespace
+
+} // namespace pelu::test

@@ -5,10 +5,11 @@
 #include <initializer_list>
 #include <vector>
 
-#include "Spieltisch.h"
 #include "game/Tastenwahl.h"
+#include "harness/Spieltisch.h"
+#include "support/Testtabellen.h"
 
-namespace pelu {
+namespace pelu::test {
 namespace {
 
 Wahllage Lage(std::initializer_list<int> waehlbar, int vorschlag = 0, int farbe = 1) {
@@ -91,7 +92,7 @@ TEST(Tastenwahl, ZiffernNennenDieFigurenDerFarbeAmZug) {
 // asked for; a click closes the choice. Then colour 2 is on turn; a
 // computer's roll opens no choice.
 TEST(Tastenwahl, LageAusDemLaufendenSpiel) {
-    pelutest::Spieltisch t({1, 1, 5, 0});
+    Spieltisch t(Testtabellen(), {1, 1, 5, 0});
     t.wuerfel.Augen({5, 5, 5});
     EXPECT_FALSE(WahllageVon(t.spiel).offen);
     t.spiel.BefehlStart();
@@ -108,16 +109,16 @@ TEST(Tastenwahl, LageAusDemLaufendenSpiel) {
     EXPECT_EQ(lage.vorschlag, 0);
     t.spiel.BefehlHilfe();
     EXPECT_EQ(WahllageVon(t.spiel).vorschlag, t.z().Hilfsfigur);
-    t.spiel.KlickFigur(t.z().Hilfsfigur);
+    ASSERT_TRUE(t.VorschlagNehmen());
     EXPECT_FALSE(WahllageVon(t.spiel).offen);
     ASSERT_TRUE(t.BisPhase(Phase::Ziehen));
     ASSERT_TRUE(t.BisPhase(Phase::WartenFigurwahl));
     EXPECT_EQ(WahllageVon(t.spiel).farbe, 2);
-    t.spiel.KlickFigur(t.z().Hilfsfigur);
+    ASSERT_TRUE(t.VorschlagNehmen());
     ASSERT_TRUE(t.BisPhase(Phase::WuerfelAnzeigezeit));
     EXPECT_EQ(t.z().AktFarbe, 3);
     EXPECT_FALSE(WahllageVon(t.spiel).offen);
 }
 
 } // namespace
-} // namespace pelu
+} // namespace pelu::test

@@ -8,9 +8,7 @@
 #include "rules/Zugregeln.h"
 #include "rules/Zugwahl.h"
 
-using namespace pelu;
-using pelutest::Stellung;
-using pelutest::TaktikFuellen;
+namespace pelu::test {
 
 // Danger values at the lower edge of categories 0..5.
 constexpr int16_t InKategorie[] = {0, 1, 11, 26, 46, 81};
@@ -213,3 +211,5 @@ TEST(Gefahr, BedrohungenAufEinmalWieEinzeln) {
         }
     }
 }
+
+} // namespace pelu::test

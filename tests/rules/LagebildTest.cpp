@@ -12,9 +12,7 @@
 #include "rules/Lagebild.h"
 #include "rules/Stellung.h"
 
-using namespace pelu;
-using pelutest::Figuren;
-using pelutest::Stellung;
+namespace pelu::test {
 
 namespace {
 
@@ -107,9 +105,9 @@ TEST(Lagebild, SpalteVergleichtWieDieSchleife) {
 TEST(Figurentabelle, ZeileUndSpalteSindDieselbenWerte) {
     const FigurDaten werte{11, 12, 13, 14, 15, 16, 17, 18, 19, 20};
     const Figurenwerte Figurentabelle::*spalten[] = {
-        &Figurentabelle::Feld,    &Figurentabelle::Platz,   &Figurentabelle::Weg,
-        &Figurentabelle::Zustand, &Figurentabelle::Spieler, &Figurentabelle::Wendefeld,
-        &Figurentabelle::Einlauf, &Figurentabelle::Stapel,  &Figurentabelle::Heimfeld,
+        &Figurentabelle::Feld,      &Figurentabelle::Platz,   &Figurentabelle::Weg,
+        &Figurentabelle::Zustand,   &Figurentabelle::Spieler, &Figurentabelle::Wendefeld,
+        &Figurentabelle::Einlauf,   &Figurentabelle::Stapel,  &Figurentabelle::Heimfeld,
         &Figurentabelle::Farbstapel};
     for (std::size_t g = 1; g <= FigurAnzahl; ++g) {
         SCOPED_TRACE(g);
@@ -140,3 +138,5 @@ TEST(Figurenmenge, BitzahlZaehltWieDieBibliothek) {
         EXPECT_EQ(Bitzahl(bits), std::popcount(bits)) << bits;
     EXPECT_EQ(Figurenmenge(0xFFFFFFFFu).Anzahl(), 16); // only figures 1..16 are members
 }
+
+} // namespace pelu::test

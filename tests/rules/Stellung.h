@@ -9,7 +9,7 @@
 #include "rules/Zugregeln.h"
 #include "support/Testtabellen.h"
 
-namespace pelutest {
+namespace pelu::test {
 
 // A position built as a game would have left it, written as words
 // "feld:figur,figur,..." (the figures arrive in this order), after an
@@ -55,4 +55,4 @@ inline std::vector<int> Figuren(const pelu::Figurenmenge& menge) {
     return figuren;
 }
 
-} // namespace pelutest
+} // namespace pelu::test

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "Stellung.h"
+#include "harness/Skriptwuerfel.h"
 #include "rules/Wurf.h"
-#include "support/Skriptwuerfel.h"
 
-using namespace pelu;
+namespace pelu::test {
 
 TEST(WurfWert, ZusatzversucheFuerDieFuenfNachFigurenImHaus) {
     // Position, colour, draws, face, draws used; r = (face - 0.5) / 6: 0.08, 0.25, 0.42,
@@ -21,10 +21,12 @@ TEST(WurfWert, ZusatzversucheFuerDieFuenfNachFigurenImHaus) {
         {"10:1,2", 1, {1.0f}, 6, 1}}; // a stray value still gives a face
     for (const auto& [stellung, farbe, r, augen, versuche] : faelle) {
         SCOPED_TRACE(testing::Message() << stellung << " " << r[0]);
-        pelutest::Stellung s(stellung);
-        pelutest::Skriptwuerfel zufall;
+        Stellung s(stellung);
+        Skriptwuerfel zufall;
         zufall.Zahlen(r);
         EXPECT_EQ(WurfWert(s.Figur, farbe, zufall), augen);
-        EXPECT_EQ(zufall.Gezogen(), versuche);
+        EXPECT_EQ(zufall.Versuche(), versuche);
     }
 }
+
+} // namespace pelu::test

@@ -4,8 +4,7 @@
 #include "rules/Zugausfuehrung.h"
 #include "rules/Zugregeln.h"
 
-using namespace pelu;
-using pelutest::Stellung;
+namespace pelu::test {
 
 const std::string Zwei = "spieler:5,6,5,8 "; // player 5 holds colours 1 and 3
 
@@ -56,7 +55,7 @@ TEST(ZuegeErmitteln, ZieleJeStellungUndWurf) {
         const Zugmoeglichkeit z = ZuegeErmitteln(s.Figur, zug, wurf);
         EXPECT_EQ(z.Schritte, wurf == 6 ? 12 : wurf);
         EXPECT_EQ(z.Moeglich, !ziele.empty());
-        EXPECT_EQ(pelutest::Zielfelder(z.Ziele), ziele);
+        EXPECT_EQ(Zielfelder(z.Ziele), ziele);
     }
 }
 
@@ -121,7 +120,7 @@ TEST(HeimschickenMarkieren, NurUeberholteGegnerAufGewoehnlichenStreckenfeldern) 
         SCOPED_TRACE(stellung);
         Stellung s(stellung);
         const Zugmoeglichkeit z = ZuegeErmitteln(s.Figur, zug, wurf);
-        EXPECT_EQ(pelutest::Figuren(HeimschickenMarkieren(s.Figur, z.Ziele, zug, figur)), opfer);
+        EXPECT_EQ(Figuren(HeimschickenMarkieren(s.Figur, z.Ziele, zug, figur)), opfer);
     }
 }
 
@@ -208,3 +207,5 @@ TEST(FigurSetzen, ZustandFolgtDemZielfeld) {
         }
     }
 }
+
+} // namespace pelu::test

@@ -1,29 +1,58 @@
 # The core's layers point one way: state includes nothing of the core above
-# it; rules, board and data include state but never game; nothing in the core
-# includes Qt. Run as a test: cmake -DKERN=<core folder> -P Schichten.cmake
-set(verboten_state "#include \"(game|rules|board|data)/")
-set(verboten_unten "#include \"game/")
+# it; rules, board and data include state but never game, and none of the
+# three includes another unless `erlaubt` names that pair; nothing of the
+# core includes the harness above it, nothing includes Qt. The window may
+# not include the harness either: it does not link it.
+# Run as a test: cmake -DKERN=<core folder> -DFENSTER=<ui folder> -P Schichten.cmake
+cmake_minimum_required(VERSION 3.25)
+set(verboten_state "#include \"(game|rules|board|data|harness)/")
+set(verboten_unten "#include \"(game|harness)/")
 set(verboten_qt "#include <Q")
+set(geschwister rules board data)
+# Includes between the siblings that are allowed, as "from>to" (none yet).
+set(erlaubt "")
 set(fehler "")
 
 file(GLOB_RECURSE dateien "${KERN}/*.h" "${KERN}/*.cpp")
 foreach(datei ${dateien})
   file(READ "${datei}" inhalt)
   file(RELATIVE_PATH name "${KERN}" "${datei}")
-  if(name MATCHES "^state/" AND inhalt MATCHES "${verboten_state}")
+  string(REGEX MATCH "^[a-z]+" ordner "${name}")
+  if(ordner STREQUAL "state" AND inhalt MATCHES "${verboten_state}")
     list(APPEND fehler "${name} includes a layer above the state")
   endif()
-  if(name MATCHES "^(rules|board|data)/" AND inhalt MATCHES "${verboten_unten}")
-    list(APPEND fehler "${name} includes game/")
+  if(ordner IN_LIST geschwister)
+    if(inhalt MATCHES "${verboten_unten}")
+      list(APPEND fehler "${name} includes game/ or harness/")
+    endif()
+    foreach(anderer ${geschwister})
+      if(NOT anderer STREQUAL ordner AND NOT "${ordner}>${anderer}" IN_LIST erlaubt
+         AND inhalt MATCHES "#include \"${anderer}/")
+        list(APPEND fehler "${name} includes its sibling ${anderer}/")
+      endif()
+    endforeach()
+  endif()
+  if(ordner STREQUAL "game" AND inhalt MATCHES "#include \"harness/")
+    list(APPEND fehler "${name} includes harness/")
   endif()
   if(inhalt MATCHES "${verboten_qt}")
     list(APPEND fehler "${name} includes Qt")
   endif()
 endforeach()
 
+file(GLOB fenster "${FENSTER}/*.h" "${FENSTER}/*.cpp")
+foreach(datei ${fenster})
+  file(READ "${datei}" inhalt)
+  if(inhalt MATCHES "#include \"harness/")
+    get_filename_component(name "${datei}" NAME)
+    list(APPEND fehler "ui/${name} includes the harness")
+  endif()
+endforeach()
+
 list(LENGTH dateien anzahl)
-if(anzahl LESS 20)
-  message(FATAL_ERROR "only ${anzahl} files found below ${KERN}")
+list(LENGTH fenster fensteranzahl)
+if(anzahl LESS 20 OR fensteranzahl LESS 10)
+  message(FATAL_ERROR "only ${anzahl} files found below ${KERN}, ${fensteranzahl} in ${FENSTER}")
 endif()
 if(fehler)
   string(REPLACE ";" "\n" fehler "${fehler}")

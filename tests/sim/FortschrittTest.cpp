@@ -1,7 +1,9 @@
 // The progress line of a long run.
 #include <gtest/gtest.h>
 
-#include "sim/Fortschritt.h"
+#include "Fortschritt.h"
+
+namespace pelu::test {
 
 namespace {
 
@@ -24,3 +26,5 @@ TEST(Fortschritt, ZeileMitTempoUndRestzeit) {
 }
 
 } // namespace
+
+} // namespace pelu::test

@@ -1,7 +1,9 @@
 // The statistics of the summaries, against values from published tables.
 #include <gtest/gtest.h>
 
-#include "sim/Kennzahlen.h"
+#include "Kennzahlen.h"
+
+namespace pelu::test {
 
 namespace {
 
@@ -70,3 +72,5 @@ TEST(Kennzahlen, WilsonintervallWieVeroeffentlicht) {
 }
 
 } // namespace
+
+} // namespace pelu::test

@@ -1,10 +1,12 @@
 // pelu-sim pruefen, run as a program: exit codes, stdout and stderr.
 #include "sim/SimLauf.h"
 
+namespace pelu::test {
+
 namespace {
 
 TEST(Pruefen, ExitcodesMeldungenUndTabellen) {
-    const simtest::SimOrdner ordner;
+    const SimOrdner ordner;
     // Arguments are checked before the (missing) file is read.
     for (const auto& [argumente, genannt] :
          std::initializer_list<std::pair<const char*, const char*>>{
@@ -14,14 +16,14 @@ TEST(Pruefen, ExitcodesMeldungenUndTabellen) {
              {"--daten a.txt --daten b.txt", "--daten"},
              {"--tabellen --tabellen", "--tabellen ist mehrfach angegeben"}}) {
         SCOPED_TRACE(argumente);
-        simtest::ErwarteAbgelehnt(ordner.Aufruf("pruefen", argumente), genannt);
+        ErwarteAbgelehnt(ordner.Aufruf("pruefen", argumente), genannt);
     }
     EXPECT_EQ(ordner.Aufruf("pruefen", "--help").code, 0);
     ordner.Kopieren("ohne_taktik.txt", "kaputt.txt");
-    simtest::ErwarteLadefehler(ordner.Aufruf("pruefen", "--tabellen --daten kaputt.txt"),
-                               "kaputt.txt, Abschnitt \"taktikdaten\": ");
+    ErwarteLadefehler(ordner.Aufruf("pruefen", "--tabellen --daten kaputt.txt"),
+                      "kaputt.txt, Abschnitt \"taktikdaten\": ");
     ordner.Kopieren("gueltig_crlf.txt");
-    simtest::SimLauf e = ordner.Aufruf("pruefen", ""); // without --daten: Peludaten.txt from here
+    SimLauf e = ordner.Aufruf("pruefen", ""); // without --daten: Peludaten.txt from here
     EXPECT_EQ(e.code, 0) << e.fehler;
     EXPECT_EQ(std::count(e.aus.begin(), e.aus.end(), '\n'), 3) << e.aus; // one line per table
     // The file read is named on stderr, as an absolute path.
@@ -48,7 +50,7 @@ TEST(Pruefen, ExitcodesMeldungenUndTabellen) {
 // A pipe that delivers the file loads like the file; a named pipe nobody
 // writes to is a load error, not a wait without end.
 TEST(Pruefen, DatendateiAusEinerPipe) {
-    const simtest::SimOrdner ordner;
+    const SimOrdner ordner;
     ordner.Kopieren("gueltig_crlf.txt");
     const std::string erwartet = ordner.Aufruf("pruefen", "--tabellen").aus;
     ordner.RohrAnlegen("rohr");
@@ -56,12 +58,14 @@ TEST(Pruefen, DatendateiAusEinerPipe) {
              {"cat Peludaten.txt |", "/dev/stdin"},
              {"timeout 10 sh -c 'sleep 0.3; cat Peludaten.txt >rohr' &", "rohr"}}) {
         SCOPED_TRACE(davor);
-        const simtest::SimLauf l =
+        const SimLauf l =
             ordner.Aufruf("pruefen", std::string("--tabellen --daten ") + datei, davor);
         EXPECT_EQ(l.code, 0) << l.fehler;
         EXPECT_EQ(l.aus, erwartet);
     }
-    simtest::ErwarteLadefehler(ordner.Aufruf("pruefen", "--daten rohr"), simtest::OhneSchreiber);
+    ErwarteLadefehler(ordner.Aufruf("pruefen", "--daten rohr"), OhneSchreiber);
 }
 
 } // namespace
+
+} // namespace pelu::test

@@ -11,7 +11,7 @@
 #include <fstream>
 #include <iterator>
 
-namespace simtest {
+namespace pelu::test {
 
 namespace fs = std::filesystem;
 
@@ -75,4 +75,4 @@ inline void ErwarteLadefehler(const SimLauf& lauf, const std::string& anfang) {
 inline const std::string OhneSchreiber =
     "rohr, Abschnitt \"bilddaten\": Hier kommt eine Sekunde lang nichts an";
 
-} // namespace simtest
+} // namespace pelu::test

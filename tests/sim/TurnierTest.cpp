@@ -2,7 +2,9 @@
 #include <fstream>
 
 #include "sim/SimLauf.h"
-#include "sim/Turnierwertung.h"
+#include "Turnierwertung.h"
+
+namespace pelu::test {
 
 namespace {
 
@@ -42,7 +44,7 @@ TEST(Turnier, SiegeZaehlen) {
 }
 
 // The test board as table A, and variants of it as opponents.
-struct Turnierordner : simtest::SimOrdner {
+struct Turnierordner : SimOrdner {
     Turnierordner() {
         Kopieren("spiel_brett.txt");
         Kopieren("spiel_brett.txt", "gleich.txt");
@@ -75,7 +77,7 @@ TEST(Turnier, TabelleGegenSichSelbstAusgeglichen) {
     ordner.Abwandeln("andere_baenke.txt",
                      [](int ziel, int jetzt) { return 10 + 4 * ziel - jetzt; });
     const std::string lauf = " --spiele 600 --saat 3 --turbo";
-    const simtest::SimLauf l = ordner.Aufruf("turnier", "--gegner gleich.txt" + lauf);
+    const SimLauf l = ordner.Aufruf("turnier", "--gegner gleich.txt" + lauf);
     ASSERT_EQ(l.code, 0) << l.fehler;
     EXPECT_EQ(l.fehler, "");
     long long siege = 0;
@@ -103,7 +105,7 @@ TEST(Turnier, VerkehrteTabelleVerliert) {
     const Turnierordner ordner;
     ordner.Abwandeln("verkehrt.txt",
                      [](int ziel, int jetzt) { return 1 + 5 * (5 - ziel) + jetzt; });
-    const simtest::SimLauf l =
+    const SimLauf l =
         ordner.Aufruf("turnier", "--gegner verkehrt.txt --spiele 599 --saat 1 --turbo");
     ASSERT_EQ(l.code, 0) << l.fehler;
     double unten = 0;
@@ -116,7 +118,7 @@ TEST(Turnier, VerkehrteTabelleVerliert) {
 // Bad arguments give 2 before any file is read; a bad second file gives 1
 // with the loader's message naming it.
 TEST(Turnier, Ablehnungen) {
-    const simtest::SimOrdner leer;
+    const SimOrdner leer;
     for (const auto& [argumente, genannt] :
          std::initializer_list<std::pair<const char*, const char*>>{
              {"", "--gegner"},
@@ -130,19 +132,21 @@ TEST(Turnier, Ablehnungen) {
              {"--gegner b.txt --spieler 5,6,7,8", "--spieler"},
              {"--gegner b.txt extra", "extra"}}) {
         SCOPED_TRACE(argumente);
-        simtest::ErwarteAbgelehnt(leer.Aufruf("turnier", argumente), genannt);
+        ErwarteAbgelehnt(leer.Aufruf("turnier", argumente), genannt);
     }
     EXPECT_EQ(leer.Aufruf("turnier", "--help").code, 0);
 
     const Turnierordner ordner;
     ordner.Kopieren("ohne_taktik.txt", "kaputt.txt");
-    const simtest::SimLauf l = ordner.Aufruf("turnier", "--gegner kaputt.txt --spiele 6");
+    const SimLauf l = ordner.Aufruf("turnier", "--gegner kaputt.txt --spiele 6");
     EXPECT_EQ(l.code, 1);
     EXPECT_EQ(l.aus, "");
     EXPECT_TRUE(l.fehler.starts_with("kaputt.txt, Abschnitt \"taktikdaten\": ")) << l.fehler;
-    const simtest::SimLauf fehlt = ordner.Aufruf("turnier", "--gegner fehlt.txt --spiele 6");
+    const SimLauf fehlt = ordner.Aufruf("turnier", "--gegner fehlt.txt --spiele 6");
     EXPECT_EQ(fehlt.code, 1);
     EXPECT_NE(fehlt.fehler.find("fehlt.txt"), std::string::npos) << fehlt.fehler;
 }
 
 } // namespace
+
+} // namespace pelu::test

@@ -1,15 +1,16 @@
 // pelu-sim zuege, run as a program: output, exit codes and refusals.
 #include "sim/SimLauf.h"
 
+namespace pelu::test {
+
 namespace {
 
 // Colour 2's figure 5 goes from 66 over the ring's end to 2, sending figure 9
 // home; figure 1 of colour 1, 36 behind on 30, turns into its lane before 2.
 TEST(Zuege, AusgabeUeberDasRingendeHinweg) {
-    const simtest::SimOrdner ordner;
+    const SimOrdner ordner;
     ordner.Kopieren("zuege_taktik.txt");
-    const simtest::SimLauf l =
-        ordner.Aufruf("zuege", "--spieler 5,6,7,8 --farbe 2 --wurf 4 66:5 67:9 30:1");
+    const SimLauf l = ordner.Aufruf("zuege", "--spieler 5,6,7,8 --farbe 2 --wurf 4 66:5 67:9 30:1");
     EXPECT_EQ(l.code, 0);
     EXPECT_EQ(l.fehler, "");
     EXPECT_EQ(l.aus,
@@ -18,7 +19,7 @@ TEST(Zuege, AusgabeUeberDasRingendeHinweg) {
 
 // In an empty directory: every refusal comes before the missing file is read.
 TEST(Zuege, AblehnungenVorDerFehlendenDatei) {
-    const simtest::SimOrdner ordner;
+    const SimOrdner ordner;
     const std::string g = "--spieler 5,6,7,0 --farbe 1 --wurf 3 ";
     for (const auto& [argumente, genannt] :
          std::initializer_list<std::pair<std::string, const char*>>{
@@ -35,12 +36,13 @@ TEST(Zuege, AblehnungenVorDerFehlendenDatei) {
              {g + "4:1", "Feld 4 "},        // distance below 5
              {g + "30:1,2,3,4,5,6,7,8,9,10", "Stellung 30"}}) {
         SCOPED_TRACE(argumente);
-        simtest::ErwarteAbgelehnt(ordner.Aufruf("zuege", argumente), genannt);
+        ErwarteAbgelehnt(ordner.Aufruf("zuege", argumente), genannt);
     }
-    simtest::ErwarteLadefehler(ordner.Aufruf("zuege", g),
-                               "Peludaten.txt, Abschnitt \"bilddaten\": ");
+    ErwarteLadefehler(ordner.Aufruf("zuege", g), "Peludaten.txt, Abschnitt \"bilddaten\": ");
     ordner.RohrAnlegen("rohr"); // nobody writes to it
-    simtest::ErwarteLadefehler(ordner.Aufruf("zuege", g + "--daten rohr"), simtest::OhneSchreiber);
+    ErwarteLadefehler(ordner.Aufruf("zuege", g + "--daten rohr"), OhneSchreiber);
 }
 
 } // namespace
+
+} // namespace pelu::test

@@ -4,7 +4,7 @@
 
 #include "Brettentwurf.h"
 
-namespace pelutest {
+namespace pelu::test {
 
 void BankfelderFuellen(pelu::Tabellen& daten) {
     int16_t* bank = &daten.Bankdaten[1];
@@ -38,4 +38,4 @@ pelu::Tabellen Testtabellen() {
     return t;
 }
 
-} // namespace pelutest
+} // namespace pelu::test

@@ -4,7 +4,7 @@
 #include "state/Tabellen.h"
 
 // Tables that tests and benchmarks build in code instead of loading a file.
-namespace pelutest {
+namespace pelu::test {
 
 // The twelve bench fields of the shipped board design.
 void BankfelderFuellen(pelu::Tabellen& daten);
@@ -19,4 +19,4 @@ void TaktikFuellen(pelu::Tabellen& daten, const std::function<int(int, int)>& pr
 // priority 10 + 4 * target category - current category.
 pelu::Tabellen Testtabellen();
 
-} // namespace pelutest
+} // namespace pelu::test

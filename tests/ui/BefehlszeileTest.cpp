@@ -67,7 +67,7 @@ TEST(Befehlszeile, FalscheArgumenteWerdenBenannt) {
 // The scroll bars show the values given at start.
 TEST(Befehlszeile, SpielerwerteInDenRollbalken) {
     Fensteroptionen optionen;
-    optionen.VirtuelleTimer = true;
+    optionen.Timer = std::make_unique<VirtuelleUhr>();
     optionen.Datendatei = PELU_QUELLORDNER "/Peludaten.txt";
     optionen.Spieler = std::array<int16_t, 4>{0, 2, 8, 3};
     Hauptfenster fenster(std::move(optionen));

@@ -83,7 +83,8 @@ TEST(Fensterstart, ZeigtSichInSeinerEndgroesse) {
         }
     } erstes;
     Hauptfenster fenster(Fensteroptionen{PELU_QUELLORDNER "/Peludaten.txt",
-                                         std::make_unique<Zufallsgenerator>(1), true});
+                                         std::make_unique<Zufallsgenerator>(1),
+                                         std::make_unique<VirtuelleUhr>()});
     fenster.installEventFilter(&erstes);
     ASSERT_TRUE(fenster.Laden());
     EXPECT_EQ(erstes.groesse, QSize(701, 567));
@@ -279,7 +280,7 @@ TEST(Ladefehler, DateiFehltOderIstUnvollstaendig) {
         Maus(*t.e().imgFigur[0], QEvent::MouseMove);
         t.f().ProgrammTakt();
         t.f().FahrTakt();
-        EXPECT_FALSE(t.f().Uhr()->ProgrammLaeuft());
+        EXPECT_FALSE(t.uhr->ProgrammLaeuft());
         EXPECT_EQ(t.f().Partie(), nullptr);
     }
     QDir::setCurrent(vorher);

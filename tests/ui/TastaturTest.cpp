@@ -54,12 +54,12 @@ TEST_F(Tastatur, BefehlstastenKlickenIhrBedienelement) {
     EXPECT_EQ(t.z().Spielphase, Phase::Start);
     EXPECT_TRUE(t.z().Stopp);
     EXPECT_TRUE(t.e().chkTurbo->isChecked());
-    EXPECT_EQ(t.f().Uhr()->Programmintervall(), 50);
+    EXPECT_EQ(t.uhr->Programmintervall(), 50);
     EXPECT_FALSE(t.f().isVisible());
     EXPECT_TRUE(!t.f().Regeln() || !t.f().Regeln()->isVisible());
     // Turbo off again: the normal interval.
     t.e().chkTurbo->click();
-    EXPECT_EQ(t.f().Uhr()->Programmintervall(), 200);
+    EXPECT_EQ(t.uhr->Programmintervall(), 200);
 }
 
 // Keys that the figure choice uses reach the focused control while no

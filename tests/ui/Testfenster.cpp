@@ -29,13 +29,15 @@ testing::Environment* const umgebung = testing::AddGlobalTestEnvironment(new QtU
 } // namespace
 
 Testfenster::Testfenster(uint64_t saat, const std::string& datei) {
+    auto zeitgeber = std::make_unique<VirtuelleUhr>();
+    uhr = zeitgeber.get();
     fenster = std::make_unique<Hauptfenster>(
-        Fensteroptionen{datei, std::make_unique<Zufallsgenerator>(saat), /*VirtuelleTimer=*/true});
+        Fensteroptionen{datei, std::make_unique<Zufallsgenerator>(saat), std::move(zeitgeber)});
     geladen = fenster->Laden(&fehler);
 }
 
 VirtuelleUhr::Takt Testfenster::Takt() {
-    const VirtuelleUhr::Takt takt = fenster->Uhr()->Weiter();
+    const VirtuelleUhr::Takt takt = uhr->Weiter();
     if (takt == VirtuelleUhr::Takt::Programm) fenster->ProgrammTakt();
     if (takt == VirtuelleUhr::Takt::Fahren) fenster->FahrTakt();
     return takt;

@@ -15,6 +15,7 @@
 #include "Hauptfenster.h"
 #include "QtFormular.h"
 #include "Spielerwahl.h"
+#include "harness/VirtuelleUhr.h"
 
 // Texts in failure messages as text.
 QT_BEGIN_NAMESPACE
@@ -29,6 +30,7 @@ namespace pelu::test {
 // virtual timers the test ticks itself.
 struct Testfenster {
     std::unique_ptr<Hauptfenster> fenster;
+    VirtuelleUhr* uhr = nullptr; // the window's timers
     bool geladen = false;
     QString fehler;
 

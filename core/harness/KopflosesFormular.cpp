@@ -1,4 +1,4 @@
-#include "game/KopflosesFormular.h"
+#include "harness/KopflosesFormular.h"
 
 #include <algorithm>
 

@@ -5,10 +5,10 @@
 
 #include "Argumente.h"
 #include "Spielzaehler.h"
-#include "Wuerfelquelle.h"
-#include "game/KopflosesFormular.h"
-#include "game/Spiel.h"
+#include "harness/Spieltisch.h"
 #include "state/Tabellen.h"
+
+namespace pelu {
 
 // What every game of a run shares.
 struct Tischvorgaben {
@@ -23,25 +23,23 @@ struct Tischvorgaben {
 // The defaults with the pace and seed of `lauf`; without a seed, one from the clock.
 Tischvorgaben LaufVorgaben(const simarg::Laufoptionen& lauf);
 
-// One game table of the simulator: a game with its windowless form, its die
-// and its counter, set up once and played again and again on a virtual clock.
-class Spieltisch {
+// The simulator's seat at a game table: the table and the counter of what
+// its games give, set up once and played again and again.
+class Zaehltisch {
   public:
     // `daten` and `vorgaben` must outlive the table.
-    Spieltisch(const pelu::Tabellen& daten, const Tischvorgaben& vorgaben);
-    Spieltisch(const Spieltisch&) = delete;
-    Spieltisch& operator=(const Spieltisch&) = delete;
+    Zaehltisch(const pelu::Tabellen& daten, const Tischvorgaben& vorgaben);
 
     // The game, for settings before a game starts (the tactic per colour).
-    pelu::Spiel& Spiel() { return spiel_; }
+    pelu::Spiel& Spiel() { return tisch_.spiel; }
 
     // Plays game `nummer` of the run to its end or its cut-off.
     void Spielen(int nummer, Spielergebnis& ergebnis);
 
   private:
     const Tischvorgaben& vorgaben_;
-    pelu::KopflosesFormular form_;
-    Wuerfelquelle wuerfel_;
+    pelu::Spieltisch tisch_;
     Spielzaehler zaehler_;
-    pelu::Spiel spiel_;
 };
+
+} // namespace pelu

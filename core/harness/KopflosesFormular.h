@@ -4,7 +4,7 @@
 #include <string>
 
 #include "game/Formular.h"
-#include "game/VirtuelleUhr.h"
+#include "harness/VirtuelleUhr.h"
 #include "state/Spielzustand.h"
 
 namespace pelu {

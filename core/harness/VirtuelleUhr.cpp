@@ -1,4 +1,4 @@
-#include "game/VirtuelleUhr.h"
+#include "harness/VirtuelleUhr.h"
 
 #include <algorithm>
 
