@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Start-up cost of the game against a bare Qt window of the same size:
-#   bench/startvergleich.sh [BAUORDNER] [LAEUFE]
+#   bench/startvergleich.sh [BAUORDNER] [LAEUFE] [SPIEL]
+# SPIEL: another build of the game to set beside the bare window (say an
+# older one, for a before and after), instead of BAUORDNER/ui/pelu.
 # Both programs end after their first picture (the ersterbild plugin). It
 # counts instructions with callgrind (one run each) and takes CPU time and
 # peak memory from /usr/bin/time -v over LAEUFE alternating runs (median),
@@ -11,7 +13,7 @@ set -euo pipefail
 quelle=$(cd "$(dirname "$0")/.." && pwd)
 bau=$(realpath "${1:-$quelle/build}")
 laeufe=${2:-7}
-spiel=$bau/ui/pelu
+spiel=$(realpath "${3:-$bau/ui/pelu}")
 leer=$bau/bench/leeres-fenster
 for datei in "$spiel" "$leer" "$bau/bench/generic/libersterbild.so"; do
     [ -e "$datei" ] || { echo "fehlt: $datei (erst bauen)" >&2; exit 1; }

@@ -239,9 +239,23 @@ void MaleBrett(QPainter& maler) {
 
 } // namespace
 
+QString FigurSchluessel(int farbe, double faktor) {
+    return QStringLiteral("pelu-figur-%1-%2").arg(farbe).arg(faktor, 0, 'g', 17);
+}
+
+QString SymbolSchluessel(Symbol symbol, int groesse, double faktor) {
+    return QStringLiteral("pelu-symbol-%1-%2-%3")
+        .arg(static_cast<int>(symbol))
+        .arg(groesse)
+        .arg(faktor, 0, 'g', 17);
+}
+
 QPixmap FigurBild(int farbe, double faktor) {
+    const QString schluessel = FigurSchluessel(farbe, faktor);
+    QPixmap bild;
+    if (QPixmapCache::find(schluessel, &bild)) return bild;
     const QColor mitte = Figurfarbe(farbe);
-    QPixmap bild = LeeresBild(15, 15, faktor);
+    bild = LeeresBild(15, 15, faktor);
     QPainter maler(&bild);
     maler.setRenderHint(QPainter::Antialiasing);
     // The centre sits low right, so the upper-left rim is the palest.
@@ -252,6 +266,8 @@ QPixmap FigurBild(int farbe, double faktor) {
     maler.setPen(QPen(Qt::black, 1));
     maler.setBrush(verlauf);
     maler.drawEllipse(QRectF(0.5, 0.5, 14, 14));
+    maler.end();
+    QPixmapCache::insert(schluessel, bild);
     return bild;
 }
 
@@ -292,10 +308,7 @@ QCursor HandZeiger() {
 QPixmap SymbolBild(Symbol symbol, int groesse, double faktor) {
     groesse = std::clamp(groesse, 1, 1024);
     // The indicators show the pictures of two buttons again.
-    const QString schluessel = QStringLiteral("pelu-symbol-%1-%2-%3")
-                                   .arg(static_cast<int>(symbol))
-                                   .arg(groesse)
-                                   .arg(faktor, 0, 'g', 17);
+    const QString schluessel = SymbolSchluessel(symbol, groesse, faktor);
     QPixmap bild;
     if (QPixmapCache::find(schluessel, &bild)) return bild;
     bild = LeeresBild(groesse, groesse, faktor);

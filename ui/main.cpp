@@ -6,6 +6,7 @@
 #include "Befehlszeile.h"
 #include "Hauptfenster.h"
 #include "Uebersetzung.h"
+#include "Vorgemalt.h"
 
 int main(int argc, char** argv) {
     // Read before the application object: --help, --version and a bad
@@ -29,6 +30,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     waechter.Gestartet();
     pelu::UebersetzungLaden(app);
+    pelu::VorgemalteBilderEinlegen(pelu::VorgemalteBilder, pelu::VorgemalteBilderAnzahl);
     pelu::Fensteroptionen optionen;
     optionen.Spieler = befehl.spieler;
     pelu::Hauptfenster fenster(std::move(optionen));
