@@ -5,7 +5,8 @@
 #include "data/Laden.h"
 
 #if !defined(PELU_DATENORDNER_RELATIV) || !defined(PELU_INSTALLIERTE_DATENDATEI)
-#error "PELU_DATENORDNER_RELATIV (data folder relative to the program folder) and PELU_INSTALLIERTE_DATENDATEI (the data file's name there) are set by the build"
+#error                                                                                             \
+    "PELU_DATENORDNER_RELATIV (data folder relative to the program folder) and PELU_INSTALLIERTE_DATENDATEI (the data file's name there) are set by the build"
 #endif
 
 namespace pelu {

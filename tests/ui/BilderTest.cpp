@@ -5,8 +5,8 @@
 
 #include "Bilder.h"
 #include "QtLeinwand.h"
-#include "Vorgemalt.h"
 #include "Testfenster.h"
+#include "Vorgemalt.h"
 
 namespace pelu::test {
 namespace {

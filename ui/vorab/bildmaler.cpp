@@ -46,12 +46,14 @@ int main(int argc, char** argv) {
     for (int farbe = 1; farbe <= 4; ++farbe)
         tabelle += Tabelleneintrag(pelu::FigurSchluessel(farbe, 1.0), pelu::FigurBild(farbe),
                                    nummer++, daten);
-    const QByteArray quelle = "// Written by bildmaler: the pictures of the start, drawn.\n"
-                              "#include \"Vorgemalt.h\"\n\nnamespace pelu {\nnamespace {\n" +
-                              daten + "} // namespace\n\nextern const VorgemaltesBild "
-                                      "VorgemalteBilder[] = {\n" +
-                              tabelle + "};\nextern const int VorgemalteBilderAnzahl = " +
-                              QByteArray::number(nummer) + ";\n\n} // namespace pelu\n";
+    const QByteArray quelle =
+        "// Written by bildmaler: the pictures of the start, drawn.\n"
+        "#include \"Vorgemalt.h\"\n\nnamespace pelu {\nnamespace {\n" +
+        daten +
+        "} // namespace\n\nextern const VorgemaltesBild "
+        "VorgemalteBilder[] = {\n" +
+        tabelle + "};\nextern const int VorgemalteBilderAnzahl = " + QByteArray::number(nummer) +
+        ";\n\n} // namespace pelu\n";
     QFile datei(QString::fromLocal8Bit(argv[1]));
     if (!datei.open(QIODevice::WriteOnly) || datei.write(quelle) != quelle.size()) {
         std::fprintf(stderr, "bildmaler: %s laesst sich nicht schreiben\n", argv[1]);
