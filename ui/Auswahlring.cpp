@@ -8,7 +8,7 @@ namespace pelu {
 
 namespace {
 
-// Window pixels the ring reaches beyond the figure image on every side.
+// Designed pixels the ring reaches beyond the figure image on every side.
 constexpr int Ueberstand = 6;
 // Middle of the band, from the figure's centre; the figure's rim is at 7.5.
 constexpr double Ringradius = 10.5;
@@ -27,7 +27,8 @@ Auswahlring::Auswahlring(QWidget* brett, QWidget* darueber) : QWidget(brett), da
 void Auswahlring::Umlegen(const QWidget* figur) {
     figur_ = figur;
     if (!figur) return hide();
-    setGeometry(figur->geometry().adjusted(-Ueberstand, -Ueberstand, Ueberstand, Ueberstand));
+    const int rand = Skaliert(Ueberstand, skala_);
+    setGeometry(figur->geometry().adjusted(-rand, -rand, rand, rand));
     show();
     // Figures brought to the front since lie under the ring again.
     stackUnder(darueber_);
@@ -39,10 +40,16 @@ void Auswahlring::paintEvent(QPaintEvent* /*ereignis*/) {
     maler.setBrush(Qt::NoBrush);
     const QPointF mitte = QRectF(rect()).center();
     // A black band five pixels wide, its middle half white.
-    maler.setPen(QPen(Qt::black, 5));
-    maler.drawEllipse(mitte, Ringradius, Ringradius);
-    maler.setPen(QPen(Qt::white, 2.5));
-    maler.drawEllipse(mitte, Ringradius, Ringradius);
+    const double radius = Ringradius * skala_;
+    maler.setPen(QPen(Qt::black, 5 * skala_));
+    maler.drawEllipse(mitte, radius, radius);
+    maler.setPen(QPen(Qt::white, 2.5 * skala_));
+    maler.drawEllipse(mitte, radius, radius);
+}
+
+void Auswahlring::SkalaSetzen(double skala) {
+    skala_ = skala;
+    Umlegen(figur_);
 }
 
 } // namespace pelu

@@ -41,6 +41,14 @@ QPixmap LeeresBild(int breite, int hoehe, double faktor = 1.0) {
     return bild;
 }
 
+// A painter on a picture from LeeresBild draws in window pixels. QPainter
+// applies a device pixel ratio above 1 by itself; a smaller one (a picture
+// for a reduced window) is applied here.
+void InFensterpixeln(QPainter& maler, const QPixmap& bild) {
+    const double faktor = bild.devicePixelRatio();
+    if (faktor < 1) maler.scale(faktor, faktor);
+}
+
 // Bold sans-serif text as an outline, scaled to fit and centred in ziel.
 QPainterPath TextPfad(const QString& text, const QRectF& ziel) {
     const QPainterPath pfad = TextUmriss(text);
@@ -64,6 +72,11 @@ QPainterPath Abgerundet(const QRectF& rechteck, double radius) {
     QPainterPath pfad;
     pfad.addRoundedRect(rechteck, radius, radius);
     return pfad;
+}
+
+// Side of the hand pointer's picture at factor `skala`.
+int HandSeite(double skala) {
+    return std::clamp(static_cast<int>(std::nearbyint(32 * skala)), 8, 256);
 }
 
 // A shaded round button face (question mark and cross icons).
@@ -257,6 +270,7 @@ QPixmap FigurBild(int farbe, double faktor) {
     const QColor mitte = Figurfarbe(farbe);
     bild = LeeresBild(15, 15, faktor);
     QPainter maler(&bild);
+    InFensterpixeln(maler, bild);
     maler.setRenderHint(QPainter::Antialiasing);
     // The centre sits low right, so the upper-left rim is the palest.
     QRadialGradient verlauf(QPointF(9, 9), 10.0);
@@ -271,7 +285,7 @@ QPixmap FigurBild(int farbe, double faktor) {
     return bild;
 }
 
-QPixmap HandZeigerBild() {
+QPixmap HandZeigerBild(double skala) {
     QPainterPath hand;
     hand.addPath(Abgerundet(QRectF(9.5, 1.5, 6, 18), 3));    // index finger
     hand.addPath(Abgerundet(QRectF(15.5, 10.5, 5, 9), 2.5)); // folded fingers
@@ -284,9 +298,11 @@ QPixmap HandZeigerBild() {
     daumenlage.rotate(45);
     hand.addPath(daumenlage.map(Abgerundet(QRectF(-6, -2.25, 9, 4.5), 2.25)));
 
-    QPixmap bild = LeeresBild(32, 32);
+    const int seite = HandSeite(skala);
+    QPixmap bild = LeeresBild(seite, seite);
     QPainter maler(&bild);
     maler.setRenderHint(QPainter::Antialiasing);
+    if (seite != 32) maler.scale(seite / 32.0, seite / 32.0);
     maler.setPen(QPen(Qt::black, 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     maler.setBrush(Qt::white);
     maler.drawPath(Vereinigt(hand));
@@ -301,8 +317,10 @@ QPixmap HandZeigerBild() {
     return bild;
 }
 
-QCursor HandZeiger() {
-    return QCursor(HandZeigerBild(), 12, 1);
+QCursor HandZeiger(double skala) {
+    const double s = HandSeite(skala) / 32.0;
+    return QCursor(HandZeigerBild(skala), static_cast<int>(std::nearbyint(12 * s)),
+                   static_cast<int>(std::nearbyint(1 * s)));
 }
 
 QPixmap SymbolBild(Symbol symbol, int groesse, double faktor) {
@@ -313,6 +331,7 @@ QPixmap SymbolBild(Symbol symbol, int groesse, double faktor) {
     if (QPixmapCache::find(schluessel, &bild)) return bild;
     bild = LeeresBild(groesse, groesse, faktor);
     QPainter maler(&bild);
+    InFensterpixeln(maler, bild);
     maler.setRenderHint(QPainter::Antialiasing);
     maler.scale(groesse / 32.0, groesse / 32.0);
     switch (symbol) {
@@ -329,27 +348,17 @@ QPixmap SymbolBild(Symbol symbol, int groesse, double faktor) {
     return bild;
 }
 
-namespace {
-
-// The icon picks the pictures of the ratio it is shown at.
-QIcon Icon(Symbol symbol, double faktor, std::initializer_list<int> groessen) {
+QIcon SymbolIcon(Symbol symbol, double faktor, int groesse) {
     QIcon icon;
-    for (int groesse : groessen)
-        icon.addPixmap(SymbolBild(symbol, groesse));
-    if (faktor != 1.0)
-        for (int groesse : groessen)
-            icon.addPixmap(SymbolBild(symbol, groesse, faktor));
+    icon.addPixmap(SymbolBild(symbol, 32));
+    icon.addPixmap(SymbolBild(symbol, 16));
+    // The icon picks the pictures of the ratio it is shown at.
+    if (faktor != 1.0) {
+        icon.addPixmap(SymbolBild(symbol, 32, faktor));
+        icon.addPixmap(SymbolBild(symbol, 16, faktor));
+    }
+    if (groesse != 32 && groesse != 16) icon.addPixmap(SymbolBild(symbol, groesse, faktor));
     return icon;
-}
-
-} // namespace
-
-QIcon SymbolIcon(Symbol symbol, double faktor) {
-    return Icon(symbol, faktor, {32, 16});
-}
-
-QIcon KnopfIcon(Symbol symbol, double faktor) {
-    return Icon(symbol, faktor, {32});
 }
 
 } // namespace pelu

@@ -19,20 +19,20 @@ QPixmap FigurBild(int farbe, double faktor = 1.0);
 // pictures drawn at build time there).
 QString FigurSchluessel(int farbe, double faktor);
 
-// Pointing hand, 32 x 32, hot spot (12, 1) at the tip of the index finger.
-QCursor HandZeiger();
-QPixmap HandZeigerBild();
+// Pointing hand, 32 x 32, hot spot (12, 1) at the tip of the index finger;
+// `skala` times that in a scaled window.
+QCursor HandZeiger(double skala = 1.0);
+QPixmap HandZeigerBild(double skala = 1.0);
 
 enum class Symbol { MannFrau, Computer, Pfeil, Stopp, Fragezeichen, Kreuz, Brett };
 
 // A symbol drawn at groesse x groesse pixels (designed for 32).
 QPixmap SymbolBild(Symbol symbol, int groesse = 32, double faktor = 1.0);
 QString SymbolSchluessel(Symbol symbol, int groesse, double faktor);
-// The symbol as a window icon holding the 32 x 32 and 16 x 16 pictures, and
-// both again at the device pixel ratio `faktor` when that is not 1.
-QIcon SymbolIcon(Symbol symbol, double faktor = 1.0);
-// The symbol as a button's icon: the 32 x 32 picture the buttons show (and
-// at `faktor`), without the small one nobody sees there.
-QIcon KnopfIcon(Symbol symbol, double faktor = 1.0);
+// The symbol as an icon holding the 32 x 32 and 16 x 16 pictures, and both
+// again at the device pixel ratio `faktor` when that is not 1; shown at
+// another size (`groesse`, a button's icon in a scaled window) it holds
+// that one too.
+QIcon SymbolIcon(Symbol symbol, double faktor = 1.0, int groesse = 32);
 
 } // namespace pelu

@@ -19,50 +19,59 @@ double Bildfeld::Faktor() const {
 }
 
 void Bildfeld::GroesseSetzen(QSize groesse) {
+    entwurf_ = groesse;
     resize(groesse);
-    Zeichnen();
+    // A shown box has drawn itself on the resize already.
+    if (!Aktuell()) Zeichnen();
+}
+
+void Bildfeld::SkalaSetzen(double skala) {
+    skala_ = skala;
+}
+
+QSize Bildfeld::Pixelgroesse() const {
+    const double faktor = Faktor();
+    return {static_cast<int>(std::ceil(width() * faktor)),
+            static_cast<int>(std::ceil(height() * faktor))};
+}
+
+bool Bildfeld::Aktuell() const {
+    return bild_.size() == Pixelgroesse() && bild_.devicePixelRatio() == Faktor() &&
+           bildskala_ == skala_;
+}
+
+void Bildfeld::resizeEvent(QResizeEvent* /*ereignis*/) {
+    if (!Aktuell()) Zeichnen();
 }
 
 void Bildfeld::ZeichnungSetzen(Zeichnung zeichnung) {
     zeichnung_ = std::move(zeichnung);
     Zeichnen();
-    Auffrischen();
 }
 
 void Bildfeld::Zeichnen() {
-    veraltet_ = true;
-    update();
-}
-
-const QImage& Bildfeld::Bild() const {
-    Auffrischen();
-    return bild_;
-}
-
-void Bildfeld::Auffrischen() const {
-    if (!veraltet_) return;
-    veraltet_ = false;
     const double faktor = Faktor();
-    const QSize pixel(static_cast<int>(std::ceil(width() * faktor)),
-                      static_cast<int>(std::ceil(height() * faktor)));
+    const QSize pixel = Pixelgroesse();
     if (bild_.size() != pixel || bild_.devicePixelRatio() != faktor) {
-        bild_ = QImage(); // the old one goes first: no two alive at once
         bild_ = QImage(pixel, QImage::Format_RGB32);
         bild_.setDevicePixelRatio(faktor);
     }
+    bildskala_ = skala_;
     QtLeinwand leinwand(bild_, hintergrund_);
     if (zeichnung_)
-        zeichnung_(leinwand, Geraeteraster{faktor});
+        zeichnung_(leinwand, Geraeteraster{faktor * skala_});
     else
         leinwand.Loeschen();
+    update();
 }
 
 void Bildfeld::paintEvent(QPaintEvent* /*ereignis*/) {
-    // The window has come to a screen of another device pixel ratio.
-    if (bild_.devicePixelRatio() != Faktor()) veraltet_ = true;
+    // The window has come to a screen of another device pixel ratio, or
+    // has taken another factor without a new size.
+    if (!Aktuell()) Zeichnen();
     // The painter is clipped to the exposed region.
     QPainter maler(this);
-    maler.drawImage(QPoint(0, 0), Bild());
+    maler.drawImage(QPoint(0, 0), bild_);
 }
 
 } // namespace pelu

@@ -49,12 +49,18 @@ int Druckfeld::Zeilenhoehe() const {
     return QFontMetrics(font()).height();
 }
 
+void Druckfeld::SkalaSetzen(double neu) {
+    skala = neu;
+    update();
+}
+
 void Druckfeld::paintEvent(QPaintEvent* ereignis) {
     QFrame::paintEvent(ereignis);
     QPainter maler(this);
     const QRect innen = contentsRect();
     maler.setClipRect(innen);
     maler.translate(innen.topLeft());
+    if (skala != 1.0) maler.scale(skala, skala);
     if (!hintergrundbild.isNull()) maler.drawPixmap(0, 0, hintergrundbild);
     for (const Druck& druck : gedrucktes) {
         if (druck.text.isEmpty()) continue;

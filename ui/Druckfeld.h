@@ -8,13 +8,16 @@
 #include <QStringList>
 #include <vector>
 
+#include "Skalierung.h"
+
 namespace pelu {
 
 // A picture box that prints text like the classic forms runtime: text goes
 // to the print position, every print ends with a line end (x back to 0, y one
 // text line down), and what is printed stays until Cls. Coordinates are
-// pixels of the inner area (inside the sunken border).
-class Druckfeld : public QFrame {
+// designed pixels of the inner area (inside the sunken border); in a scaled
+// window text and picture are drawn at the window's factor.
+class Druckfeld : public QFrame, public Skalierbar {
     Q_OBJECT
   public:
     struct Druck {
@@ -43,6 +46,8 @@ class Druckfeld : public QFrame {
     // Height of one text line in the current font.
     int Zeilenhoehe() const;
 
+    void SkalaSetzen(double skala) override;
+
   protected:
     void paintEvent(QPaintEvent* ereignis) override;
 
@@ -50,6 +55,7 @@ class Druckfeld : public QFrame {
     QPixmap hintergrundbild;
     std::vector<Druck> gedrucktes;
     QPointF position;
+    double skala = 1.0;
 };
 
 } // namespace pelu

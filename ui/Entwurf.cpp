@@ -3,6 +3,7 @@
 #include "Bilder.h"
 #include "Knopfgesicht.h"
 #include "Schriften.h"
+#include "Skalierung.h"
 #include "Twips.h"
 #include "Uebersetzung.h"
 #include "Zugangsbaum.h"
@@ -151,19 +152,16 @@ Bedienelemente EntwurfAufbauen(QWidget& fenster) {
     return e;
 }
 
-void BilderSetzen(QWidget& fenster, Bedienelemente& e, double faktor) {
+void BilderSetzen(QWidget& fenster, Bedienelemente& e, double faktor, double skala) {
     fenster.setWindowIcon(SymbolIcon(Symbol::Brett, faktor));
-    // One picture per colour, shared by its four figures.
-    for (int farbe = 1; farbe <= 4; ++farbe) {
-        const QPixmap bild = FigurBild(farbe, faktor);
-        for (int k = 4 * (farbe - 1); k < 4 * farbe; ++k)
-            e.imgFigur[static_cast<size_t>(k)]->setPixmap(bild);
-    }
-    e.cmdFigurenwahl->setIcon(KnopfIcon(Symbol::MannFrau, faktor));
-    e.cmdStart->setIcon(KnopfIcon(Symbol::Pfeil, faktor));
-    e.cmdStop->setIcon(KnopfIcon(Symbol::Stopp, faktor));
-    e.cmdHilfe->setIcon(KnopfIcon(Symbol::Fragezeichen, faktor));
-    e.cmdBeenden->setIcon(KnopfIcon(Symbol::Kreuz, faktor));
+    for (Figurbild* figur : e.imgFigur)
+        figur->BildSetzen(faktor);
+    const int groesse = Skaliert(32, skala);
+    e.cmdFigurenwahl->setIcon(SymbolIcon(Symbol::MannFrau, faktor, groesse));
+    e.cmdStart->setIcon(SymbolIcon(Symbol::Pfeil, faktor, groesse));
+    e.cmdStop->setIcon(SymbolIcon(Symbol::Stopp, faktor, groesse));
+    e.cmdHilfe->setIcon(SymbolIcon(Symbol::Fragezeichen, faktor, groesse));
+    e.cmdBeenden->setIcon(SymbolIcon(Symbol::Kreuz, faktor, groesse));
 }
 
 } // namespace pelu

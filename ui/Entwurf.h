@@ -45,7 +45,8 @@ constexpr int EntwurfHoeheTwips = 6810;
 Bedienelemente EntwurfAufbauen(QWidget& fenster);
 
 // Puts the pictures on the controls (window icon, figure images, button
-// icons), drawn for the device pixel ratio `faktor` of the window's screen.
-void BilderSetzen(QWidget& fenster, Bedienelemente& e, double faktor);
+// icons), drawn for the device pixel ratio `faktor` of the window's screen
+// and the size the window's factor `skala` gives them.
+void BilderSetzen(QWidget& fenster, Bedienelemente& e, double faktor, double skala = 1.0);
 
 } // namespace pelu

@@ -3,6 +3,7 @@
 #include <QScrollBar>
 
 #include "Druckfeld.h"
+#include "Fenstergroesse.h"
 #include "Spielerwahl.h"
 #include "state/Spielzustand.h"
 
@@ -34,7 +35,8 @@ Brettmasse Fensteraufbau(QWidget& fenster, Bedienelemente& e, Spielerwahl& wahl)
     masse.MitteY = BrettMitte(brett.Innengroesse().height());
 
     // A margin of 20 right of the board, and below it the margin it has above.
-    fenster.setFixedSize(b.width() + brett.x() + 20, brett.y() + b.height() + brett.y());
+    // The window may grow from there, and shrink to half (FensterGroessen).
+    FensterGroessen(fenster, QSize(b.width() + brett.x() + 20, brett.y() + b.height() + brett.y()));
 
     for (int i = 0; i < 4; ++i) {
         Bildfeld& wuerfel = *e.picWuerfel[static_cast<size_t>(i)];
@@ -51,7 +53,8 @@ Brettmasse Fensteraufbau(QWidget& fenster, Bedienelemente& e, Spielerwahl& wahl)
     for (int r = 0; r < 4; ++r) {
         for (int k = 0; k < 4; ++k) {
             Figurbild& figur = *e.imgFigur[static_cast<size_t>(4 * r + k)];
-            figur.setGeometry(masse.MitteX - 45 + 25 * k, masse.MitteY - 50 + 25 * r, 15, 15);
+            figur.resize(Figurbild::Seite, Figurbild::Seite);
+            figur.OrtSetzen(QPointF(masse.MitteX - 45 + 25 * k, masse.MitteY - 50 + 25 * r));
         }
     }
     masse.HalbeFigur = static_cast<int16_t>((e.imgFigur[0]->width() - 1) / 2);

@@ -1,6 +1,10 @@
 #include "Figurbild.h"
 
 #include <QMouseEvent>
+#include <algorithm>
+
+#include "Bilder.h"
+#include "state/Rundung.h"
 
 namespace pelu {
 
@@ -10,7 +14,35 @@ Figurbild::Figurbild(int figur, QWidget* eltern) : QLabel(eltern), figur_(figur)
     setAttribute(Qt::WA_TranslucentBackground);
     setAutoFillBackground(false);
     setMouseTracking(true);
-    resize(15, 15);
+    resize(Seite, Seite);
+}
+
+void Figurbild::OrtSetzen(QPointF ort) {
+    ort_ = ort;
+    Platzieren();
+}
+
+// To the nearest pixel, halves to the even one; at another factor the
+// image's centre goes to the scaled centre of the designed image.
+void Figurbild::Platzieren() {
+    const double halb = Seite / 2.0;
+    move(RundeGerade((ort_.x() + halb) * skala_ - width() / 2.0),
+         RundeGerade((ort_.y() + halb) * skala_ - height() / 2.0));
+}
+
+void Figurbild::SkalaSetzen(double skala) {
+    skala_ = skala;
+    const int seite = std::max(1, static_cast<int>(RundeGerade(Seite * skala)));
+    resize(seite, seite);
+    Platzieren();
+}
+
+void Figurbild::BildSetzen(double faktor) {
+    if (width() == Seite) return setPixmap(FigurBild((figur_ - 1) / 4 + 1, faktor));
+    // Drawn with as many pixels as the image has on the screen.
+    QPixmap bild = FigurBild((figur_ - 1) / 4 + 1, faktor * width() / Seite);
+    bild.setDevicePixelRatio(faktor);
+    setPixmap(bild);
 }
 
 void Figurbild::mousePressEvent(QMouseEvent* ereignis) {

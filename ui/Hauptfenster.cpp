@@ -11,6 +11,7 @@
 #include "Befehlstasten.h"
 #include "Bilder.h"
 #include "Druckfeld.h"
+#include "Fenstergroesse.h"
 #include "QtFormular.h"
 #include "QtZeitgeber.h"
 #include "RegelnFenster.h"
@@ -30,7 +31,7 @@ Hauptfenster::Hauptfenster(Fensteroptionen optionen)
       // Made after the dice, so the indicators and scroll bars lie above them.
       wahl_(new Spielerwahl(&e_.picSpielfeld->Flaeche())),
       steuerung_(new Wahlsteuerung(*this, e_, [this] { return std::as_const(spiel_).get(); })),
-      bildfaktor_(devicePixelRatioF()) {
+      skalierung_(*this), bildfaktor_(devicePixelRatioF()) {
     zeitgeber_ = std::move(optionen_.Timer);
     if (!zeitgeber_)
         zeitgeber_ =
@@ -39,6 +40,7 @@ Hauptfenster::Hauptfenster(Fensteroptionen optionen)
     Verbinden();
     BedienelementeBenennen(e_);
     BefehlstastenAnlegen(*this, e_);
+    VollbildTasteAnlegen(*this);
     Tabulatorreihenfolge();
 }
 
@@ -55,14 +57,11 @@ bool Hauptfenster::Laden(QString* fehler) {
     form_->FahrTimerAn(false);
     form_->Spielknoepfe(Knopfzustand::Ruhe);
     masse_ = Fensteraufbau(*this, e_, *wahl_);
+    skalierung_.Erfassen();
     // Laid out before it is shown, so it opens at its final size, its inner
-    // area at the centre of the screen (the frame is not known before the
-    // first show).
-    if (const QScreen* schirm = screen()) {
-        QRect ort = geometry();
-        ort.moveCenter(schirm->availableGeometry().center());
-        setGeometry(ort);
-    }
+    // area at the centre of the screen, smaller where the screen is small.
+    if (const QScreen* schirm = screen())
+        setGeometry(Startlage(size(), schirm->availableGeometry(), Rahmenschaetzung(*this)));
     show();
     BilderAnpassen();
     try {
@@ -173,8 +172,7 @@ void Hauptfenster::MausUeberFigur(int figur) {
     if (!IstFigur(figur)) return;
     Figurbild& bild = *e_.imgFigur[static_cast<size_t>(figur - 1)];
     if (hand) {
-        if (!hand_) hand_ = HandZeiger();
-        bild.setCursor(*hand_);
+        bild.setCursor(Hand());
     } else
         bild.setCursor(Qt::ArrowCursor);
 }
@@ -203,14 +201,32 @@ void Hauptfenster::RegelnZeigen() {
     regeln_->activateWindow();
 }
 
-// The figures, icons and indicators are drawn for the window's screen; the
-// board and the dice redraw themselves.
+// The figures, icons, indicators and the hand are drawn for the window's
+// screen and factor; the board and the dice redraw themselves.
 void Hauptfenster::BilderAnpassen() {
     const double faktor = devicePixelRatioF();
-    if (faktor == bildfaktor_) return;
+    const double skala = skalierung_.Lage().skala;
+    if (faktor == bildfaktor_ && skala == bildskala_) return;
     bildfaktor_ = faktor;
-    BilderSetzen(*this, e_, faktor);
-    wahl_->BilderSetzen(faktor);
+    BilderSetzen(*this, e_, faktor, skala);
+    wahl_->BilderSetzen(faktor * skala);
+    if (skala == bildskala_) return;
+    bildskala_ = skala;
+    hand_.reset(); // drawn anew at the new scale when next needed
+    for (Figurbild* figur : e_.imgFigur)
+        if (figur->cursor().shape() == Qt::BitmapCursor) figur->setCursor(Hand());
+}
+
+const QCursor& Hauptfenster::Hand() {
+    if (!hand_) hand_ = HandZeiger(bildskala_);
+    return *hand_;
+}
+
+// Everything inside follows the client area at one factor.
+void Hauptfenster::resizeEvent(QResizeEvent* ereignis) {
+    QWidget::resizeEvent(ereignis);
+    skalierung_.Anwenden();
+    BilderAnpassen();
 }
 
 bool Hauptfenster::event(QEvent* ereignis) {

@@ -10,6 +10,7 @@
 #include "Entwurf.h"
 #include "Fensteraufbau.h"
 #include "RegelnFenster.h"
+#include "Skalierung.h"
 #include "game/Zeitgeber.h"
 #include "state/Tabellen.h"
 #include "state/Zufall.h"
@@ -63,6 +64,8 @@ class Hauptfenster : public QWidget {
     const Brettmasse& Masse() const { return masse_; }
     RegelnFenster* Regeln() const { return regeln_; }
     Wahlsteuerung& Steuerung() { return *steuerung_; }
+    // The one factor of the window and its margins.
+    const Skalierung& Skala() const { return skalierung_; }
 
   public slots:
     // The timers' tick handlers.
@@ -72,6 +75,7 @@ class Hauptfenster : public QWidget {
   protected:
     void closeEvent(QCloseEvent* ereignis) override;
     bool event(QEvent* ereignis) override;
+    void resizeEvent(QResizeEvent* ereignis) override;
 
   private:
     void Verbinden();
@@ -84,6 +88,8 @@ class Hauptfenster : public QWidget {
     // After every event that may change the game: what shows it follows.
     void Nachfuehren();
     void BilderAnpassen();
+    // The pointing hand at the window's scale.
+    const QCursor& Hand();
 
     Fensteroptionen optionen_;
     Bedienelemente e_;
@@ -98,8 +104,10 @@ class Hauptfenster : public QWidget {
     std::optional<QCursor> hand_;
     QString pfad_;
     Brettmasse masse_;
-    // Device pixel ratio the pictures are drawn for.
+    Skalierung skalierung_;
+    // Device pixel ratio and factor the pictures are drawn for.
     double bildfaktor_;
+    double bildskala_ = 1.0;
 };
 
 } // namespace pelu

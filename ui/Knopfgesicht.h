@@ -8,6 +8,8 @@ namespace pelu {
 // A disabled button is shown with its face turned grey by the caller.
 void KnopfgesichtSetzen(QPushButton& knopf, const QColor& gesicht);
 QColor Knopfgesicht(const QPushButton& knopf);
+// The raised border grows with the window's factor (2 pixels at 1).
+void KnopfskalaSetzen(QPushButton& knopf, double skala);
 
 // Faces of the game buttons.
 namespace Gesicht {

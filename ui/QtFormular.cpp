@@ -74,8 +74,10 @@ void QtFormular::WuerfelZeichnen(int farbe, int16_t wert) {
     Bildfeld* wuerfel = e_.picWuerfel[Index(farbe)];
     wuerfel->setVisible(true);
     BeschreibungSetzen(*wuerfel, WuerfelBeschreibung(wert));
+    // In the box's designed pixels; the raster brings them to the window's factor.
     wuerfel->ZeichnungSetzen([wuerfel, wert](Leinwand& flaeche, const Geraeteraster& raster) {
-        pelu::WuerfelZeichnen(flaeche, wuerfel->width(), wuerfel->height(), wert, Massstab, raster);
+        const QSize box = wuerfel->Entwurf();
+        pelu::WuerfelZeichnen(flaeche, box.width(), box.height(), wert, Massstab, raster);
     });
 }
 
@@ -88,7 +90,7 @@ void QtFormular::FigurSichtbar(int figur, bool sichtbar) {
 }
 
 void QtFormular::FigurBewegen(int figur, float links, float oben) {
-    if (IstFigur(figur)) e_.imgFigur[Index(figur)]->move(RundeGerade(links), RundeGerade(oben));
+    if (IstFigur(figur)) e_.imgFigur[Index(figur)]->OrtSetzen(QPointF(links, oben));
 }
 
 // In front of every other figure, but below the dice, indicators and scroll

@@ -16,52 +16,39 @@ int Begrenzt(double wert, int lo, int hi) {
     return static_cast<int>(std::clamp(wert, static_cast<double>(lo), static_cast<double>(hi)));
 }
 
+bool Zweiunddreissig(const QImage& bild) {
+    const QImage::Format format = bild.format();
+    return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
+           format == QImage::Format_ARGB32_Premultiplied;
+}
+
 } // namespace
 
 QtLeinwand::QtLeinwand(QImage& bild, const QColor& hintergrund)
-    : bild_(bild), hintergrund_(hintergrund),
-      direkt_(bild.format() == QImage::Format_RGB32 || bild.format() == QImage::Format_ARGB32 ||
-              bild.format() == QImage::Format_ARGB32_Premultiplied),
-      breite_(bild.width()), hoehe_(bild.height()) {}
+    : bild_(bild), hintergrund_(hintergrund), breite_(bild.width()), hoehe_(bild.height()),
+      pixel_(Zweiunddreissig(bild) ? bild.bits() : nullptr), zeilenlaenge_(bild.bytesPerLine()) {}
 
+// Filling in place keeps the pixels where the constructor found them.
 void QtLeinwand::Loeschen() {
     bild_.fill(hintergrund_);
 }
 
 void QtLeinwand::Punkt(int x, int y, uint32_t farbe) {
     if (x < 0 || y < 0 || x >= breite_ || y >= hoehe_) return;
-    if (QRgb* pixel = Pixel())
-        pixel[static_cast<qsizetype>(y) * zeilenlaenge_ + x] = 0xFF000000u | farbe;
+    if (pixel_)
+        reinterpret_cast<uint32_t*>(pixel_ + y * zeilenlaenge_)[x] = 0xFF000000u | farbe;
     else
         bild_.setPixel(x, y, 0xFF000000u | farbe);
 }
 
-// An opaque colour is the same value in each of the 32-bit formats, so those
-// are written directly; the image is asked for its pixels once per drawing
-// call, as it may have been shared since the last.
-QRgb* QtLeinwand::Pixel() {
-    if (!direkt_) return nullptr;
-    if (!pixel_) {
-        pixel_ = reinterpret_cast<QRgb*>(bild_.bits());
-        zeilenlaenge_ = bild_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
-    }
-    return pixel_;
-}
-
 // Bresenham: every pixel from the first to the last end point, both included.
 void QtLeinwand::Linie(int x1, int y1, int x2, int y2, uint32_t farbe) {
-    const Aufruf aufruf(*this);
     if (y1 == y2) {
         // The fill's rows: only the part on the image is visited, so a field
         // far larger than the board costs no more than the image.
         if (y1 < 0 || y1 >= hoehe_) return;
         const int von = std::max(0, std::min(x1, x2));
         const int bis = std::min(breite_ - 1, std::max(x1, x2));
-        if (QRgb* pixel = Pixel(); pixel && von <= bis) {
-            QRgb* zeile = pixel + static_cast<qsizetype>(y1) * zeilenlaenge_;
-            std::fill(zeile + von, zeile + bis + 1, 0xFF000000u | farbe);
-            return;
-        }
         for (int x = von; x <= bis; ++x)
             Punkt(x, y1, farbe);
         return;
@@ -89,7 +76,6 @@ void QtLeinwand::Linie(int x1, int y1, int x2, int y2, uint32_t farbe) {
 void QtLeinwand::Kreis(double mx, double my, double radius, int randbreite, uint32_t rand,
                        uint32_t fuellung) {
     if (!std::isfinite(mx) || !std::isfinite(my) || !(radius >= 0) || bild_.isNull()) return;
-    const Aufruf aufruf(*this);
     const auto innen = [&](int x, int y) {
         const double dx = x + 0.5 - mx, dy = y + 0.5 - my;
         return dx * dx + dy * dy <= radius * radius;

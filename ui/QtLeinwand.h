@@ -22,21 +22,15 @@ class QtLeinwand : public Leinwand {
 
   private:
     void Punkt(int x, int y, uint32_t farbe);
-    QRgb* Pixel();
-    // For the length of one drawing call the image's pixels stay where Pixel
-    // found them.
-    struct Aufruf {
-        explicit Aufruf(QtLeinwand& l) : leinwand(l) {}
-        ~Aufruf() { leinwand.pixel_ = nullptr; }
-        QtLeinwand& leinwand;
-    };
 
     QImage& bild_;
     QColor hintergrund_;
-    bool direkt_; // 32 bits per pixel: written directly
-    int breite_, hoehe_;
-    QRgb* pixel_ = nullptr;
-    qsizetype zeilenlaenge_ = 0; // pixels from one row to the next
+    int breite_;
+    int hoehe_;
+    // The pixels of a 32-bit image, written directly: a board at full
+    // screen size has over a million of them. Null for other formats.
+    uchar* pixel_;
+    qsizetype zeilenlaenge_;
 };
 
 } // namespace pelu

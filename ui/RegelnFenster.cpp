@@ -1,9 +1,11 @@
 #include "RegelnFenster.h"
 
 #include <QPushButton>
+#include <QShortcut>
 
 #include "Bilder.h"
 #include "Druckfeld.h"
+#include "Fenstergroesse.h"
 #include "Schriften.h"
 #include "Twips.h"
 #include "Uebersetzung.h"
@@ -43,14 +45,14 @@ constexpr const char* Regelzeilen[] = {
 
 } // namespace
 
-RegelnFenster::RegelnFenster(QWidget* eltern) : QWidget(eltern, Qt::Window) {
+RegelnFenster::RegelnFenster(QWidget* eltern) : QWidget(eltern, Qt::Window), skalierung_(*this) {
     ZugangsbaumEinrichten(); // before the title names the window
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("frmPeluRegeln"));
     setWindowTitle(Regelntext::tr(" Regeln"));
     setWindowIcon(SymbolIcon(Symbol::Brett, devicePixelRatioF()));
     const int tpp = TwipsProPixel();
-    setFixedSize(TwipsZuPixel(8430, tpp), TwipsZuPixel(4905, tpp));
+    FensterGroessen(*this, QSize(TwipsZuPixel(8430, tpp), TwipsZuPixel(4905, tpp)));
 
     // Made first, so the button is first in the tab order and has the focus.
     cmdSchliessen_ = new QPushButton(Regelntext::tr("Schliessen"), this);
@@ -69,6 +71,14 @@ RegelnFenster::RegelnFenster(QWidget* eltern) : QWidget(eltern, Qt::Window) {
     cmdSchliessen_->setFocus();
     Regeltext();
     RegelfensterBenennen(*this);
+    skalierung_.Erfassen();
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
+}
+
+void RegelnFenster::resizeEvent(QResizeEvent* ereignis) {
+    QWidget::resizeEvent(ereignis);
+    skalierung_.Anwenden();
 }
 
 void RegelnFenster::Regeltext() {

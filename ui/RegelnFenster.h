@@ -2,6 +2,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include "Skalierung.h"
+
 class QPushButton;
 
 namespace pelu {
@@ -11,6 +13,7 @@ class Druckfeld;
 // The rules window: a short fixed text printed once when the window is made.
 // It deletes itself when closed (Qt::WA_DeleteOnClose), so the next opening
 // makes a fresh window that prints the text again; hold it in a QPointer.
+// It can be resized, its content following at one factor; Escape closes it.
 class RegelnFenster : public QWidget {
     Q_OBJECT
   public:
@@ -25,9 +28,13 @@ class RegelnFenster : public QWidget {
     Druckfeld* picRegeln() const { return picRegeln_; }
     QPushButton* cmdSchliessen() const { return cmdSchliessen_; }
 
+  protected:
+    void resizeEvent(QResizeEvent* ereignis) override;
+
   private:
     QPushButton* cmdSchliessen_;
     Druckfeld* picRegeln_;
+    Skalierung skalierung_;
 };
 
 } // namespace pelu
