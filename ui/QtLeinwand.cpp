@@ -49,6 +49,11 @@ void QtLeinwand::Linie(int x1, int y1, int x2, int y2, uint32_t farbe) {
         if (y1 < 0 || y1 >= hoehe_) return;
         const int von = std::max(0, std::min(x1, x2));
         const int bis = std::min(breite_ - 1, std::max(x1, x2));
+        if (pixel_ && von <= bis) {
+            auto* zeile = reinterpret_cast<uint32_t*>(pixel_ + y1 * zeilenlaenge_);
+            std::fill(zeile + von, zeile + bis + 1, 0xFF000000u | farbe);
+            return;
+        }
         for (int x = von; x <= bis; ++x)
             Punkt(x, y1, farbe);
         return;
