@@ -4,7 +4,7 @@
 #   ./pelu.sh testen    runs every test: the normal build's, the same again
 #                       under AddressSanitizer and UBSan, then a minute of
 #                       fuzzing the data file loader and the network decoder
-#   ./pelu.sh paket     builds the Debian package build/pelu-mit-tarro_*.deb
+#   ./pelu.sh paket     builds the Debian package build-paket/pelu-mit-tarro_*.deb
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -83,9 +83,10 @@ testen)
     ;;
 paket)
     pakete_installieren "${PAKETE[@]}"
-    bauen build
-    (cd build && cpack -G DEB)
-    lintian --fail-on error build/pelu-mit-tarro_*.deb
+    # Its own build folder: the package needs neither tests nor benchmarks.
+    bauen build-paket -DBUILD_TESTING=OFF -DPELU_BENCHMARKS=OFF
+    (cd build-paket && cpack -G DEB)
+    lintian --fail-on error build-paket/pelu-mit-tarro_*.deb
     ;;
 *)
     echo "Aufruf: $0 spielen|testen|paket" >&2

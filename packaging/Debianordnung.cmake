@@ -13,6 +13,12 @@ file(MAKE_DIRECTORY ${stufe}/games)
 foreach(programm ${programme})
   get_filename_component(name ${programm} NAME)
   file(RENAME ${programm} ${stufe}/games/${name})
+  # CPack's stripping leaves the sections Debian's removes as well.
+  execute_process(COMMAND ${CPACK_PELU_STRIP} --remove-section=.comment --remove-section=.note
+                          ${stufe}/games/${name} RESULT_VARIABLE ergebnis)
+  if(NOT ergebnis EQUAL 0)
+    message(FATAL_ERROR "${CPACK_PELU_STRIP} failed on ${name}")
+  endif()
 endforeach()
 file(REMOVE_RECURSE ${stufe}/bin)
 

@@ -14,6 +14,7 @@ const char* const Hilfe =
     "Aufruf: pelu-sim pruefen [--daten DATEI] [--tabellen]\n"
     "\n"
     "Laedt eine Datendatei wie das Spiel und meldet, was darin fehlt oder falsch ist.\n"
+    "Welche Datei geladen wurde, steht auf stderr.\n"
     "\n"
     "  --daten DATEI   die Datendatei (Vorgabe: Peludaten.txt im aktuellen Ordner,\n"
     "                  sonst im Datenordner des Spiels)\n"
@@ -95,15 +96,20 @@ void ZusammenfassungAusgeben(const pelu::Tabellen& t) {
 } // namespace
 
 int BefehlPruefen(const std::vector<std::string>& argumente) {
-    return BefehlAusfuehren("pruefen", PruefenArgumenteLesen(argumente), Hilfe,
-                            [](const PruefenAuftrag& auftrag, const Tabellen& tabellen) {
-                                if (auftrag.tabellen) {
-                                    TabellenAusgeben(tabellen);
-                                } else {
-                                    ZusammenfassungAusgeben(tabellen);
-                                }
-                                return 0;
-                            });
+    const Lesung<PruefenAuftrag> lesung = PruefenArgumenteLesen(argumente);
+    if (const auto ende = Vorspann("pruefen", lesung, Hilfe)) return *ende;
+    std::string geladen;
+    const std::optional<Tabellen> tabellen = SimDatenLaden(lesung.auftrag->datei, &geladen);
+    if (!tabellen) return 1;
+    // Which file it was, the working directory's or the installed one; on
+    // stderr, so the lines on stdout stay as they are.
+    std::cerr << "pelu-sim pruefen: geladen aus " << geladen << "\n";
+    if (lesung.auftrag->tabellen) {
+        TabellenAusgeben(*tabellen);
+    } else {
+        ZusammenfassungAusgeben(*tabellen);
+    }
+    return 0;
 }
 
 } // namespace pelu

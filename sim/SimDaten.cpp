@@ -17,10 +17,17 @@ std::string Programmordner(const std::string& selbst) {
     return programm.lexically_normal().parent_path().string();
 }
 
-std::optional<pelu::Tabellen> SimDatenLaden(const std::string& datei) {
+std::optional<pelu::Tabellen> SimDatenLaden(const std::string& datei, std::string* geladen) {
     try {
-        return pelu::DatendateiLaden(datei.empty() ? pelu::DatendateiSuchen("", Programmordner())
-                                                   : datei);
+        const std::string pfad =
+            datei.empty() ? pelu::DatendateiSuchen("", Programmordner()) : datei;
+        pelu::Tabellen tabellen = pelu::DatendateiLaden(pfad);
+        if (geladen) {
+            std::error_code fehler;
+            const std::filesystem::path absolut = std::filesystem::absolute(pfad, fehler);
+            *geladen = fehler ? pfad : absolut.lexically_normal().string();
+        }
+        return tabellen;
     } catch (const pelu::Ladefehler& fehler) {
         std::cerr << fehler.what() << "\n";
         return std::nullopt;

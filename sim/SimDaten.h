@@ -11,8 +11,10 @@ namespace pelu {
 // Peludaten.txt, looked for where the desktop program looks for it (the
 // working directory, then the installed data folder beside this program).
 // On failure the loader's message goes to stderr and the result is empty;
-// the caller exits with 1.
-std::optional<pelu::Tabellen> SimDatenLaden(const std::string& datei);
+// the caller exits with 1. `geladen`, when given, receives the path of the
+// file read, made absolute.
+std::optional<pelu::Tabellen> SimDatenLaden(const std::string& datei,
+                                            std::string* geladen = nullptr);
 
 // The folder of the program behind the link `selbst` (by default this
 // program, as the kernel knows it), where the installed data is looked for.

@@ -443,10 +443,6 @@
         <translation>, marked</translation>
     </message>
     <message>
-        <source>Allg. Info</source>
-        <translation>General Info</translation>
-    </message>
-    <message>
         <source>Züge %1</source>
         <translation>Moves %1</translation>
     </message>
@@ -473,6 +469,10 @@
     <message>
         <source>niemand</source>
         <translation>nobody</translation>
+    </message>
+    <message>
+        <source>keine Meldung</source>
+        <translation>no message</translation>
     </message>
 </context>
 </TS>

@@ -1,13 +1,15 @@
 #include "Bilder.h"
 
-#include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPixmapCache>
 #include <QPolygonF>
 #include <QRadialGradient>
 #include <algorithm>
 #include <cmath>
+
+#include "Umrissdaten.h"
 
 namespace pelu {
 namespace {
@@ -49,14 +51,7 @@ void InFensterpixeln(QPainter& maler, const QPixmap& bild) {
 
 // Bold sans-serif text as an outline, scaled to fit and centred in ziel.
 QPainterPath TextPfad(const QString& text, const QRectF& ziel) {
-    QFont schrift;
-    schrift.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                         QStringLiteral("DejaVu Sans")});
-    schrift.setStyleHint(QFont::SansSerif);
-    schrift.setBold(true);
-    schrift.setPixelSize(100);
-    QPainterPath pfad;
-    pfad.addText(0, 0, schrift, text);
+    const QPainterPath pfad = TextUmriss(text);
     const QRectF umriss = pfad.boundingRect();
     if (umriss.width() <= 0 || umriss.height() <= 0) return pfad; // no font at all
     const double faktor = std::min(ziel.width() / umriss.width(), ziel.height() / umriss.height());
@@ -257,9 +252,23 @@ void MaleBrett(QPainter& maler) {
 
 } // namespace
 
+QString FigurSchluessel(int farbe, double faktor) {
+    return QStringLiteral("pelu-figur-%1-%2").arg(farbe).arg(faktor, 0, 'g', 17);
+}
+
+QString SymbolSchluessel(Symbol symbol, int groesse, double faktor) {
+    return QStringLiteral("pelu-symbol-%1-%2-%3")
+        .arg(static_cast<int>(symbol))
+        .arg(groesse)
+        .arg(faktor, 0, 'g', 17);
+}
+
 QPixmap FigurBild(int farbe, double faktor) {
+    const QString schluessel = FigurSchluessel(farbe, faktor);
+    QPixmap bild;
+    if (QPixmapCache::find(schluessel, &bild)) return bild;
     const QColor mitte = Figurfarbe(farbe);
-    QPixmap bild = LeeresBild(15, 15, faktor);
+    bild = LeeresBild(15, 15, faktor);
     QPainter maler(&bild);
     InFensterpixeln(maler, bild);
     maler.setRenderHint(QPainter::Antialiasing);
@@ -271,6 +280,8 @@ QPixmap FigurBild(int farbe, double faktor) {
     maler.setPen(QPen(Qt::black, 1));
     maler.setBrush(verlauf);
     maler.drawEllipse(QRectF(0.5, 0.5, 14, 14));
+    maler.end();
+    QPixmapCache::insert(schluessel, bild);
     return bild;
 }
 
@@ -314,7 +325,11 @@ QCursor HandZeiger(double skala) {
 
 QPixmap SymbolBild(Symbol symbol, int groesse, double faktor) {
     groesse = std::clamp(groesse, 1, 1024);
-    QPixmap bild = LeeresBild(groesse, groesse, faktor);
+    // The indicators show the pictures of two buttons again.
+    const QString schluessel = SymbolSchluessel(symbol, groesse, faktor);
+    QPixmap bild;
+    if (QPixmapCache::find(schluessel, &bild)) return bild;
+    bild = LeeresBild(groesse, groesse, faktor);
     QPainter maler(&bild);
     InFensterpixeln(maler, bild);
     maler.setRenderHint(QPainter::Antialiasing);
@@ -328,6 +343,8 @@ QPixmap SymbolBild(Symbol symbol, int groesse, double faktor) {
     case Symbol::Kreuz: MaleKreuz(maler); break;
     case Symbol::Brett: MaleBrett(maler); break;
     }
+    maler.end();
+    QPixmapCache::insert(schluessel, bild);
     return bild;
 }
 

@@ -6,6 +6,7 @@
 #include "Skalierung.h"
 #include "Twips.h"
 #include "Uebersetzung.h"
+#include "Zugangsbaum.h"
 
 namespace pelu {
 
@@ -67,6 +68,8 @@ const QColor Grau(192, 192, 192);
 } // namespace
 
 Bedienelemente EntwurfAufbauen(QWidget& fenster) {
+    // Before the first control, whose accessible object is made as it is named.
+    ZugangsbaumEinrichten();
     const Bau bau{TwipsProPixel()};
     Bedienelemente e;
 

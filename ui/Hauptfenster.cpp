@@ -36,7 +36,7 @@ Hauptfenster::Hauptfenster(Fensteroptionen optionen)
       // Made after the dice, so the indicators and scroll bars lie above them.
       wahl_(new Spielerwahl(&e_.picSpielfeld->Flaeche())),
       steuerung_(new Wahlsteuerung(*this, e_, [this] { return EigeneWahllage(); })),
-      hand_(HandZeiger()), skalierung_(*this), bildfaktor_(devicePixelRatioF()) {
+      skalierung_(*this), bildfaktor_(devicePixelRatioF()) {
     zeitgeber_ = std::move(optionen_.Timer);
     if (!zeitgeber_)
         zeitgeber_ =
@@ -85,7 +85,7 @@ bool Hauptfenster::Laden(QString* fehler) {
         if (fehler) *fehler = QString::fromStdString(ausnahme.what());
         return false;
     }
-    wahl_->SetzeVorgabe();
+    wahl_->SetzeVorgabe(optionen_.Spieler.value_or(Vorgabespieler));
     wahl_->Vsbaktiv(false);
     return true;
 }
@@ -206,9 +206,9 @@ void Hauptfenster::MausUeberFigur(int figur) {
     Nachfuehren();
     if (!IstFigur(figur)) return;
     Figurbild& bild = *e_.imgFigur[static_cast<size_t>(figur - 1)];
-    if (hand)
-        bild.setCursor(hand_);
-    else
+    if (hand) {
+        bild.setCursor(Hand());
+    } else
         bild.setCursor(Qt::ArrowCursor);
 }
 
@@ -248,9 +248,14 @@ void Hauptfenster::BilderAnpassen() {
     wahl_->BilderSetzen(faktor * skala);
     if (skala == bildskala_) return;
     bildskala_ = skala;
-    hand_ = HandZeiger(skala);
+    hand_.reset(); // drawn anew at the new scale when next needed
     for (Figurbild* figur : e_.imgFigur)
-        if (figur->cursor().shape() == Qt::BitmapCursor) figur->setCursor(hand_);
+        if (figur->cursor().shape() == Qt::BitmapCursor) figur->setCursor(Hand());
+}
+
+const QCursor& Hauptfenster::Hand() {
+    if (!hand_) hand_ = HandZeiger(bildskala_);
+    return *hand_;
 }
 
 // Everything inside follows the client area at one factor.

@@ -3,7 +3,9 @@
 #include <QCursor>
 #include <QPointer>
 #include <QWidget>
+#include <array>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "Entwurf.h"
@@ -44,6 +46,9 @@ struct Fensteroptionen {
     // source (a test's virtual clock) delivers the ticks itself through
     // ProgrammTakt and FahrTakt, so a test can play a game in milliseconds.
     std::unique_ptr<Zeitgeber> Timer;
+    // Player values of colours 1..4 the scroll bars show at start; none
+    // means the designed ones.
+    std::optional<std::array<int16_t, 4>> Spieler = std::nullopt;
 };
 
 // The main window `frmPelu`: its controls, the load sequence, the timers and
@@ -132,6 +137,8 @@ class Hauptfenster : public QWidget {
     // After every event that may change the game: what shows it follows.
     void Nachfuehren();
     void BilderAnpassen();
+    // The pointing hand at the window's scale.
+    const QCursor& Hand();
 
     Fensteroptionen optionen_;
     Bedienelemente e_;
@@ -150,7 +157,8 @@ class Hauptfenster : public QWidget {
     std::unique_ptr<Tabellen> tabellen_;
     std::unique_ptr<Spiel> spiel_;
     QPointer<RegelnFenster> regeln_;
-    QCursor hand_;
+    // Drawn when first needed: many games never show it.
+    std::optional<QCursor> hand_;
     QString pfad_;
     Brettmasse masse_;
     Skalierung skalierung_;

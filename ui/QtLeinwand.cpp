@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <utility>
+#include <vector>
 
 namespace pelu {
 
@@ -47,6 +49,11 @@ void QtLeinwand::Linie(int x1, int y1, int x2, int y2, uint32_t farbe) {
         if (y1 < 0 || y1 >= hoehe_) return;
         const int von = std::max(0, std::min(x1, x2));
         const int bis = std::min(breite_ - 1, std::max(x1, x2));
+        if (pixel_ && von <= bis) {
+            auto* zeile = reinterpret_cast<uint32_t*>(pixel_ + y1 * zeilenlaenge_);
+            std::fill(zeile + von, zeile + bis + 1, 0xFF000000u | farbe);
+            return;
+        }
         for (int x = von; x <= bis; ++x)
             Punkt(x, y1, farbe);
         return;
@@ -85,13 +92,30 @@ void QtLeinwand::Kreis(double mx, double my, double radius, int randbreite, uint
     const int xVon = Begrenzt(std::floor(mx - radius), 0, breite_ - 1);
     const int xBis = Begrenzt(std::ceil(mx + radius), 0, breite_ - 1);
     const int k = std::max(1, randbreite);
+    // The disc is convex, so each row's inside pixels are one run: found by
+    // the exact test from both ends of the part that matters (the image's
+    // columns and k beyond), for the rows k above and below too.
+    const int links = xVon - k, rechts = xBis + k, erste = yVon - k;
+    std::vector<std::pair<int, int>> laeufe; // per row: first, last; first > last when none
+    for (int y = erste; y <= yBis + k; ++y) {
+        int von = links;
+        while (von <= rechts && !innen(von, y))
+            ++von;
+        int bis = rechts;
+        while (bis >= von && !innen(bis, y))
+            --bis;
+        laeufe.emplace_back(von, bis);
+    }
+    const auto drin = [&](int x, int y) {
+        const auto& [von, bis] = laeufe[static_cast<size_t>(y - erste)];
+        return x >= von && x <= bis;
+    };
     for (int y = yVon; y <= yBis; ++y) {
-        for (int x = xVon; x <= xBis; ++x) {
-            if (!innen(x, y)) continue;
-            // The disc is convex: a pixel k steps away that is inside means
-            // every pixel between is inside too.
-            const bool tief =
-                innen(x - k, y) && innen(x + k, y) && innen(x, y - k) && innen(x, y + k);
+        const auto [von, bis] = laeufe[static_cast<size_t>(y - erste)];
+        for (int x = std::max(von, xVon); x <= std::min(bis, xBis); ++x) {
+            // A pixel k steps away that is inside means every pixel between
+            // is inside too.
+            const bool tief = x - k >= von && x + k <= bis && drin(x, y - k) && drin(x, y + k);
             Punkt(x, y, tief ? fuellung : rand);
         }
     }

@@ -10,6 +10,7 @@
 #include "Twips.h"
 #include "Uebersetzung.h"
 #include "Zugaenglichkeit.h"
+#include "Zugangsbaum.h"
 
 namespace pelu {
 namespace {
@@ -45,6 +46,7 @@ constexpr const char* Regelzeilen[] = {
 } // namespace
 
 RegelnFenster::RegelnFenster(QWidget* eltern) : QWidget(eltern, Qt::Window), skalierung_(*this) {
+    ZugangsbaumEinrichten(); // before the title names the window
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("frmPeluRegeln"));
     setWindowTitle(Regelntext::tr(" Regeln"));

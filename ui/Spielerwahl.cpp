@@ -10,6 +10,7 @@
 #include "Twips.h"
 #include "Uebersetzung.h"
 #include "Zugaenglichkeit.h"
+#include "Zugangsbaum.h"
 #include "state/Spielzustand.h"
 
 namespace pelu {
@@ -79,6 +80,12 @@ void Spielerwahl::BilderSetzen(double faktor) {
 // Setting the value inside the handler runs it again, nested; each test
 // re-reads the value, so the outer run ends with the wrapped value too.
 void Spielerwahl::Aenderung(int i) {
+    AnzeigeWechseln(i);
+    SpielerbildGewechselt(*picSpieler_[i], spielerGezeigt_[i]);
+    SpielerbildGewechselt(*picComputer_[i], computerGezeigt_[i]);
+}
+
+void Spielerwahl::AnzeigeWechseln(int i) {
     QScrollBar* leiste = vsbSpieler_[i];
     if (leiste->value() == 9) leiste->setValue(0);
     if (leiste->value() == -1) leiste->setValue(8);
@@ -111,9 +118,9 @@ void Spielerwahl::Benennen(int i) {
     NameSetzen(*picComputer_[i], wahl);
 }
 
-void Spielerwahl::SetzeVorgabe() {
+void Spielerwahl::SetzeVorgabe(const std::array<int16_t, 4>& werte) {
     for (int i = 0; i < 4; ++i)
-        vsbSpieler_[i]->setValue(Vorgabespieler[static_cast<std::size_t>(i)]);
+        vsbSpieler_[i]->setValue(werte[static_cast<std::size_t>(i)]);
 }
 
 void Spielerwahl::Vsbaktiv(bool funkt) {

@@ -20,8 +20,10 @@ class Spielerwahl : public QObject {
   public:
     explicit Spielerwahl(QWidget* brett);
 
-    // Colour 1 human player 1, colours 2..4 computer players 1..3.
-    void SetzeVorgabe();
+    // The player values of colours 1..4 at start; the designed ones
+    // (Vorgabespieler) are colour 1 human player 1, colours 2..4 computer
+    // players 1..3.
+    void SetzeVorgabe(const std::array<int16_t, 4>& werte);
     // The indicators' icons, drawn for the screen's device pixel ratio.
     void BilderSetzen(double faktor);
     // Shows or hides the four scroll bars, in index order.
@@ -36,11 +38,16 @@ class Spielerwahl : public QObject {
 
   private:
     void Aenderung(int index);
+    void AnzeigeWechseln(int index);
     void Benennen(int index);
 
     std::array<QScrollBar*, 4> vsbSpieler_{};
     std::array<Druckfeld*, 4> picSpieler_{};
     std::array<Druckfeld*, 4> picComputer_{};
+    // Whether assistive tools were last told each picture is there (a
+    // picture made is there until first hidden).
+    std::array<bool, 4> spielerGezeigt_{true, true, true, true};
+    std::array<bool, 4> computerGezeigt_{true, true, true, true};
 };
 
 } // namespace pelu

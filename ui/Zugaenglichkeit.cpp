@@ -68,6 +68,8 @@ void BedienelementeBenennen(Bedienelemente& e) {
     const QString info = Zugangstext::tr("Allgemeine Information zum Spiel");
     Benennen(*e.lblInfotext, e.lblInfotext->text(), info);
     Benennen(*e.lblInfo, InfoName({}, 0), info);
+    // The caption labels the info label (a relation the tools read).
+    e.lblInfotext->setBuddy(e.lblInfo);
 }
 
 void RegelfensterBenennen(RegelnFenster& regeln) {
@@ -102,7 +104,8 @@ void FigurenBeschreiben(Bedienelemente& e, const Spiel* spiel, const Wahllage& l
 
 QString InfoName(const QString& text, int farbe) {
     const QString inhalt = text.trimmed();
-    if (inhalt.isEmpty()) return Zugangstext::tr("Allg. Info");
+    // Its own name, not the caption's above it.
+    if (inhalt.isEmpty()) return Zugangstext::tr("keine Meldung");
     if (Farbname(farbe).isEmpty()) return inhalt;
     return QStringLiteral("%1 (%2)").arg(inhalt, Farbname(farbe));
 }

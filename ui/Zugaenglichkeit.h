@@ -34,7 +34,7 @@ QString Standort(const FigurDaten& figur);
 void FigurenBeschreiben(Bedienelemente& e, const Spiel* spiel, const Wahllage& lage,
                         int16_t markiert);
 
-// What the info label ("Wählen (Blau)", empty: "Allg. Info"), a move display
+// What the info label ("Wählen (Blau)", empty: "keine Meldung"), a move display
 // ("Züge Blau: 20") and a ranking label ("Rang Blau: 1.") say (announced).
 QString InfoName(const QString& text, int farbe);
 QString ZuganzeigeName(int farbe, const QString& text);

@@ -4,8 +4,9 @@
 
 #include "data/Laden.h"
 
-#ifndef PELU_DATENORDNER_RELATIV
-#error "PELU_DATENORDNER_RELATIV (data folder relative to the program folder) is set by the build"
+#if !defined(PELU_DATENORDNER_RELATIV) || !defined(PELU_INSTALLIERTE_DATENDATEI)
+#error                                                                                             \
+    "PELU_DATENORDNER_RELATIV (data folder relative to the program folder) and PELU_INSTALLIERTE_DATENDATEI (the data file's name there) are set by the build"
 #endif
 
 namespace pelu {
@@ -22,7 +23,7 @@ bool Vorhanden(const std::filesystem::path& datei) {
 std::string InstallierteDatendatei(const std::string& programmordner) {
     const std::filesystem::path ordner =
         std::filesystem::path(programmordner) / PELU_DATENORDNER_RELATIV;
-    return (ordner / Datendateiname).lexically_normal().string();
+    return (ordner / PELU_INSTALLIERTE_DATENDATEI).lexically_normal().string();
 }
 
 std::string DatendateiSuchen(const std::string& pfad, const std::string& programmordner) {

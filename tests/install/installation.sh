@@ -59,7 +59,7 @@ erwartete_dateien() {
         share/man/man6/pelu-sim.6.gz
         share/man/man6/pelu.6.gz
         share/metainfo/$id.metainfo.xml
-        share/$paket/Peludaten.txt
+        share/$paket/Peludaten
     )
     local groesse
     for groesse in "${symbolgroessen[@]}"; do
@@ -79,7 +79,7 @@ baum_pruefen() {
     diff <(erwartete_dateien bin) <(vorhandene_dateien "$root") ||
         fehler "der installierte Baum weicht ab (< erwartet, > installiert)"
     [ -x "$root/bin/pelu" ] && [ -x "$root/bin/pelu-sim" ] || fehler "Programme nicht ausführbar"
-    cmp "$root/share/$paket/Peludaten.txt" "$quelle/Peludaten.txt" ||
+    cmp "$root/share/$paket/Peludaten" "$quelle/Peludaten.txt" ||
         fehler "installierte Peludaten.txt ist nicht die des Projekts"
     local groesse
     for groesse in "${symbolgroessen[@]}"; do
@@ -130,6 +130,16 @@ validieren() {
         grep -q "^$eintrag" "$root/share/applications/$id.desktop" ||
             fehler "Menüeintrag ohne $eintrag"
     done
+    # A software centre's page: the project's address and a screenshot, an
+    # https URL of a picture the repository holds (under the same path).
+    local metadaten=$root/share/metainfo/$id.metainfo.xml bild
+    grep -q '<url type="homepage">https://[^<]*</url>' "$metadaten" || fehler "Metadaten ohne Homepage"
+    bild=$(sed -n 's|.*<image type="source"[^>]*>https://[^/<]*/\([^<]*[.]png\)</image>.*|\1|p' \
+        "$metadaten")
+    [ -n "$bild" ] && [ -f "$quelle/$bild" ] || fehler "Metadaten ohne Bildschirmfoto aus dem Projekt: '$bild'"
+    file "$quelle/$bild" | grep -q "PNG image data, 701 x 567" || fehler "$bild ist kein Bild des Fensters"
+    grep -q '<content_rating type="oars-1.1"' "$metadaten" || fehler "Metadaten ohne Altersfreigabe"
+    grep -q '<release version="1.2"' "$metadaten" || fehler "Metadaten ohne Version 1.2"
     grep -q '<summary xml:lang="de">' "$root/share/metainfo/$id.metainfo.xml" &&
         grep -q '<p xml:lang="de">' "$root/share/metainfo/$id.metainfo.xml" ||
         fehler "Metadaten ohne deutsche Texte"
@@ -141,9 +151,13 @@ validieren() {
 sim_pruefen() {
     local aus code=0
     neuer_leerer_ordner
-    aus=$(cd "$leer" && "$root/bin/pelu-sim" pruefen) || fehler "pruefen aus leerem Ordner: $?"
+    aus=$(cd "$leer" && "$root/bin/pelu-sim" pruefen 2>"$arbeit/sim.txt") ||
+        fehler "pruefen aus leerem Ordner: $?"
     [ "$(wc -l <<<"$aus")" -eq 3 ] || fehler "pruefen gibt aus: $aus"
     grep -q "^taktikdaten: 36 Reihen" <<<"$aus" || fehler "pruefen gibt aus: $aus"
+    # It says which file it read: the installed one.
+    [ "$(cat "$arbeit/sim.txt")" = "pelu-sim pruefen: geladen aus $root/share/$paket/Peludaten" ] ||
+        fehler "pruefen nennt auf stderr: $(cat "$arbeit/sim.txt")"
 
     printf 'bilddaten:\n' >"$leer/Peludaten.txt"
     if aus=$(cd "$leer" && "$root/bin/pelu-sim" pruefen 2>&1); then
@@ -158,7 +172,7 @@ sim_pruefen() {
     aus=$(cd "$leer" && "$ohne_daten/pelu-sim" pruefen 2>&1) || code=$?
     [ "$code" -eq 1 ] || fehler "ohne Datendatei: Exitcode $code statt 1"
     grep -q "aktuellen Ordner" <<<"$aus" &&
-        grep -qF "($leer/ohne/share/$paket/Peludaten.txt)" <<<"$aus" ||
+        grep -qF "($leer/ohne/share/$paket/Peludaten)" <<<"$aus" ||
         fehler "die Meldung nennt nicht beide Orte: $aus"
 }
 
@@ -215,6 +229,8 @@ paket_pruefen() {
     [ "$(feld Package)" = "$paket" ] || fehler "Package: $(feld Package)"
     [ "$(feld Version)" = 1.2 ] || fehler "Version: $(feld Version)"
     [ "$(feld Section)" = games ] || fehler "Section: $(feld Section)"
+    feld Recommends | tr ',' '\n' | grep -q "^ *qt6-wayland\b" ||
+        fehler "Recommends ohne qt6-wayland: $(feld Recommends)"
     [[ $(feld Maintainer) =~ ^[^\<]+\ \<[^@\ ]+@[^@\ ]+\>$ ]] || fehler "Maintainer: $(feld Maintainer)"
     [ "$(feld Description | wc -l)" -ge 3 ] || fehler "Description ohne lange Beschreibung"
     local abhaengig
@@ -238,12 +254,22 @@ paket_pruefen() {
         fehler "pelu-sim aus dem Paket findet seine Datendatei nicht"
 }
 
+# lintian, pedantic and with its informational tags, finds nothing but the
+# tags listed here (each for its reason):
+#   - spelling-error-in-binary Geometrie: pelu-sim's messages are German,
+#     lintian's spelling list English ("Geometrie" is right in German).
+# In particular no hardening tag: the programs are built with Debian's
+# hardening flags (fortify, stack protector, relro, bindnow, PIE).
+lintian_erlaubt='^I: [^ ]+ spelling-error-in-binary Geometrie Geometry \['
 lintian_pruefen() {
     braucht lintian
-    local bericht code=0
-    bericht=$(lintian --fail-on error "$(paketdatei)" 2>&1) || code=$?
-    grep -v "root privileges" <<<"$bericht" || true
+    local bericht code=0 marken
+    bericht=$(lintian -I --pedantic --fail-on error "$(paketdatei)" 2>&1) || code=$?
+    bericht=$(grep -v "root privileges" <<<"$bericht" || true)
+    [ -z "$bericht" ] || echo "$bericht"
     [ "$code" -eq 0 ] || fehler "lintian meldet Fehler"
+    marken=$(grep -E '^[EWIPX]: ' <<<"$bericht" | grep -vE "$lintian_erlaubt" || true)
+    [ -z "$marken" ] || fehler "lintian meldet: $marken"
 }
 
 case $pruefung in

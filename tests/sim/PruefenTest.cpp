@@ -26,9 +26,16 @@ TEST(Pruefen, ExitcodesMeldungenUndTabellen) {
     SimLauf e = ordner.Aufruf("pruefen", ""); // without --daten: Peludaten.txt from here
     EXPECT_EQ(e.code, 0) << e.fehler;
     EXPECT_EQ(std::count(e.aus.begin(), e.aus.end(), '\n'), 3) << e.aus; // one line per table
+    // The file read is named on stderr, as an absolute path.
+    const std::string geladen =
+        "pelu-sim pruefen: geladen aus " + (ordner.pfad / "Peludaten.txt").string() + "\n";
+    EXPECT_EQ(e.fehler, geladen);
     e = ordner.Aufruf("pruefen", "--tabellen");
     EXPECT_EQ(e.code, 0) << e.fehler;
-    EXPECT_EQ(e.fehler, "");
+    EXPECT_EQ(e.fehler, geladen);
+    ordner.Kopieren("gueltig_crlf.txt", "andere.txt");
+    EXPECT_EQ(ordner.Aufruf("pruefen", "--daten ./andere.txt").fehler,
+              "pelu-sim pruefen: geladen aus " + (ordner.pfad / "andere.txt").string() + "\n");
     // Geometry converted around the centre 299, 274 (x * 640/600, y * 480/330).
     std::string erwartet = "bilddaten 1 3 192 201 406 201 406 347 192 347 5\n"
                            "bilddaten 2 0 619 754 298 275 299 274 299 274 6\n"

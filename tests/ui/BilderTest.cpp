@@ -1,10 +1,12 @@
 // The pictures: the board as drawn and the dice faces.
 
+#include <QPixmapCache>
 #include <vector>
 
 #include "Bilder.h"
 #include "QtLeinwand.h"
 #include "Testfenster.h"
+#include "Vorgemalt.h"
 
 namespace pelu::test {
 namespace {
@@ -125,6 +127,34 @@ TEST_F(Bilder, WuerfelaugenWeissAufDunkelgrauJederWuerfelFuerSich) {
         EXPECT_EQ(t.e().picWuerfel[c - 1]->Bild() == vorher[c - 1], c != 3) << c;
     // The screen shows the new face: 1's middle pip, absent from the 4 before.
     EXPECT_EQ(Farbe(t.e().picWuerfel[2]->grab().toImage(), 15, 15), QColor(Qt::white));
+}
+
+} // namespace
+} // namespace pelu::test
+
+namespace pelu::test {
+namespace {
+
+// The pictures bildmaler drew at build time, which the program shows at
+// start, are the ones the drawing code gives: the window looks the same
+// with them as without.
+TEST(Vorgemalt, FensterWieGemalt) {
+    ASSERT_GT(VorgemalteBilderAnzahl, 0);
+    QPixmapCache::clear();
+    Testfenster gemalt;
+    ASSERT_TRUE(gemalt.geladen);
+    const QImage erwartet = gemalt.f().grab().toImage();
+    QPixmapCache::clear();
+    VorgemalteBilderEinlegen(VorgemalteBilder, VorgemalteBilderAnzahl);
+    QPixmap vorher;
+    ASSERT_TRUE(QPixmapCache::find(SymbolSchluessel(Symbol::Stopp, 32, 1.0), &vorher));
+    Testfenster vorgemalt;
+    ASSERT_TRUE(vorgemalt.geladen);
+    EXPECT_EQ(vorgemalt.f().grab().toImage(), erwartet);
+    QPixmap nachher;
+    ASSERT_TRUE(QPixmapCache::find(SymbolSchluessel(Symbol::Stopp, 32, 1.0), &nachher));
+    EXPECT_EQ(nachher.cacheKey(), vorher.cacheKey()); // taken, not drawn again
+    QPixmapCache::clear();
 }
 
 } // namespace

@@ -44,7 +44,8 @@ TEST_F(Zugaenglichkeit, JedesBedienelementHatNameUndBeschreibung) {
         {t.e().cmdFigurenwahl, "Figuren zuteilen", "Figuren zuteilen"},
         {t.e().cmdRegeln, "Regeln", "Zeigt die Regeln (F1)"},
         {t.e().chkTurbo, "Turbo", "Spiel im Schnellgang (T)"},
-        {t.e().lblInfo, "Allg. Info", "Allgemeine Information zum Spiel"},
+        {t.e().lblInfotext, "Allg. Info", "Allgemeine Information zum Spiel"},
+        {t.e().lblInfo, "keine Meldung", "Allgemeine Information zum Spiel"},
         {t.e().imgFigur[13], "Figur Rot 2", "nicht im Spiel"},
         {wahl.vsbSpieler(2), "Zuteilung Lila: Computer 2",
          "Farbe Lila: niemand, Spieler 1 bis 4 oder Computer 1 bis 4"},
@@ -186,10 +187,10 @@ TEST_F(Zugaenglichkeit, TexteFuerJedenWert) {
         EXPECT_EQ(Name(t.e().lblInfo), QStringLiteral("Wählen") + QString::fromUtf8(farben[farbe]));
     }
     t.f().Form().InfoSetzen("", 0);
-    EXPECT_EQ(Name(t.e().lblInfo), QStringLiteral("Allg. Info"));
+    EXPECT_EQ(Name(t.e().lblInfo), QStringLiteral("keine Meldung"));
     // The blanks around a text are not read out; blanks alone are no text.
     EXPECT_EQ(InfoName(QStringLiteral(" 3 mal 12 "), 4), QStringLiteral("3 mal 12 (Rot)"));
-    EXPECT_EQ(InfoName(QStringLiteral("  "), 1), QStringLiteral("Allg. Info"));
+    EXPECT_EQ(InfoName(QStringLiteral("  "), 1), QStringLiteral("keine Meldung"));
     const char* zuteilung[] = {"niemand",    "niemand",    "Spieler 1",  "Spieler 2",
                                "Spieler 3",  "Spieler 4",  "Computer 1", "Computer 2",
                                "Computer 3", "Computer 4", "niemand"};
@@ -199,6 +200,59 @@ TEST_F(Zugaenglichkeit, TexteFuerJedenWert) {
                            "zeigt 4", "zeigt 5", "zeigt 6", "leer"};
     for (int wert = 0; wert <= 7; ++wert)
         EXPECT_EQ(WuerfelBeschreibung(wert), QString::fromUtf8(augen[wert])) << wert;
+}
+
+} // namespace
+} // namespace pelu::test
+
+namespace pelu::test {
+namespace {
+
+// The children of the board's inner area as the tools list them.
+QList<QObject*> Brettkinder(Testfenster& t) {
+    QAccessibleInterface* brett =
+        QAccessible::queryAccessibleInterface(&t.e().picSpielfeld->Flaeche());
+    QList<QObject*> kinder;
+    for (int i = 0; i < brett->childCount(); ++i) {
+        kinder << brett->child(i)->object();
+        EXPECT_EQ(brett->indexOfChild(brett->child(i)), i);
+    }
+    return kinder;
+}
+
+// The tree's shape: both windows are frames; of each colour's two player
+// pictures only the one shown is in the tree, as the assignment changes
+// (and the tools are told), and none for a colour not in play.
+TEST_F(Zugaenglichkeit, BaumOhneVerborgeneSpielerbilder) {
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&t.f())->role(), QAccessible::Window);
+    RegelnFenster regeln;
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&regeln)->role(), QAccessible::Window);
+    Spielerwahl& wahl = t.f().Wahl();
+    auto pruefen = [&](std::array<bool, 4> mensch, std::array<bool, 4> computer) {
+        const QList<QObject*> kinder = Brettkinder(t);
+        for (int i = 0; i < 4; ++i) {
+            SCOPED_TRACE(i);
+            EXPECT_EQ(kinder.contains(wahl.picSpieler(i)), mensch[static_cast<size_t>(i)]);
+            EXPECT_EQ(kinder.contains(wahl.picComputer(i)), computer[static_cast<size_t>(i)]);
+            EXPECT_TRUE(kinder.contains(t.e().picWuerfel[static_cast<size_t>(i)]));
+        }
+    };
+    pruefen({true, false, false, false}, {false, true, true, true});
+    Zuhoerer zuhoerer;
+    t.Spieler({5, 0, 2, 7});
+    pruefen({false, false, true, false}, {true, false, false, true});
+    auto gemeldet = [](QObject* bild) {
+        QList<QAccessible::Event> arten;
+        for (const Ereignis& e : ereignisse)
+            if (e.objekt == bild &&
+                (e.art == QAccessible::ObjectCreated || e.art == QAccessible::ObjectDestroyed))
+                arten << e.art;
+        return arten;
+    };
+    EXPECT_EQ(gemeldet(wahl.picSpieler(0)), QList{QAccessible::ObjectDestroyed});
+    EXPECT_EQ(gemeldet(wahl.picComputer(0)), QList{QAccessible::ObjectCreated});
+    EXPECT_EQ(gemeldet(wahl.picComputer(1)), QList{QAccessible::ObjectDestroyed});
+    EXPECT_EQ(gemeldet(wahl.picSpieler(3)), QList<QAccessible::Event>{});
 }
 
 } // namespace
