@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "Netzbefehl.h"
+
 namespace pelu {
 
 // What the command line asks of the game. Read before any window or
@@ -17,6 +19,8 @@ struct Befehlszeile {
     // Hilfe and Version: the text for stdout; Fehler: the one line for
     // stderr, naming the bad argument (no line break).
     QString text;
+    // --anbieten[=PORT], or --beitreten HOST[:PORT] --code CODE [--als N].
+    Netzauftrag netz;
 };
 
 // `argumente` without the program name.

@@ -5,6 +5,7 @@
 #include "Anzeigewaechter.h"
 #include "Befehlszeile.h"
 #include "Hauptfenster.h"
+#include "Netzstart.h"
 #include "Uebersetzung.h"
 #include "Vorgemalt.h"
 
@@ -42,5 +43,6 @@ int main(int argc, char** argv) {
                               fehler);
         return 1;
     }
+    if (const int ende = pelu::NetzStarten(fenster, befehl.netz)) return ende;
     return app.exec();
 }

@@ -23,7 +23,7 @@ TEST(Befehlszeile, OptionenUndSpielerwerte) {
         SCOPED_TRACE(zeile);
         const Befehlszeile b = Lesen(zeile);
         EXPECT_EQ(b.aktion, Aktion::Hilfe);
-        EXPECT_TRUE(b.text.startsWith("Aufruf: pelu [--spieler P1,P2,P3,P4]\n"));
+        EXPECT_TRUE(b.text.startsWith("Aufruf: pelu [--spieler P1,P2,P3,P4] [--anbieten[=PORT]]\n"));
     }
     EXPECT_EQ(Lesen("--version").aktion, Aktion::Version);
     EXPECT_EQ(Lesen("--version").text, "pelu 1.2\n");

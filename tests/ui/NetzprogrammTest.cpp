@@ -1,0 +1,74 @@
+#include <QProcess>
+#include <QRegularExpression>
+
+#include "Netztisch.h"
+
+namespace pelu::test {
+namespace {
+
+// The program as a user starts it, on Qt's offscreen platform, from the
+// folder of the shipped data file.
+struct Programm : QProcess {
+    explicit Programm(const QStringList& argumente) {
+        QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+        umgebung.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        setProcessEnvironment(umgebung);
+        setWorkingDirectory(QStringLiteral(PELU_QUELLORDNER));
+        start(QStringLiteral(PELU_FENSTERPROGRAMM), argumente);
+    }
+    ~Programm() override {
+        kill();
+        waitForFinished(5000);
+    }
+    QString Fehlerausgabe() { return QString::fromLocal8Bit(readAllStandardError()); }
+};
+
+// --anbieten=0 tells port and code on one line; the same port again is in
+// use; a program joined with the code takes its player's seat; a wrong
+// code is told on stderr.
+TEST(Netzprogramm, AnbietenUndBeitretenVonDerBefehlszeile) {
+    Programm wirt({QStringLiteral("--anbieten=0")});
+    ASSERT_TRUE(Warten([&] { return wirt.canReadLine(); }, 30000));
+    const QString zeile = QString::fromLatin1(wirt.readLine());
+    const QRegularExpressionMatch treffer =
+        QRegularExpression(QStringLiteral("^anbieten ([0-9]+) ([0-9]{6})\n$")).match(zeile);
+    ASSERT_TRUE(treffer.hasMatch()) << zeile.toStdString();
+    const QString port = treffer.captured(1), code = treffer.captured(2);
+    ASSERT_NE(port.toInt(), 0);
+
+    Programm belegt({QStringLiteral("--anbieten=") + port});
+    ASSERT_TRUE(belegt.waitForFinished(30000));
+    EXPECT_EQ(belegt.exitCode(), 1);
+    EXPECT_TRUE(belegt.Fehlerausgabe().contains(port));
+    EXPECT_TRUE(belegt.readAllStandardOutput().isEmpty());
+
+    Programm gast({QStringLiteral("--beitreten"), QStringLiteral("127.0.0.1:") + port,
+                   QStringLiteral("--code"), code, QStringLiteral("--als"), QStringLiteral("2")});
+    std::optional<netz::Nachricht> antwort;
+    EXPECT_TRUE(Warten(
+        [&] {
+            Rohgast spaeter(static_cast<quint16>(port.toInt()));
+            spaeter.Senden(netz::Hallo{1, code.toStdString(), 2, 7});
+            antwort = spaeter.Antwort();
+            return antwort && std::holds_alternative<netz::Abgelehnt>(*antwort) &&
+                   std::get<netz::Abgelehnt>(*antwort).grund == netz::Absage::Besetzt;
+        },
+        30000));
+
+    const QString falsch =
+        QStringLiteral("%1").arg((code.toInt() + 1) % 1000000, 6, 10, QLatin1Char('0'));
+    Programm abgewiesen({QStringLiteral("--beitreten"), QStringLiteral("127.0.0.1:") + port,
+                         QStringLiteral("--code"), falsch});
+    QString meldung;
+    EXPECT_TRUE(Warten(
+        [&] {
+            meldung += abgewiesen.Fehlerausgabe();
+            return meldung.contains(QStringLiteral("Der Code ist falsch."));
+        },
+        30000))
+        << meldung.toStdString();
+    EXPECT_EQ(gast.state(), QProcess::Running);
+}
+
+} // namespace
+} // namespace pelu::test
