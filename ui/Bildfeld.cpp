@@ -53,7 +53,11 @@ void Bildfeld::Zeichnen() {
     const double faktor = Faktor();
     const QSize pixel = Pixelgroesse();
     if (bild_.size() != pixel || bild_.devicePixelRatio() != faktor) {
-        bild_ = QImage(pixel, QImage::Format_RGB32);
+        // The old picture goes first: never two boards in memory at once.
+        // A byte a pixel: the drawing has only a few colours (the canvas keeps
+        // the table), a quarter of the memory of 32-bit pixels.
+        bild_ = QImage();
+        bild_ = QImage(pixel, QImage::Format_Indexed8);
         bild_.setDevicePixelRatio(faktor);
     }
     bildskala_ = skala_;
