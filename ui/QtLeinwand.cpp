@@ -64,7 +64,10 @@ uint32_t QtLeinwand::Wert(uint32_t farbe) {
 
 void QtLeinwand::Punkt(int x, int y, uint32_t wert) {
     if (x < 0 || y < 0 || x >= breite_ || y >= hoehe_) return;
-    Lauf(y, x, x, wert);
+    if (tiefe_ == 1)
+        pixel_[y * zeilenlaenge_ + x] = static_cast<uchar>(wert);
+    else
+        Lauf(y, x, x, wert);
 }
 
 void QtLeinwand::Lauf(int y, int von, int bis, uint32_t wert) {
@@ -140,18 +143,20 @@ void QtLeinwand::Kreis(double mx, double my, double radius, int randbreite, uint
             --bis;
         laeufe.emplace_back(von, bis);
     }
-    const auto drin = [&](int x, int y) {
-        const auto& [von, bis] = laeufe[static_cast<size_t>(y - erste)];
-        return x >= von && x <= bis;
-    };
+    // A pixel k steps away that is inside means every pixel between is
+    // inside too: the fill is where the row's run, shrunk by k, meets the
+    // runs k rows above and below; the rest of the run is outline.
+    const auto lauf = [&](int y) { return laeufe[static_cast<size_t>(y - erste)]; };
     for (int y = yVon; y <= yBis; ++y) {
-        const auto [von, bis] = laeufe[static_cast<size_t>(y - erste)];
-        for (int x = std::max(von, xVon); x <= std::min(bis, xBis); ++x) {
-            // A pixel k steps away that is inside means every pixel between
-            // is inside too.
-            const bool tief = x - k >= von && x + k <= bis && drin(x, y - k) && drin(x, y + k);
-            Punkt(x, y, tief ? fuellwert : randwert);
-        }
+        const auto [von, bis] = lauf(y);
+        const int a = std::max(von, xVon), b = std::min(bis, xBis);
+        if (a > b) continue;
+        Lauf(y, a, b, randwert);
+        const auto [obenVon, obenBis] = lauf(y - k);
+        const auto [untenVon, untenBis] = lauf(y + k);
+        const int tiefVon = std::max({a, von + k, obenVon, untenVon});
+        const int tiefBis = std::min({b, bis - k, obenBis, untenBis});
+        if (tiefVon <= tiefBis) Lauf(y, tiefVon, tiefBis, fuellwert);
     }
 }
 
