@@ -1,6 +1,7 @@
 #include "QtLeinwand.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -16,46 +17,81 @@ int Begrenzt(double wert, int lo, int hi) {
     return static_cast<int>(std::clamp(wert, static_cast<double>(lo), static_cast<double>(hi)));
 }
 
-bool Zweiunddreissig(const QImage& bild) {
-    const QImage::Format format = bild.format();
-    return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
-           format == QImage::Format_ARGB32_Premultiplied;
+int Tiefe(const QImage& bild) {
+    switch (bild.format()) {
+    case QImage::Format_Indexed8: return 1;
+    case QImage::Format_RGB32:
+    case QImage::Format_ARGB32:
+    case QImage::Format_ARGB32_Premultiplied: return 4;
+    default: return 0;
+    }
 }
 
 } // namespace
 
 QtLeinwand::QtLeinwand(QImage& bild, const QColor& hintergrund)
     : bild_(bild), hintergrund_(hintergrund), breite_(bild.width()), hoehe_(bild.height()),
-      pixel_(Zweiunddreissig(bild) ? bild.bits() : nullptr), zeilenlaenge_(bild.bytesPerLine()) {}
+      tiefe_(Tiefe(bild)), pixel_(tiefe_ ? bild.bits() : nullptr),
+      zeilenlaenge_(bild.bytesPerLine()) {}
 
 // Filling in place keeps the pixels where the constructor found them.
 void QtLeinwand::Loeschen() {
-    bild_.fill(hintergrund_);
+    if (bild_.format() != QImage::Format_Indexed8) return bild_.fill(hintergrund_);
+    bild_.setColorTable({hintergrund_.rgb()});
+    bild_.fill(0u);
 }
 
-void QtLeinwand::Punkt(int x, int y, uint32_t farbe) {
+uint32_t QtLeinwand::Wert(uint32_t farbe) {
+    const QRgb rgb = 0xFF000000u | farbe;
+    if (bild_.format() != QImage::Format_Indexed8) return rgb;
+    const int anzahl = bild_.colorCount();
+    for (int i = 0; i < anzahl; ++i)
+        if (bild_.color(i) == rgb) return static_cast<uint32_t>(i);
+    if (anzahl < 256) {
+        bild_.setColor(anzahl, rgb); // grows the table by one
+        return static_cast<uint32_t>(anzahl);
+    }
+    // A full table (never with the board's few colours): the nearest entry.
+    int beste = 0, abstand = INT_MAX;
+    for (int i = 0; i < anzahl; ++i) {
+        const QRgb c = bild_.color(i);
+        const int d = std::abs(qRed(c) - qRed(rgb)) + std::abs(qGreen(c) - qGreen(rgb)) +
+                      std::abs(qBlue(c) - qBlue(rgb));
+        if (d < abstand) beste = i, abstand = d;
+    }
+    return static_cast<uint32_t>(beste);
+}
+
+void QtLeinwand::Punkt(int x, int y, uint32_t wert) {
     if (x < 0 || y < 0 || x >= breite_ || y >= hoehe_) return;
-    if (pixel_)
-        reinterpret_cast<uint32_t*>(pixel_ + y * zeilenlaenge_)[x] = 0xFF000000u | farbe;
+    if (tiefe_ == 1)
+        pixel_[y * zeilenlaenge_ + x] = static_cast<uchar>(wert);
     else
-        bild_.setPixel(x, y, 0xFF000000u | farbe);
+        Lauf(y, x, x, wert);
+}
+
+void QtLeinwand::Lauf(int y, int von, int bis, uint32_t wert) {
+    uchar* zeile = pixel_ ? pixel_ + y * zeilenlaenge_ : nullptr;
+    if (tiefe_ == 4)
+        std::fill(reinterpret_cast<uint32_t*>(zeile) + von,
+                  reinterpret_cast<uint32_t*>(zeile) + bis + 1, wert);
+    else if (tiefe_ == 1)
+        std::fill(zeile + von, zeile + bis + 1, static_cast<uchar>(wert));
+    else
+        for (int x = von; x <= bis; ++x)
+            bild_.setPixel(x, y, wert);
 }
 
 // Bresenham: every pixel from the first to the last end point, both included.
 void QtLeinwand::Linie(int x1, int y1, int x2, int y2, uint32_t farbe) {
+    const uint32_t wert = Wert(farbe);
     if (y1 == y2) {
         // The fill's rows: only the part on the image is visited, so a field
         // far larger than the board costs no more than the image.
         if (y1 < 0 || y1 >= hoehe_) return;
         const int von = std::max(0, std::min(x1, x2));
         const int bis = std::min(breite_ - 1, std::max(x1, x2));
-        if (pixel_ && von <= bis) {
-            auto* zeile = reinterpret_cast<uint32_t*>(pixel_ + y1 * zeilenlaenge_);
-            std::fill(zeile + von, zeile + bis + 1, 0xFF000000u | farbe);
-            return;
-        }
-        for (int x = von; x <= bis; ++x)
-            Punkt(x, y1, farbe);
+        if (von <= bis) Lauf(y1, von, bis, wert);
         return;
     }
     const int dx = std::abs(x2 - x1);
@@ -64,7 +100,7 @@ void QtLeinwand::Linie(int x1, int y1, int x2, int y2, uint32_t farbe) {
     const int sy = y1 < y2 ? 1 : -1;
     int fehler = dx + dy;
     for (;;) {
-        Punkt(x1, y1, farbe);
+        Punkt(x1, y1, wert);
         if (x1 == x2 && y1 == y2) return;
         const int doppelt = 2 * fehler;
         if (doppelt >= dy) {
@@ -92,6 +128,7 @@ void QtLeinwand::Kreis(double mx, double my, double radius, int randbreite, uint
     const int xVon = Begrenzt(std::floor(mx - radius), 0, breite_ - 1);
     const int xBis = Begrenzt(std::ceil(mx + radius), 0, breite_ - 1);
     const int k = std::max(1, randbreite);
+    const uint32_t randwert = Wert(rand), fuellwert = Wert(fuellung);
     // The disc is convex, so each row's inside pixels are one run: found by
     // the exact test from both ends of the part that matters (the image's
     // columns and k beyond), for the rows k above and below too.
@@ -106,18 +143,20 @@ void QtLeinwand::Kreis(double mx, double my, double radius, int randbreite, uint
             --bis;
         laeufe.emplace_back(von, bis);
     }
-    const auto drin = [&](int x, int y) {
-        const auto& [von, bis] = laeufe[static_cast<size_t>(y - erste)];
-        return x >= von && x <= bis;
-    };
+    // A pixel k steps away that is inside means every pixel between is
+    // inside too: the fill is where the row's run, shrunk by k, meets the
+    // runs k rows above and below; the rest of the run is outline.
+    const auto lauf = [&](int y) { return laeufe[static_cast<size_t>(y - erste)]; };
     for (int y = yVon; y <= yBis; ++y) {
-        const auto [von, bis] = laeufe[static_cast<size_t>(y - erste)];
-        for (int x = std::max(von, xVon); x <= std::min(bis, xBis); ++x) {
-            // A pixel k steps away that is inside means every pixel between
-            // is inside too.
-            const bool tief = x - k >= von && x + k <= bis && drin(x, y - k) && drin(x, y + k);
-            Punkt(x, y, tief ? fuellung : rand);
-        }
+        const auto [von, bis] = lauf(y);
+        const int a = std::max(von, xVon), b = std::min(bis, xBis);
+        if (a > b) continue;
+        Lauf(y, a, b, randwert);
+        const auto [obenVon, obenBis] = lauf(y - k);
+        const auto [untenVon, untenBis] = lauf(y + k);
+        const int tiefVon = std::max({a, von + k, obenVon, untenVon});
+        const int tiefBis = std::min({b, bis - k, obenBis, untenBis});
+        if (tiefVon <= tiefBis) Lauf(y, tiefVon, tiefBis, fuellwert);
     }
 }
 

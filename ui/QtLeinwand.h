@@ -10,7 +10,8 @@ namespace pelu {
 // antialiasing: lines cover both end points, a circle is a filled disc whose
 // outermost rings of pixels are the outline. Surface pixels are the image's
 // pixels, whatever its device pixel ratio. Pixels outside the image are
-// dropped.
+// dropped. An 8-bit indexed image takes each colour into its table when it
+// is first drawn; clearing starts the table again with the background.
 class QtLeinwand : public Leinwand {
   public:
     QtLeinwand(QImage& bild, const QColor& hintergrund);
@@ -21,14 +22,21 @@ class QtLeinwand : public Leinwand {
                uint32_t fuellung) override;
 
   private:
-    void Punkt(int x, int y, uint32_t farbe);
+    // What the image stores for a colour: its table index in an indexed
+    // image, else the opaque colour.
+    uint32_t Wert(uint32_t farbe);
+    void Punkt(int x, int y, uint32_t wert);
+    // Pixels von..bis of row y, all on the image.
+    void Lauf(int y, int von, int bis, uint32_t wert);
 
     QImage& bild_;
     QColor hintergrund_;
     int breite_;
     int hoehe_;
-    // The pixels of a 32-bit image, written directly: a board at full
-    // screen size has over a million of them. Null for other formats.
+    // Bytes per pixel when the pixels are written directly (an 8-bit indexed
+    // or a 32-bit image: a board at full screen size has over a million of
+    // them); 0 for other formats, written through setPixel.
+    int tiefe_;
     uchar* pixel_;
     qsizetype zeilenlaenge_;
 };
