@@ -14,7 +14,7 @@ QString AbsageText(Absage grund, int spieler) {
     case Absage::Code: return QCoreApplication::translate("Netz", "Der Code ist falsch.");
     case Absage::Version:
         return QCoreApplication::translate("Netz",
-                                           "Das anbietende Programm spricht eine andere Version.");
+                                           "Das anbietende Fenster spricht eine andere Version.");
     case Absage::Besetzt:
         return QCoreApplication::translate(
                    "Netz", "Spieler %1 wird schon von einem anderen Fenster gespielt.")
@@ -115,7 +115,7 @@ void Beitritt::Empfangen(const Nachricht& n) {
         const QString meldung =
             a ? AbsageText(a->grund, spieler_)
               : QCoreApplication::translate("Netz",
-                                            "Das anbietende Programm spricht eine andere Version.");
+                                            "Das anbietende Fenster spricht eine andere Version.");
         // Coming back, only a taken seat or a full table may clear up.
         const bool vorlaeufig =
             beigetreten_ && a && (a->grund == Absage::Besetzt || a->grund == Absage::Voll);

@@ -218,8 +218,8 @@
         <translation>The code is wrong.</translation>
     </message>
     <message>
-        <source>Das anbietende Programm spricht eine andere Version.</source>
-        <translation>The offering program speaks another version.</translation>
+        <source>Das anbietende Fenster spricht eine andere Version.</source>
+        <translation>The offering window speaks another version.</translation>
     </message>
     <message>
         <source>Spieler %1 wird schon von einem anderen Fenster gespielt.</source>
