@@ -117,6 +117,13 @@ void Angebot::Empfangen(Gast& gast, const Nachricht& nachricht) {
         seite_.waehlen(wahl->figur);
         return;
     }
+    // Over a figure: checked as its choice would be.
+    if (const MausUeber* maus = std::get_if<MausUeber>(&nachricht)) {
+        if (!spiel || !DarfWaehlen(*spiel, gast.spieler, maus->figur))
+            return gast.leitung->Schliessen();
+        if (seite_.mausUeber) seite_.mausUeber(maus->figur);
+        return;
+    }
     if (std::holds_alternative<Hilfe>(nachricht) && spiel && DarfHilfe(*spiel, gast.spieler)) {
         seite_.hilfe();
         return;

@@ -20,12 +20,14 @@ namespace pelu::netz {
 class Bildspiegel;
 class Gast;
 
-// What the offering window lends the offer: its game, and the two ways a
-// joined window's user acts on it, the same a click and the proposal button take.
+// What the offering window lends the offer: its game, and the ways a joined
+// window's user acts on it, the same a click, the proposal button and a
+// mouse move over a figure take.
 struct Anbieterseite {
     std::function<const Spiel*()> spiel;
     std::function<void(int figur)> waehlen;
     std::function<void()> hilfe;
+    std::function<void(int figur)> mausUeber;
     // A joined window has taken or left its seat.
     std::function<void()> besetzungGeaendert;
 };

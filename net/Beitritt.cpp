@@ -128,10 +128,17 @@ void Beitritt::Empfangen(const Nachricht& n) {
     }
     if (std::holds_alternative<Lebenszeichen>(n)) return;
     if (std::holds_alternative<Hallo>(n) || std::holds_alternative<Wahl>(n) ||
-        std::holds_alternative<netz::Hilfe>(n) || std::holds_alternative<Willkommen>(n) ||
-        std::holds_alternative<Abgelehnt>(n))
+        std::holds_alternative<netz::Hilfe>(n) || std::holds_alternative<netz::MausUeber>(n) ||
+        std::holds_alternative<Willkommen>(n) || std::holds_alternative<Abgelehnt>(n))
         return leitung_->Schliessen();
-    if (const Wahlstand* w = std::get_if<Wahlstand>(&n)) stand_ = *w;
+    if (const Wahlstand* w = std::get_if<Wahlstand>(&n)) {
+        // After a choice, what was sent before the offering window took it
+        // is old: the moment stays closed until it says so itself.
+        if (gewaehlt_ && w->spieler == spieler_) return;
+        gewaehlt_ = false;
+        stand_ = *w;
+        mausGemeldet_ = 0;
+    }
     emit Bild(n);
 }
 
@@ -143,6 +150,7 @@ void Beitritt::Verloren() {
     willkommen_ = false;
     // The choice cannot be made while away.
     stand_ = {};
+    gewaehlt_ = false;
     if (ersterVerlust) {
         verlorenSeit_.start();
         emit Bild(stand_);
@@ -155,11 +163,15 @@ void Beitritt::Verloren() {
     wiederholung_.start(zeiten_.Wiederholung);
 }
 
+bool Beitritt::Waehlbar(int figur) const {
+    return Verbunden() && stand_.spieler == spieler_ &&
+           std::find(stand_.figuren.begin(), stand_.figuren.end(), figur) != stand_.figuren.end();
+}
+
 void Beitritt::Waehlen(int figur) {
-    if (!Verbunden() || stand_.spieler != spieler_ ||
-        std::find(stand_.figuren.begin(), stand_.figuren.end(), figur) == stand_.figuren.end())
-        return;
+    if (!Waehlbar(figur)) return;
     leitung_->Senden(Wahl{figur});
+    gewaehlt_ = true;
     stand_ = {};
     emit Bild(stand_);
 }
@@ -169,7 +181,16 @@ void Beitritt::Abbrechen() {
 }
 
 void Beitritt::Hilfe() {
-    if (Verbunden() && stand_.spieler == spieler_) leitung_->Senden(netz::Hilfe{});
+    if (!Verbunden() || stand_.spieler != spieler_) return;
+    leitung_->Senden(netz::Hilfe{});
+    // The proposal blinks again: the next move over a figure ends it again.
+    mausGemeldet_ = 0;
+}
+
+void Beitritt::MausUeber(int figur) {
+    if (!Waehlbar(figur) || figur == mausGemeldet_) return;
+    leitung_->Senden(netz::MausUeber{figur});
+    mausGemeldet_ = figur;
 }
 
 } // namespace pelu::netz

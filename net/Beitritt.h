@@ -33,6 +33,9 @@ class Beitritt : public QObject {
     // only at its moment, and only once per choice.
     void Waehlen(int figur);
     void Hilfe();
+    // The mouse is over `figur`: sent only at the player's moment, for a
+    // figure it may choose, once until the choice or the proposal changes.
+    void MausUeber(int figur);
     // Drops the connection as a network fault would; new tries follow.
     void Abbrechen();
     // Bytes received so far (measurements).
@@ -52,6 +55,8 @@ class Beitritt : public QObject {
     void Aufgegeben();
 
   private:
+    // This window's player may choose `figur` now, as last told.
+    bool Waehlbar(int figur) const;
     void Versuch();
     void Verbindungsfehler(const QString& grund);
     void Empfangen(const Nachricht& nachricht);
@@ -69,6 +74,8 @@ class Beitritt : public QObject {
     bool beigetreten_ = false; // joined at least once
     bool willkommen_ = false;  // this connection has joined
     Wahlstand stand_;
+    int mausGemeldet_ = 0;  // the figure last reported under the mouse
+    bool gewaehlt_ = false; // a choice is sent, its moment not yet seen closed
     QTimer lebenszeichen_;
     QTimer wiederholung_;
     QElapsedTimer verlorenSeit_;

@@ -12,10 +12,10 @@ namespace pelu::netz {
 namespace {
 
 // The type names on the wire, in the order of the variant's alternatives.
-constexpr const char* Artnamen[] = {"hallo",     "wahl",     "hilfe",      "lebt",    "willkommen",
-                                    "abgelehnt", "info",     "zuganzeige", "rang",    "wuerfel",
-                                    "sichtbar",  "ort",      "vorn",       "knoepfe", "zuteilung",
-                                    "turbo",     "wahlstand"};
+constexpr const char* Artnamen[] = {"hallo",     "wahl",      "hilfe",      "lebt",    "willkommen",
+                                    "abgelehnt", "info",      "zuganzeige", "rang",    "wuerfel",
+                                    "sichtbar",  "ort",       "vorn",       "knoepfe", "zuteilung",
+                                    "turbo",     "wahlstand", "ueber"};
 static_assert(std::size(Artnamen) == std::variant_size_v<Nachricht>);
 
 constexpr const char* Absagenamen[] = {"code", "version", "besetzt", "voll"};
@@ -34,6 +34,7 @@ struct Schreiber {
         m[QLatin1String("kennung")] = static_cast<qint64>(n.kennung);
     }
     void operator()(const Wahl& n) { m[QLatin1String("figur")] = n.figur; }
+    void operator()(const MausUeber& n) { m[QLatin1String("figur")] = n.figur; }
     void operator()(const Hilfe&) {}
     void operator()(const Lebenszeichen&) {}
     void operator()(const Willkommen& n) {
@@ -233,6 +234,7 @@ std::optional<Nachricht> Lesen(int art, Leser& l) {
         n = w;
         break;
     }
+    case 17: n = MausUeber{l.Zahl("figur", 1, 16)}; break;
     default: return std::nullopt;
     }
     if (!l.gut) return std::nullopt;

@@ -40,6 +40,12 @@ struct Hilfe {
 struct Lebenszeichen {
     bool operator==(const Lebenszeichen&) const = default;
 };
+// The mouse is over a figure this window's player may choose: ends the
+// proposal's blinking, as a mouse move in the offering window does.
+struct MausUeber {
+    int figur = 0; // 1..16
+    bool operator==(const MausUeber&) const = default;
+};
 
 // Offering window to joining window.
 struct Willkommen {
@@ -111,9 +117,9 @@ struct Wahlstand {
     bool operator==(const Wahlstand&) const = default;
 };
 
-using Nachricht =
-    std::variant<Hallo, Wahl, Hilfe, Lebenszeichen, Willkommen, Abgelehnt, Info, Zuganzeige, Rang,
-                 Wuerfel, FigurSichtbar, FigurOrt, FigurVorn, Knoepfe, Zuteilung, Turbo, Wahlstand>;
+using Nachricht = std::variant<Hallo, Wahl, Hilfe, Lebenszeichen, Willkommen, Abgelehnt, Info,
+                               Zuganzeige, Rang, Wuerfel, FigurSichtbar, FigurOrt, FigurVorn,
+                               Knoepfe, Zuteilung, Turbo, Wahlstand, MausUeber>;
 
 // The frame of a message: four bytes of length (big-endian), then the CBOR map.
 QByteArray Rahmen(const Nachricht& nachricht);

@@ -199,9 +199,10 @@ void Hauptfenster::Waehlen(int figur) {
 
 void Hauptfenster::MausUeberFigur(int figur) {
     bool hand = false;
-    if (beitritt_)
+    if (beitritt_) {
         hand = IstFigur(figur) && steuerung_->Lage().waehlbar[static_cast<size_t>(figur)];
-    else if (spiel_ && !FernGespielt())
+        beitritt_->MausUeber(figur);
+    } else if (spiel_ && !FernGespielt())
         hand = spiel_->MausUeberFigur(figur);
     Nachfuehren();
     if (!IstFigur(figur)) return;

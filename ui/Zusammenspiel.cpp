@@ -50,6 +50,10 @@ bool Hauptfenster::Anbieten(quint16 port, QString* fehler) {
                                   if (spiel_) spiel_->BefehlHilfe();
                                   Nachfuehren();
                               },
+                              [this](int figur) {
+                                  if (spiel_) spiel_->MausUeberFigur(figur);
+                                  Nachfuehren();
+                              },
                               [this] { Nachfuehren(); }};
     auto angebot = std::make_unique<netz::Angebot>(*spiegel_, std::move(seite), netzzeiten_);
     if (!angebot->Starten(port, fehler)) return false;

@@ -29,7 +29,8 @@ std::vector<Nachricht> JedeArt() {
             Knoepfe{2},
             Zuteilung{true, {0, 4, 8, 1}},
             Turbo{true},
-            Wahlstand{2, 2, 6, {5, 6, 8}}};
+            Wahlstand{2, 2, 6, {5, 6, 8}},
+            MausUeber{1}};
 }
 
 QByteArray Karte(std::initializer_list<std::pair<const char*, QCborValue>> felder) {
@@ -61,6 +62,10 @@ TEST(Nachricht, FalscheFelderWerdenAbgelehnt) {
         Karte({{"t", QStringLiteral("wahl")}, {"figur", 17}}),
         Karte({{"t", QStringLiteral("wahl")}, {"figur", QStringLiteral("3")}}),
         Karte({{"t", QStringLiteral("wahl")}, {"figur", 3.0}}),
+        Karte({{"t", QStringLiteral("ueber")}}),
+        Karte({{"t", QStringLiteral("ueber")}, {"figur", 0}}),
+        Karte({{"t", QStringLiteral("ueber")}, {"figur", 17}}),
+        Karte({{"t", QStringLiteral("ueber")}, {"figur", true}}),
         Karte({{"t", QStringLiteral("hallo")},
                {"v", 1},
                {"code", QStringLiteral("12345")},

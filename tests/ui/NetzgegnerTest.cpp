@@ -78,11 +78,12 @@ TEST_F(MitGegnern, JederFehlerSchliesstNurSeineVerbindung) {
         EXPECT_TRUE(gegner.Geschlossen()) << name;
         EXPECT_TRUE(eins->Verbunden()) << name;
     }
-    // Joined, then a second join, a message of the offering side, a choice
-    // while nobody must choose.
+    // Joined, then a second join, a message of the offering side, a choice,
+    // the proposal or the mouse over a figure while nobody must choose.
     for (const netz::Nachricht& n :
          {netz::Nachricht{netz::Hallo{1, "000000", 3, 0}}, netz::Nachricht{netz::Knoepfe{0}},
-          netz::Nachricht{netz::Wahl{9}}, netz::Nachricht{netz::Hilfe{}}}) {
+          netz::Nachricht{netz::Wahl{9}}, netz::Nachricht{netz::Hilfe{}},
+          netz::Nachricht{netz::MausUeber{9}}}) {
         Rohgast gegner(Port());
         ASSERT_TRUE(gegner.Beitreten(wirt.Angebot().Code(), 3));
         gegner.Senden(n);
@@ -106,13 +107,17 @@ TEST_F(MitGegnern, WahlFuerAnderenSpielerOderUnbeweglicheFigurSchliesst) {
         const Spiel& spiel = *wirt.f().Partie();
         const netz::Wahlstand stand = netz::WahlstandVon(spiel);
         if (stand.spieler == 1 && zwei && fremd == 0) {
-            // Player 2's window picks player 1's figure.
-            zwei->Senden(netz::Wahl{stand.figuren.front()});
-            EXPECT_TRUE(zwei->Geschlossen());
-            EXPECT_EQ(spiel.Zustand().Gewaehlt, 0);
-            ++fremd;
-            zwei = std::make_unique<Rohgast>(Port());
-            EXPECT_TRUE(zwei->Beitreten(wirt.Angebot().Code(), 2));
+            // Player 2's window points at, then picks player 1's figure.
+            const int f = stand.figuren.front();
+            for (const netz::Nachricht& n :
+                 {netz::Nachricht{netz::MausUeber{f}}, netz::Nachricht{netz::Wahl{f}}}) {
+                zwei->Senden(n);
+                EXPECT_TRUE(zwei->Geschlossen());
+                EXPECT_EQ(spiel.Zustand().Gewaehlt, 0);
+                ++fremd;
+                zwei = std::make_unique<Rohgast>(Port());
+                EXPECT_TRUE(zwei->Beitreten(wirt.Angebot().Code(), 2));
+            }
         }
         if (stand.spieler == 2 && zwei && unbeweglich == 0) {
             int f = 5;
@@ -129,7 +134,7 @@ TEST_F(MitGegnern, WahlFuerAnderenSpielerOderUnbeweglicheFigurSchliesst) {
         }
         Waehlen();
     }));
-    EXPECT_EQ(fremd, 1);
+    EXPECT_EQ(fremd, 2);
     EXPECT_EQ(unbeweglich, 1);
     EXPECT_TRUE(eins->Verbunden());
 }

@@ -139,6 +139,46 @@ TEST(Zusammenspiel, BeigetretenesFensterBefiehltNurDenVorschlag) {
     EXPECT_TRUE(eins.Verbunden());
 }
 
+// The mouse over a figure the joined window's player may choose ends the
+// proposal's blinking in the offering game, as in a local game; over a figure
+// he may not choose it does not.
+TEST(Zusammenspiel, MausUeberFigurImBeigetretenenFensterBeendetDasBlinken) {
+    Wirtfenster wirt(12);
+    ASSERT_TRUE(wirt.geladen);
+    Gastfenster eins(wirt, 1);
+    ASSERT_TRUE(eins.Verbunden());
+    wirt.e().chkTurbo->click();
+    Klicken(*wirt.e().cmdStart);
+    int gestoppt = 0;
+    ASSERT_TRUE(wirt.Spielen([&] {
+        const Wahllage& lage = eins.f().Steuerung().Lage();
+        if (!lage.offen) return;
+        if (gestoppt < 3) {
+            Klicken(*eins.e().cmdHilfe);
+            ASSERT_TRUE(Warten([&] { return wirt.z().Blinken; }));
+            int fremd = 1;
+            while (lage.waehlbar[static_cast<size_t>(fremd)])
+                ++fremd;
+            Maus(*eins.e().imgFigur[fremd - 1], QEvent::MouseMove);
+            int eigen = 1;
+            while (!lage.waehlbar[static_cast<size_t>(eigen)])
+                ++eigen;
+            // Twice: the second move is not sent again.
+            for (int i = 0; i < 2; ++i)
+                Maus(*eins.e().imgFigur[eigen - 1], QEvent::MouseMove);
+            EXPECT_TRUE(Warten([&] { return !wirt.z().Blinken; }));
+            // Whatever the blinking had hidden shows in both windows.
+            const int vorschlag = wirt.z().Hilfsfigur;
+            EXPECT_TRUE(wirt.e().imgFigur[vorschlag - 1]->isVisible());
+            EXPECT_TRUE(Warten([&] { return eins.e().imgFigur[vorschlag - 1]->isVisible(); }));
+            ++gestoppt;
+        }
+        Taste(eins.f(), QKeyCombination(Qt::Key_Return));
+    }));
+    EXPECT_EQ(gestoppt, 3);
+    EXPECT_TRUE(eins.Verbunden());
+}
+
 // A window that joins in the middle of a game, or while the assignment is
 // open, sees at once everything the offering window shows.
 TEST(Zusammenspiel, SpaeterBeitrittSiehtDasGanzeBild) {
