@@ -216,7 +216,8 @@ void Hauptfenster::MausUeberFigur(int figur) {
 // The assignment opens with the first colour's scroll bar in the focus, so
 // the keys can set it at once.
 void Hauptfenster::Figurenwahl() {
-    if (spiel_) spiel_->BefehlFigurenwahl();
+    if (!spiel_) return;
+    spiel_->BefehlFigurenwahl();
     Nachfuehren();
     if (QScrollBar* leiste = wahl_->vsbSpieler(0); leiste->isVisible()) leiste->setFocus();
 }

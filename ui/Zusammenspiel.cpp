@@ -114,14 +114,16 @@ void Hauptfenster::Empfangen(const netz::Nachricht& nachricht) {
 
 // A joined window shows the commands as the offering window has them, but
 // only the proposal, the rules and quitting act; the scroll bars are shown,
-// not moved.
+// not moved. The game buttons keep taking the focus, so it passes from one
+// to the next as the buttons change, exactly as in the offering window;
+// their handlers do nothing without a game of this window's own.
 void Hauptfenster::FernbedienungSperren() {
     std::vector<QWidget*> gesperrt{e_.cmdFigurenwahl, e_.cmdStart, e_.cmdStop, e_.chkTurbo};
-    for (int i = 0; i < 4; ++i)
-        gesperrt.push_back(wahl_->vsbSpieler(i));
-    for (QWidget* w : gesperrt) {
+    for (QWidget* w : gesperrt)
         w->setAttribute(Qt::WA_TransparentForMouseEvents);
-        w->setFocusPolicy(Qt::NoFocus);
+    for (int i = 0; i < 4; ++i) {
+        wahl_->vsbSpieler(i)->setAttribute(Qt::WA_TransparentForMouseEvents);
+        wahl_->vsbSpieler(i)->setFocusPolicy(Qt::NoFocus);
     }
 }
 

@@ -1,5 +1,6 @@
 #include <QImage>
 #include <QRandomGenerator>
+#include <QTest>
 #include <map>
 
 #include "Knopfgesicht.h"
@@ -34,6 +35,16 @@ QStringList Texte(Testfenster& t) {
 
 QImage Brett(Testfenster& t) {
     return t.e().picSpielfeld->grab().toImage();
+}
+
+// The whole window as its user sees it while working in it: only the active
+// window shows where its focus is, and either window may be the active one.
+QImage Bild(Testfenster& t) {
+    if (!t.f().isActiveWindow()) {
+        t.f().activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&t.f()));
+    }
+    return t.f().grab().toImage();
 }
 
 // The joined window's user: picks a movable figure by the keys (the mark,
@@ -88,15 +99,13 @@ TEST(Zusammenspiel, ZweiBeigetreteneFensterSpielenGanzeSpiele) {
         EXPECT_GT(gewaehlt[2].size(), 10u);
         EXPECT_EQ(zuege.nachSpieler, gewaehlt);
         // Everything sent has arrived once both pictures match.
+        const QImage bild = Bild(wirt);
         for (Gastfenster* g : {&eins, &zwei}) {
             EXPECT_TRUE(Warten([&] { return Texte(*g) == Texte(wirt); })) << spiel;
             EXPECT_EQ(Texte(*g), Texte(wirt));
-            EXPECT_TRUE(Warten([&] { return Brett(*g) == Brett(wirt); })) << spiel;
+            EXPECT_TRUE(Warten([&] { return Bild(*g) == bild; })) << spiel;
         }
     }
-    wirt.f().grab().save(QStringLiteral("/tmp/wt23_wirt.png"));
-    eins.f().grab().save(QStringLiteral("/tmp/wt23_gast.png"));
-    zwei.f().grab().save(QStringLiteral("/tmp/wt23_gast2.png"));
 }
 
 // In a joined window start, stop, assignment and Turbo do nothing, by
@@ -113,6 +122,14 @@ TEST(Zusammenspiel, BeigetretenesFensterBefiehltNurDenVorschlag) {
         Klicken(*w);
     Taste(eins.f(), Qt::CTRL | Qt::Key_N);
     Taste(eins.f(), QKeyCombination(Qt::Key_T));
+    // The buttons take the focus as in the offering window; the space key
+    // on them does nothing either.
+    for (QWidget* w :
+         {static_cast<QWidget*>(eins.e().cmdFigurenwahl), static_cast<QWidget*>(eins.e().cmdStart),
+          static_cast<QWidget*>(eins.e().chkTurbo)}) {
+        w->setFocus();
+        Taste(eins.f(), QKeyCombination(Qt::Key_Space));
+    }
     QCoreApplication::processEvents();
     EXPECT_FALSE(wirt.uhr->ProgrammLaeuft());
     EXPECT_FALSE(wirt.e().chkTurbo->isChecked());
@@ -177,6 +194,18 @@ TEST(Zusammenspiel, MausUeberFigurImBeigetretenenFensterBeendetDasBlinken) {
     }));
     EXPECT_EQ(gestoppt, 3);
     EXPECT_TRUE(eins.Verbunden());
+}
+
+// A window joined to an idle game looks exactly like the offering window,
+// its focus included.
+TEST(Zusammenspiel, BeigetretenesFensterGleichtDemRuhendenFenster) {
+    Wirtfenster wirt(5);
+    ASSERT_TRUE(wirt.geladen);
+    Gastfenster eins(wirt, 1);
+    ASSERT_TRUE(eins.Verbunden());
+    EXPECT_TRUE(Warten([&] { return Texte(eins) == Texte(wirt); }));
+    const QImage bild = Bild(wirt);
+    EXPECT_TRUE(Warten([&] { return Bild(eins) == bild; }));
 }
 
 // A window that joins in the middle of a game, or while the assignment is
