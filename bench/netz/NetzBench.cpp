@@ -55,6 +55,10 @@ struct Wirt {
                                 Nachfuehren();
                             },
                             [this] { spiel.BefehlHilfe(); },
+                            [this](int f) {
+                                spiel.MausUeberFigur(f);
+                                Nachfuehren();
+                            },
                             {}}) {
         for (int farbe = 1; farbe <= 4; ++farbe)
             form.Spielerwerte[static_cast<size_t>(farbe)] = spieler[static_cast<size_t>(farbe - 1)];

@@ -1,5 +1,6 @@
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTest>
 
 #include "Netztisch.h"
 
@@ -44,6 +45,10 @@ TEST(Netzprogramm, AnbietenUndBeitretenVonDerBefehlszeile) {
 
     Programm gast({QStringLiteral("--beitreten"), QStringLiteral("127.0.0.1:") + port,
                    QStringLiteral("--code"), code, QStringLiteral("--als"), QStringLiteral("2")});
+    // The probe below asks for the same seat; asked before the program has
+    // joined, it would take the seat itself and the program would be refused.
+    ASSERT_TRUE(gast.waitForStarted(30000));
+    QTest::qWait(3000);
     std::optional<netz::Nachricht> antwort;
     EXPECT_TRUE(Warten(
         [&] {
