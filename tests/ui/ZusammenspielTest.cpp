@@ -222,6 +222,12 @@ TEST(Zusammenspiel, BeigetretenesFensterZeigtDasBrettDesAnbieters) {
     const QImage bild = Bild(wirt);
     for (Gastfenster* g : {&anders, &ohne})
         EXPECT_TRUE(Warten([&] { return Bild(*g) == bild; }));
+    // Scaled alike at another size, too.
+    for (Testfenster* t : {static_cast<Testfenster*>(&wirt), static_cast<Testfenster*>(&ohne)})
+        t->f().resize(1000, 760);
+    const QImage gross = Bild(wirt);
+    EXPECT_EQ(gross.size(), QSize(1000, 760));
+    EXPECT_TRUE(Warten([&] { return Bild(ohne) == gross; }));
 }
 
 // A window that joins in the middle of a game, or while the assignment is
