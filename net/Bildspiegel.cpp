@@ -1,6 +1,8 @@
 #include "Bildspiegel.h"
 
 #include <algorithm>
+#include <iterator>
+#include <type_traits>
 
 namespace pelu::netz {
 
@@ -67,6 +69,7 @@ std::vector<Nachricht> Bildspiegel::Gesamtbild() const {
     auto dazu = [&bild](const auto& eintrag) {
         if (eintrag) bild.push_back(*eintrag);
     };
+    dazu(brett_);
     dazu(info_);
     for (size_t i = 0; i < 4; ++i) {
         dazu(zuganzeige_[i]);
@@ -84,6 +87,18 @@ std::vector<Nachricht> Bildspiegel::Gesamtbild() const {
     bild.push_back(Turbo{turbo_});
     bild.push_back(wahl_);
     return bild;
+}
+
+static_assert(std::extent_v<decltype(Tabellen::Bilddaten), 0> == Brett::Zeilen &&
+              std::extent_v<decltype(Tabellen::Bilddaten), 1> == Brett::Spalten);
+
+void Bildspiegel::BrettZeigen(const Tabellen& daten) {
+    Brett brett;
+    for (const auto& zeile : daten.Bilddaten)
+        std::copy(std::begin(zeile), std::end(zeile), brett.bilddaten.emplace_back().begin());
+    if (brett_ == brett) return;
+    brett_ = std::move(brett);
+    Melden(*brett_);
 }
 
 void Bildspiegel::ZuteilungNachlesen() {

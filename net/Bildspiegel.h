@@ -5,6 +5,7 @@
 
 #include "Nachricht.h"
 #include "game/Formular.h"
+#include "state/Tabellen.h"
 
 namespace pelu::netz {
 
@@ -25,6 +26,8 @@ class Bildspiegel : public Formular {
     std::vector<Nachricht> Gesamtbild() const;
 
     // What the window shows besides the form's calls.
+    // The board drawn from `daten`'s field geometry.
+    void BrettZeigen(const Tabellen& daten);
     // The scroll bars' values are read anew (after one of them has changed).
     void ZuteilungNachlesen();
     void TurboZeigen(bool an);
@@ -53,6 +56,7 @@ class Bildspiegel : public Formular {
 
     Formular& innen_;
     std::function<void(const Nachricht&)> zuhoerer_;
+    std::optional<Brett> brett_;
     // The last of each kind of call; nothing while the design's state holds.
     std::optional<Info> info_;
     std::array<std::optional<Zuganzeige>, 4> zuganzeige_;

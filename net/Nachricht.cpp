@@ -5,6 +5,7 @@
 #include <QCborStreamReader>
 #include <QCborValue>
 #include <QtEndian>
+#include <algorithm>
 #include <cmath>
 
 namespace pelu::netz {
@@ -15,7 +16,7 @@ namespace {
 constexpr const char* Artnamen[] = {"hallo",     "wahl",      "hilfe",      "lebt",    "willkommen",
                                     "abgelehnt", "info",      "zuganzeige", "rang",    "wuerfel",
                                     "sichtbar",  "ort",       "vorn",       "knoepfe", "zuteilung",
-                                    "turbo",     "wahlstand", "ueber"};
+                                    "turbo",     "wahlstand", "ueber",      "brett"};
 static_assert(std::size(Artnamen) == std::variant_size_v<Nachricht>);
 
 constexpr const char* Absagenamen[] = {"code", "version", "besetzt", "voll"};
@@ -91,6 +92,16 @@ struct Schreiber {
             figuren.append(f);
         m[QLatin1String("figuren")] = figuren;
     }
+    void operator()(const Brett& n) {
+        QCborArray zeilen;
+        for (const auto& zeile : n.bilddaten) {
+            QCborArray werte;
+            for (int16_t w : zeile)
+                werte.append(w);
+            zeilen.append(werte);
+        }
+        m[QLatin1String("bilddaten")] = zeilen;
+    }
 };
 
 // Reads fields from a received map; any fault leaves `gut` false.
@@ -130,7 +141,11 @@ struct Leser {
         return v.toString().toStdString();
     }
     std::vector<int> Zahlen(const char* name, int von, int bis, qsizetype hoechstens) {
-        const QCborValue v = Feld(name);
+        return Werte(Feld(name), von, bis, hoechstens, gut);
+    }
+    // An array of at most `hoechstens` integers in von..bis; else `gut` false.
+    static std::vector<int> Werte(const QCborValue& v, int von, int bis, qsizetype hoechstens,
+                                  bool& gut) {
         std::vector<int> zahlen;
         if (!v.isArray() || v.toArray().size() > hoechstens) {
             gut = false;
@@ -235,6 +250,26 @@ std::optional<Nachricht> Lesen(int art, Leser& l) {
         break;
     }
     case 17: n = MausUeber{l.Zahl("figur", 1, 16)}; break;
+    case 18: {
+        Brett b;
+        const QCborValue zeilen = l.Feld("bilddaten");
+        if (!zeilen.isArray() || zeilen.toArray().size() != qsizetype(Brett::Zeilen)) {
+            l.gut = false;
+            break;
+        }
+        for (const QCborValue& zeile : zeilen.toArray()) {
+            const std::vector<int> werte =
+                Leser::Werte(zeile, -32768, 32767, qsizetype(Brett::Spalten), l.gut);
+            if (werte.size() != Brett::Spalten) {
+                l.gut = false;
+                break;
+            }
+            std::array<int16_t, Brett::Spalten>& neu = b.bilddaten.emplace_back();
+            std::copy(werte.begin(), werte.end(), neu.begin());
+        }
+        n = std::move(b);
+        break;
+    }
     default: return std::nullopt;
     }
     if (!l.gut) return std::nullopt;

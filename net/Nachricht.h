@@ -13,7 +13,7 @@
 // each frame preceded by its length.
 namespace pelu::netz {
 
-inline constexpr int Protokollversion = 1;
+inline constexpr int Protokollversion = 2;
 // Longest frame body; a longer length closes the connection.
 inline constexpr qsizetype RahmenGrenze = 64 * 1024;
 // Longest text a label may be sent.
@@ -108,6 +108,14 @@ struct Turbo {
     bool an = false;
     bool operator==(const Turbo&) const = default;
 };
+// The board as the offering window draws it: its field geometry in board
+// pixels (the whole table of the data file's picture section, rows 0..130
+// of 12 values), so a joined window needs no data file of its own.
+struct Brett {
+    static constexpr size_t Zeilen = 131, Spalten = 12;
+    std::vector<std::array<int16_t, Spalten>> bilddaten; // exactly Zeilen rows
+    bool operator==(const Brett&) const = default;
+};
 // Who must choose a figure now, and which figures he may choose.
 struct Wahlstand {
     int spieler = 0;          // 1..4 while a human player must choose; 0 = nobody
@@ -119,7 +127,7 @@ struct Wahlstand {
 
 using Nachricht = std::variant<Hallo, Wahl, Hilfe, Lebenszeichen, Willkommen, Abgelehnt, Info,
                                Zuganzeige, Rang, Wuerfel, FigurSichtbar, FigurOrt, FigurVorn,
-                               Knoepfe, Zuteilung, Turbo, Wahlstand, MausUeber>;
+                               Knoepfe, Zuteilung, Turbo, Wahlstand, MausUeber, Brett>;
 
 // The frame of a message: four bytes of length (big-endian), then the CBOR map.
 QByteArray Rahmen(const Nachricht& nachricht);

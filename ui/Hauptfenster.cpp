@@ -61,6 +61,28 @@ Hauptfenster::~Hauptfenster() {
 }
 
 bool Hauptfenster::Laden(QString* fehler) {
+    Aufbauen();
+    try {
+        Initialisierung();
+    } catch (const Ladefehler& ausnahme) {
+        spiel_.reset();
+        if (fehler) *fehler = Lademeldung(ausnahme);
+        return false;
+    } catch (const std::exception& ausnahme) {
+        spiel_.reset();
+        if (fehler) *fehler = QString::fromStdString(ausnahme.what());
+        return false;
+    }
+    Zuteilungsvorgabe();
+    return true;
+}
+
+void Hauptfenster::Vorbereiten() {
+    Aufbauen();
+    Zuteilungsvorgabe();
+}
+
+void Hauptfenster::Aufbauen() {
     // One separator is always appended, also to the root's own.
     pfad_ = QDir::currentPath() + QLatin1Char('/');
     form_->ProgrammTimerAn(false);
@@ -74,20 +96,11 @@ bool Hauptfenster::Laden(QString* fehler) {
         setGeometry(Startlage(size(), schirm->availableGeometry(), Rahmenschaetzung(*this)));
     show();
     BilderAnpassen();
-    try {
-        Initialisierung();
-    } catch (const Ladefehler& ausnahme) {
-        spiel_.reset();
-        if (fehler) *fehler = Lademeldung(ausnahme);
-        return false;
-    } catch (const std::exception& ausnahme) {
-        spiel_.reset();
-        if (fehler) *fehler = QString::fromStdString(ausnahme.what());
-        return false;
-    }
+}
+
+void Hauptfenster::Zuteilungsvorgabe() {
     wahl_->SetzeVorgabe(optionen_.Spieler.value_or(Vorgabespieler));
     wahl_->Vsbaktiv(false);
-    return true;
 }
 
 void Hauptfenster::Initialisierung() {
@@ -99,14 +112,16 @@ void Hauptfenster::Initialisierung() {
             : optionen_.Datendatei;
     tabellen_ = std::make_unique<Tabellen>(DatendateiLaden(datei, masse_.MitteX, masse_.MitteY));
     spiel_ = std::make_unique<Spiel>(*tabellen_, *spiegel_, *optionen_.Zufall, masse_.HalbeFigur);
+    BrettZeichnungSetzen();
+    spiel_->Initialisierung();
+}
 
+void Hauptfenster::BrettZeichnungSetzen() {
     const Tabellen* daten = tabellen_.get();
     e_.picSpielfeld->Flaeche().ZeichnungSetzen(
         [daten](Leinwand& flaeche, const Geraeteraster& raster) {
             BrettZeichnen(flaeche, *daten, Massstab, raster);
         });
-
-    spiel_->Initialisierung();
 }
 
 void Hauptfenster::Verbinden() {

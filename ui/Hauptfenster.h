@@ -64,6 +64,9 @@ class Hauptfenster : public QWidget {
     // the loader's message in `fehler`, when the data file cannot be loaded;
     // the window then has no game and ignores the game commands.
     bool Laden(QString* fehler = nullptr);
+    // The same without data file and game: a window about to join another
+    // window's game, which sends it the board.
+    void Vorbereiten();
 
     // Working directory with a separator appended.
     const QString& Pfad() const { return pfad_; }
@@ -82,7 +85,7 @@ class Hauptfenster : public QWidget {
     // with the reason in `fehler`, when the port cannot be opened. The
     // title then shows the port and the join code.
     bool Anbieten(quint16 port, QString* fehler = nullptr);
-    // Makes a loaded window show the game another window offers, and play
+    // Makes a loaded or prepared window show the game another window offers, and play
     // one human player of it. A failed join is told by BeitrittGescheitert.
     void Beitreten(const Beitrittsdaten& daten);
     // The limits of network connections, for an offer or join made later
@@ -129,7 +132,12 @@ class Hauptfenster : public QWidget {
 
     void Verbinden();
     void Tabulatorreihenfolge();
+    // Working directory, timers off, layout and show.
+    void Aufbauen();
+    void Zuteilungsvorgabe();
     void Initialisierung();
+    // The board drawn from tabellen_.
+    void BrettZeichnungSetzen();
     void RegelnZeigen();
     void FigurGeklickt(int figur);
     void MausUeberFigur(int figur);

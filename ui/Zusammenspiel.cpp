@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <algorithm>
 
 #include "Angebot.h"
 #include "Beitritt.h"
@@ -20,6 +21,7 @@
 #include "Wahlsteuerung.h"
 #include "game/Spiel.h"
 #include "game/Tastenwahl.h"
+#include "state/Tabellen.h"
 
 namespace pelu {
 
@@ -58,6 +60,7 @@ bool Hauptfenster::Anbieten(quint16 port, QString* fehler) {
     auto angebot = std::make_unique<netz::Angebot>(*spiegel_, std::move(seite), netzzeiten_);
     if (!angebot->Starten(port, fehler)) return false;
     angebot_ = std::move(angebot);
+    if (tabellen_) spiegel_->BrettZeigen(*tabellen_);
     spiegel_->TurboZeigen(e_.chkTurbo->isChecked());
     spiegel_->ZuteilungNachlesen();
     Nachfuehren();
@@ -98,7 +101,14 @@ void Hauptfenster::Beitreten(const Beitrittsdaten& daten) {
 
 // What the offering window shows, shown here.
 void Hauptfenster::Empfangen(const netz::Nachricht& nachricht) {
-    if (const auto* z = std::get_if<netz::Zuteilung>(&nachricht)) {
+    if (const auto* b = std::get_if<netz::Brett>(&nachricht)) {
+        auto daten = std::make_unique<Tabellen>();
+        for (size_t zeile = 0; zeile < netz::Brett::Zeilen; ++zeile)
+            std::copy(b->bilddaten[zeile].begin(), b->bilddaten[zeile].end(),
+                      daten->Bilddaten[zeile]);
+        tabellen_ = std::move(daten);
+        BrettZeichnungSetzen();
+    } else if (const auto* z = std::get_if<netz::Zuteilung>(&nachricht)) {
         for (int i = 0; i < 4; ++i)
             wahl_->vsbSpieler(i)->setValue(z->werte[static_cast<size_t>(i)]);
         wahl_->Vsbaktiv(z->offen);
@@ -170,19 +180,12 @@ void Hauptfenster::BeitretenFragen() {
     if (angebot_ || beitritt_) return;
     Beitrittsdialog dialog(this);
     if (dialog.exec() != QDialog::Accepted) return;
-    // A new window on the same data file shows the other game; this one
+    // A new window shows the other game, on the board it is sent; this one
     // goes once it has joined.
-    Fensteroptionen optionen;
-    optionen.Datendatei = optionen_.Datendatei;
-    auto* neu = new Hauptfenster(std::move(optionen));
+    auto* neu = new Hauptfenster();
     neu->setAttribute(Qt::WA_DeleteOnClose);
     neu->NetzzeitenSetzen(netzzeiten_);
-    QString fehler;
-    if (!neu->Laden(&fehler)) {
-        neu->close();
-        QMessageBox::warning(this, Fenstertext::tr("Spiel beitreten"), fehler);
-        return;
-    }
+    neu->Vorbereiten();
     connect(neu, &Hauptfenster::Beigetreten, this, &Hauptfenster::Zurueckziehen);
     connect(neu, &Hauptfenster::BeitrittGescheitert, this, [this, neu](const QString& meldung) {
         neu->close();

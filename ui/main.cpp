@@ -36,13 +36,17 @@ int main(int argc, char** argv) {
     optionen.Spieler = befehl.spieler;
     pelu::Hauptfenster fenster(std::move(optionen));
     QString fehler;
-    if (!fenster.Laden(&fehler)) {
+    // A joining window is sent the board: it needs no data file.
+    if (befehl.netz.Beitreten)
+        fenster.Vorbereiten();
+    else if (!fenster.Laden(&fehler)) {
         // Also on stderr: seen in a terminal, and by a check without a screen.
         std::fprintf(stderr, "%s\n", fehler.toLocal8Bit().constData());
         QMessageBox::critical(&fenster, pelu::Fenstertext::tr("Pelu mit Tarro - Fehler beim Laden"),
                               fehler);
         return 1;
     }
-    if (const int ende = pelu::NetzStarten(fenster, befehl.netz)) return ende;
-    return app.exec();
+    pelu::Netzstart netz;
+    if (const int ende = netz.Starten(fenster, befehl.netz)) return ende;
+    return netz.Ende(app.exec());
 }

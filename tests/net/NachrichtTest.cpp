@@ -11,13 +11,24 @@
 namespace pelu::netz {
 namespace {
 
+// A board with each value different, the edges of the range included.
+Brett Randbrett() {
+    Brett b;
+    int16_t wert = -32768;
+    for (size_t i = 0; i < Brett::Zeilen; ++i)
+        for (int16_t& w : b.bilddaten.emplace_back())
+            w = wert += 41;
+    b.bilddaten.back().back() = 32767;
+    return b;
+}
+
 // One message of every type, with values at the edges of their ranges.
 std::vector<Nachricht> JedeArt() {
-    return {Hallo{1, "012345", 4, (int64_t{1} << 61) + 5},
+    return {Hallo{Protokollversion, "012345", 4, (int64_t{1} << 61) + 5},
             Wahl{16},
             Hilfe{},
             Lebenszeichen{},
-            Willkommen{1, 3},
+            Willkommen{Protokollversion, 3},
             Abgelehnt{Absage::Besetzt},
             Info{"Wählen (Grün)", 10},
             Zuganzeige{4, "12", 12, 15},
@@ -30,7 +41,16 @@ std::vector<Nachricht> JedeArt() {
             Zuteilung{true, {0, 4, 8, 1}},
             Turbo{true},
             Wahlstand{2, 2, 6, {5, 6, 8}},
-            MausUeber{1}};
+            MausUeber{1},
+            Randbrett()};
+}
+
+// The board's rows, each given as a CBOR array.
+QCborArray Zeilen(size_t anzahl, QCborArray zeile) {
+    QCborArray zeilen;
+    for (size_t i = 0; i < anzahl; ++i)
+        zeilen.append(zeile);
+    return zeilen;
 }
 
 QByteArray Karte(std::initializer_list<std::pair<const char*, QCborValue>> felder) {
@@ -53,6 +73,11 @@ TEST(Nachricht, JedeArtKommtUnveraendertZurueck) {
 }
 
 TEST(Nachricht, FalscheFelderWerdenAbgelehnt) {
+    const QCborArray zwoelf{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, -32768};
+    QCborArray elf = zwoelf, zuGross = zwoelf, mitKomma = zwoelf;
+    elf.removeLast();
+    zuGross[3] = 32768;
+    mitKomma[3] = 2.0;
     const QByteArray falsch[] = {
         Karte({}),
         Karte({{"t", QStringLiteral("unbekannt")}}),
@@ -97,6 +122,13 @@ TEST(Nachricht, FalscheFelderWerdenAbgelehnt) {
                {"vorschlag", 0},
                {"figuren", QCborArray{3, 3}}}),
         Karte({{"t", QStringLiteral("abgelehnt")}, {"grund", QStringLiteral("weil")}}),
+        Karte({{"t", QStringLiteral("brett")}}),
+        Karte({{"t", QStringLiteral("brett")}, {"bilddaten", Zeilen(130, zwoelf)}}),
+        Karte({{"t", QStringLiteral("brett")}, {"bilddaten", Zeilen(132, zwoelf)}}),
+        Karte({{"t", QStringLiteral("brett")}, {"bilddaten", Zeilen(131, elf)}}),
+        Karte({{"t", QStringLiteral("brett")}, {"bilddaten", Zeilen(131, zuGross)}}),
+        Karte({{"t", QStringLiteral("brett")}, {"bilddaten", Zeilen(131, mitKomma)}}),
+        Karte({{"t", QStringLiteral("brett")}, {"bilddaten", Zeilen(131, {})}}),
         QCborValue(QCborArray{QStringLiteral("t"), QStringLiteral("hilfe")}).toCbor(),
         QByteArray(),
     };

@@ -55,9 +55,12 @@ TEST_F(MitGegnern, JederFehlerSchliesstNurSeineVerbindung) {
     QByteArray muell(1000, Qt::Uninitialized);
     for (char& c : muell)
         c = static_cast<char>(zufall.bounded(256));
-    const QByteArray hallo = netz::Rahmen(netz::Hallo{1, "000000", 3, 0});
-    const QByteArray falscheVersion =
-        netz::Rahmen(netz::Hallo{2, wirt.Angebot().Code().toStdString(), 3, 0});
+    const QByteArray hallo = netz::Rahmen(netz::Hallo{netz::Protokollversion, "000000", 3, 0});
+    const QByteArray falscheVersion = netz::Rahmen(
+        netz::Hallo{netz::Protokollversion + 1, wirt.Angebot().Code().toStdString(), 3, 0});
+    // The first version sent no board: its windows would draw their own.
+    const QByteArray ersteVersion =
+        netz::Rahmen(netz::Hallo{1, wirt.Angebot().Code().toStdString(), 3, 0});
     const std::vector<std::pair<const char*, QByteArray>> faelle = {
         {"http", QByteArrayLiteral("GET / HTTP/1.0\r\n\r\n")},
         {"muell", muell},
@@ -70,6 +73,7 @@ TEST_F(MitGegnern, JederFehlerSchliesstNurSeineVerbindung) {
         {"hilfe zuerst", netz::Rahmen(netz::Hilfe{})},
         {"falsche seite", netz::Rahmen(netz::Info{"x", 1})},
         {"andere version", falscheVersion},
+        {"erste version", ersteVersion},
         {"still", QByteArray()},
     };
     for (const auto& [name, bytes] : faelle) {
@@ -81,9 +85,9 @@ TEST_F(MitGegnern, JederFehlerSchliesstNurSeineVerbindung) {
     // Joined, then a second join, a message of the offering side, a choice,
     // the proposal or the mouse over a figure while nobody must choose.
     for (const netz::Nachricht& n :
-         {netz::Nachricht{netz::Hallo{1, "000000", 3, 0}}, netz::Nachricht{netz::Knoepfe{0}},
-          netz::Nachricht{netz::Wahl{9}}, netz::Nachricht{netz::Hilfe{}},
-          netz::Nachricht{netz::MausUeber{9}}}) {
+         {netz::Nachricht{netz::Hallo{netz::Protokollversion, "000000", 3, 0}},
+          netz::Nachricht{netz::Knoepfe{0}}, netz::Nachricht{netz::Wahl{9}},
+          netz::Nachricht{netz::Hilfe{}}, netz::Nachricht{netz::MausUeber{9}}}) {
         Rohgast gegner(Port());
         ASSERT_TRUE(gegner.Beitreten(wirt.Angebot().Code(), 3));
         gegner.Senden(n);
@@ -151,7 +155,7 @@ TEST_F(MitGegnern, TausendFalscheCodes) {
         std::vector<std::unique_ptr<Rohgast>> gegner;
         for (int i = 0; i < 8; ++i) {
             gegner.push_back(std::make_unique<Rohgast>(Port()));
-            gegner.back()->Senden(netz::Hallo{1, falsch.toStdString(), 3, 0});
+            gegner.back()->Senden(netz::Hallo{netz::Protokollversion, falsch.toStdString(), 3, 0});
         }
         for (auto& g : gegner) {
             EXPECT_TRUE(g->Geschlossen());

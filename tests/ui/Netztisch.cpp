@@ -33,8 +33,9 @@ bool Wirtfenster::Spielen(const std::function<void()>& nachTakt) {
     });
 }
 
-Gastfenster::Gastfenster(Wirtfenster& wirt, int spieler, const netz::Netzzeiten& zeiten)
-    : Testfenster(spieler + 100) {
+Gastfenster::Gastfenster(Wirtfenster& wirt, int spieler, const netz::Netzzeiten& zeiten,
+                         const std::optional<std::string>& datei)
+    : Testfenster(spieler + 100, datei) {
     f().NetzzeitenSetzen(zeiten);
     QObject::connect(&f(), &Hauptfenster::BeitrittGescheitert,
                      [](const QString& meldung) { ADD_FAILURE() << meldung.toStdString(); });

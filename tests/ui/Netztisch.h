@@ -25,7 +25,8 @@ struct Wirtfenster : Testfenster {
 
 // A window joined to `wirt` as human player `spieler`.
 struct Gastfenster : Testfenster {
-    Gastfenster(Wirtfenster& wirt, int spieler, const netz::Netzzeiten& zeiten = Testzeiten());
+    Gastfenster(Wirtfenster& wirt, int spieler, const netz::Netzzeiten& zeiten = Testzeiten(),
+                const std::optional<std::string>& datei = PELU_QUELLORDNER "/Peludaten.txt");
     netz::Beitritt& Beitritt() { return *f().Beitritt(); }
     bool Verbunden() { return f().Beitritt()->Verbunden(); }
 };

@@ -28,12 +28,15 @@ testing::Environment* const umgebung = testing::AddGlobalTestEnvironment(new QtU
 
 } // namespace
 
-Testfenster::Testfenster(uint64_t saat, const std::string& datei) {
+Testfenster::Testfenster(uint64_t saat, const std::optional<std::string>& datei) {
     auto zeitgeber = std::make_unique<VirtuelleUhr>();
     uhr = zeitgeber.get();
-    fenster = std::make_unique<Hauptfenster>(
-        Fensteroptionen{datei, std::make_unique<Zufallsgenerator>(saat), std::move(zeitgeber)});
-    geladen = fenster->Laden(&fehler);
+    fenster = std::make_unique<Hauptfenster>(Fensteroptionen{
+        datei.value_or(""), std::make_unique<Zufallsgenerator>(saat), std::move(zeitgeber)});
+    if (!datei)
+        fenster->Vorbereiten();
+    else
+        geladen = fenster->Laden(&fehler);
 }
 
 VirtuelleUhr::Takt Testfenster::Takt() {

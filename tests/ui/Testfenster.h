@@ -34,8 +34,11 @@ struct Testfenster {
     bool geladen = false;
     QString fehler;
 
+    // An empty `datei` is searched for as the program does; none at all
+    // (nullopt) only prepares the window, as one about to join.
     explicit Testfenster(uint64_t saat = 1,
-                         const std::string& datei = PELU_QUELLORDNER "/Peludaten.txt");
+                         const std::optional<std::string>& datei = PELU_QUELLORDNER
+                         "/Peludaten.txt");
     Hauptfenster& f() { return *fenster; }
     Bedienelemente& e() { return fenster->Elemente(); }
     const Spielzustand& z() { return fenster->Partie()->Zustand(); }

@@ -208,6 +208,28 @@ TEST(Zusammenspiel, BeigetretenesFensterGleichtDemRuhendenFenster) {
     EXPECT_TRUE(Warten([&] { return Bild(eins) == bild; }));
 }
 
+// A joined window draws the offering window's board, not one of its own:
+// neither one from another data file nor none at all makes a difference.
+TEST(Zusammenspiel, BeigetretenesFensterZeigtDasBrettDesAnbieters) {
+    Wirtfenster wirt(6);
+    ASSERT_TRUE(wirt.geladen);
+    Testfenster fremd(1, PELU_TESTDATEN "/spiel_brett.txt");
+    ASSERT_TRUE(fremd.geladen) << fremd.fehler.toStdString();
+    ASSERT_NE(Brett(fremd), Brett(wirt));
+    Gastfenster anders(wirt, 1, Testzeiten(), PELU_TESTDATEN "/spiel_brett.txt");
+    Gastfenster ohne(wirt, 2, Testzeiten(), std::nullopt);
+    ASSERT_TRUE(anders.Verbunden() && ohne.Verbunden());
+    const QImage bild = Bild(wirt);
+    for (Gastfenster* g : {&anders, &ohne})
+        EXPECT_TRUE(Warten([&] { return Bild(*g) == bild; }));
+    // Scaled alike at another size, too.
+    for (Testfenster* t : {static_cast<Testfenster*>(&wirt), static_cast<Testfenster*>(&ohne)})
+        t->f().resize(1000, 760);
+    const QImage gross = Bild(wirt);
+    EXPECT_EQ(gross.size(), QSize(1000, 760));
+    EXPECT_TRUE(Warten([&] { return Bild(ohne) == gross; }));
+}
+
 // A window that joins in the middle of a game, or while the assignment is
 // open, sees at once everything the offering window shows.
 TEST(Zusammenspiel, SpaeterBeitrittSiehtDasGanzeBild) {
