@@ -82,12 +82,14 @@ TEST_F(MitGegnern, JederFehlerSchliesstNurSeineVerbindung) {
         EXPECT_TRUE(gegner.Geschlossen()) << name;
         EXPECT_TRUE(eins->Verbunden()) << name;
     }
-    // Joined, then a second join, a message of the offering side, a choice,
+    // Joined, then a second join, messages of the offering side, a choice,
     // the proposal or the mouse over a figure while nobody must choose.
     for (const netz::Nachricht& n :
          {netz::Nachricht{netz::Hallo{netz::Protokollversion, "000000", 3, 0}},
-          netz::Nachricht{netz::Knoepfe{0}}, netz::Nachricht{netz::Wahl{9}},
-          netz::Nachricht{netz::Hilfe{}}, netz::Nachricht{netz::MausUeber{9}}}) {
+          netz::Nachricht{netz::Knoepfe{0}},
+          netz::Nachricht{netz::Brett{std::vector<std::array<int16_t, 12>>(netz::Brett::Zeilen)}},
+          netz::Nachricht{netz::Wahl{9}}, netz::Nachricht{netz::Hilfe{}},
+          netz::Nachricht{netz::MausUeber{9}}}) {
         Rohgast gegner(Port());
         ASSERT_TRUE(gegner.Beitreten(wirt.Angebot().Code(), 3));
         gegner.Senden(n);
