@@ -18,6 +18,8 @@ namespace {
 // Joined windows at most, and connections not yet joined at most beside them.
 constexpr int HoechsteGaeste = 8;
 constexpr int HoechsteWartende = 8;
+// Wrong codes from an address are forgotten after a quiet minute.
+constexpr qint64 Vergessensfrist = 60000;
 
 } // namespace
 
@@ -75,8 +77,7 @@ int Angebot::Gastzahl() const {
 int Angebot::Bedenkzeit(const QString& adresse) const {
     const auto it = fehlversuche_.constFind(adresse);
     if (it == fehlversuche_.cend() || it->anzahl < 3) return 0;
-    // Forgotten after a quiet minute.
-    if (QDateTime::currentMSecsSinceEpoch() - it->zuletzt > 60000) return 0;
+    if (QDateTime::currentMSecsSinceEpoch() - it->zuletzt > Vergessensfrist) return 0;
     const int stufe = std::min(it->anzahl - 3, 16);
     return static_cast<int>(
         std::min<qint64>(qint64(zeiten_.Bedenkzeit) << stufe, zeiten_.HoechsteBedenkzeit));
@@ -137,7 +138,7 @@ void Angebot::Begruessen(Gast& gast, const Hallo& hallo) {
     if (QString::fromStdString(hallo.code) != code_) {
         Fehlversuche& f = fehlversuche_[gast.leitung->Adresse()];
         const qint64 jetzt = QDateTime::currentMSecsSinceEpoch();
-        if (jetzt - f.zuletzt > 60000) f.anzahl = 0;
+        if (jetzt - f.zuletzt > Vergessensfrist) f.anzahl = 0;
         ++f.anzahl;
         f.zuletzt = jetzt;
         return Abweisen(gast, Absage::Code);

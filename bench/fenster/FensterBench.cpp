@@ -1,11 +1,10 @@
 // The window taken from its designed size to a full-HD client area and
 // back, each time laid out, drawn afresh (board, dice, figures, icons) and
 // painted whole: what one resize costs, to hold against a frame of 16.7 ms.
-#include <benchmark/benchmark.h>
-
 #include <QApplication>
 #include <memory>
 
+#include "../Qtbenchmark.h"
 #include "Hauptfenster.h"
 
 namespace pelu::test {
@@ -54,10 +53,5 @@ BENCHMARK(FullHdUmWenigePixel)->Unit(benchmark::kMillisecond);
 } // namespace pelu::test
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication anwendung(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return pelu::test::QtBenchmarksLaufen<QApplication>(argc, argv);
 }

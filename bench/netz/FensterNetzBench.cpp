@@ -4,8 +4,6 @@
 // virtual clock, the sockets served after every tick. The joined windows are
 // the shipped program in processes of their own, so this process's CPU time
 // is the offering window's alone; theirs is read from /proc.
-#include <benchmark/benchmark.h>
-
 #include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
@@ -16,11 +14,11 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <algorithm>
-#include <ctime>
 #include <memory>
 #include <unistd.h>
 #include <vector>
 
+#include "../Qtbenchmark.h"
 #include "Angebot.h"
 #include "Hauptfenster.h"
 #include "Spielerwahl.h"
@@ -29,12 +27,6 @@
 namespace pelu::test {
 
 namespace {
-
-double ProzessCpuMs() {
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
-}
 
 // User and system time another process has used, in ms; 0 once it is gone.
 double FremdCpuMs(qint64 pid) {
@@ -197,14 +189,14 @@ void Spielrunden(benchmark::State& state, bool echtzeit) {
     int64_t virtuell = 0;
     int sitzend = anzahl, verloren = 0;
     for (auto _ : state) {
-        const double vorher = ProzessCpuMs();
+        const double vorher = CpuMs(CLOCK_PROCESS_CPUTIME_ID);
         virtuell += wirt.Spielen(echtzeit, [&] {
             // A joined window that cannot keep up is dropped, and joins again.
             const int jetzt = wirt.Angebot().Gastzahl();
             verloren += std::max(0, sitzend - jetzt);
             sitzend = jetzt;
         });
-        cpu += ProzessCpuMs() - vorher;
+        cpu += CpuMs(CLOCK_PROCESS_CPUTIME_ID) - vorher;
     }
     const double nachlauf = gaeste.Abwarten();
     if (!gaeste.Laufen()) return state.SkipWithError("a joined window ended during the games");
@@ -248,10 +240,5 @@ BENCHMARK(FensterMitGaestenEchtzeit)->Arg(0)->Arg(4)->Iterations(1)->Unit(benchm
 } // namespace pelu::test
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication anwendung(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return pelu::test::QtBenchmarksLaufen<QApplication>(argc, argv);
 }

@@ -4,33 +4,25 @@
 // offer on its form; joined windows are connections that draw what they
 // receive on headless forms, in a thread of their own, so the offering
 // side's CPU time is its own.
-#include <benchmark/benchmark.h>
-
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QThread>
 #include <algorithm>
 #include <atomic>
-#include <ctime>
 
+#include "../Qtbenchmark.h"
 #include "Angebot.h"
 #include "Beitritt.h"
 #include "Bildspiegel.h"
 #include "Wahlstand.h"
 #include "data/Laden.h"
-#include "harness/KopflosesFormular.h"
 #include "game/Spiel.h"
+#include "harness/KopflosesFormular.h"
 #include "state/Zufall.h"
 
 namespace pelu::test {
 
 namespace {
-
-double ThreadCpuMs() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
-}
 
 // The offering window without its window.
 struct Wirt {
@@ -144,9 +136,9 @@ void SpielMitGaesten(benchmark::State& state) {
     int64_t virtuell = 0;
     for (auto _ : state) {
         const int64_t start = wirt.form.Uhr.Jetzt();
-        const double vorher = ThreadCpuMs();
+        const double vorher = CpuMs(CLOCK_THREAD_CPUTIME_ID);
         wirt.Spielen([] {});
-        cpu += ThreadCpuMs() - vorher;
+        cpu += CpuMs(CLOCK_THREAD_CPUTIME_ID) - vorher;
         virtuell += wirt.form.Uhr.Jetzt() - start;
     }
     gaeste.Abwarten();
@@ -200,9 +192,5 @@ BENCHMARK(WahlBisZumSpiel)->Iterations(5)->Unit(benchmark::kMillisecond);
 } // namespace pelu::test
 
 int main(int argc, char** argv) {
-    QCoreApplication anwendung(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return pelu::test::QtBenchmarksLaufen<QCoreApplication>(argc, argv);
 }

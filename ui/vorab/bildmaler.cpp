@@ -1,12 +1,12 @@
 // Draws the pictures the window shows at start at device pixel ratio 1 and
 // writes them as a C++ table for the program (Vorgemalt.h):
 //   bildmaler DATEI
-#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <cstdio>
 
 #include "Bilder.h"
+#include "vorab/Quelltabelle.h"
 
 namespace {
 
@@ -14,13 +14,9 @@ QByteArray Tabelleneintrag(const QString& schluessel, const QPixmap& bild, int n
                            QByteArray& daten) {
     const QImage pixel = bild.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
     const QByteArray name = "bild" + QByteArray::number(nummer);
-    daten += "const unsigned char " + name + "[] = {";
-    for (int y = 0; y < pixel.height(); ++y) {
-        const uchar* zeile = pixel.constScanLine(y);
-        for (int i = 0; i < 4 * pixel.width(); ++i)
-            daten += (i % 16 ? " " : "\n    ") + QByteArray::number(zeile[i]) + ",";
-    }
-    daten += "\n};\n";
+    // 32-bit rows have no padding: the rows one after another.
+    daten += pelu::vorab::Bytefeld(
+        name, QByteArrayView(pixel.constBits(), static_cast<qsizetype>(pixel.sizeInBytes())));
     return "    {\"" + schluessel.toLatin1() + "\", " + QByteArray::number(pixel.width()) + ", " +
            QByteArray::number(pixel.height()) + ", " + name + "},\n";
 }
@@ -54,10 +50,5 @@ int main(int argc, char** argv) {
         "VorgemalteBilder[] = {\n" +
         tabelle + "};\nextern const int VorgemalteBilderAnzahl = " + QByteArray::number(nummer) +
         ";\n\n} // namespace pelu\n";
-    QFile datei(QString::fromLocal8Bit(argv[1]));
-    if (!datei.open(QIODevice::WriteOnly) || datei.write(quelle) != quelle.size()) {
-        std::fprintf(stderr, "bildmaler: %s laesst sich nicht schreiben\n", argv[1]);
-        return 1;
-    }
-    return 0;
+    return pelu::vorab::QuelleSchreiben("bildmaler", argv[1], quelle);
 }

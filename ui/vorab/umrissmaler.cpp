@@ -2,11 +2,11 @@
 // table for the game (Umrissdaten.h):
 //   umrissmaler DATEI
 // A text without any font is left out; the game then asks the fonts itself.
-#include <QFile>
 #include <QGuiApplication>
 #include <cstdio>
 
 #include "Textumriss.h"
+#include "vorab/Quelltabelle.h"
 
 int main(int argc, char** argv) {
     // No screen is needed for outlines.
@@ -24,11 +24,7 @@ int main(int argc, char** argv) {
         const QPainterPath umriss = pelu::SchriftUmriss(QString::fromUtf8(text));
         if (umriss.isEmpty()) continue;
         const QByteArray daten = pelu::UmrissDaten(umriss);
-        quelle += "const unsigned char umriss" + QByteArray::number(anzahl) + "[] = {";
-        for (qsizetype i = 0; i < daten.size(); ++i)
-            quelle += (i % 16 ? " " : "\n    ") +
-                      QByteArray::number(static_cast<unsigned char>(daten[i])) + ",";
-        quelle += "\n};\n";
+        quelle += pelu::vorab::Bytefeld("umriss" + QByteArray::number(anzahl), daten);
         tabelle += "    {\"" + QByteArray(text) + "\", umriss" + QByteArray::number(anzahl) + ", " +
                    QByteArray::number(daten.size()) + "},\n";
         ++anzahl;
@@ -37,10 +33,5 @@ int main(int argc, char** argv) {
               tabelle + (anzahl ? "" : "    {\"\", nullptr, 0},\n") + "};\n" +
               "extern const int GespeicherteUmrissAnzahl = " + QByteArray::number(anzahl) +
               ";\n\n} // namespace pelu\n";
-    QFile datei(QString::fromLocal8Bit(argv[1]));
-    if (!datei.open(QIODevice::WriteOnly) || datei.write(quelle) != quelle.size()) {
-        std::fprintf(stderr, "umrissmaler: %s laesst sich nicht schreiben\n", argv[1]);
-        return 1;
-    }
-    return 0;
+    return pelu::vorab::QuelleSchreiben("umrissmaler", argv[1], quelle);
 }
